@@ -1,0 +1,31 @@
+#pragma once
+// kurvex-cli: each command is a function from its arguments to an exit status.
+
+#include <string>
+#include <vector>
+
+#include "course/course.h"
+
+namespace kurvex::cli {
+
+enum ExitStatus { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
+
+using Args = std::vector<std::string>;
+
+int RunNew(const Args& args);
+int RunConvert(const Args& args);
+int RunSheet(const Args& args);
+
+// Prints a failure message (title line, empty line, body lines) to standard error.
+int Fail(const std::string& message);
+// Prints a usage complaint and the command's usage to standard error.
+int UsageError(const std::string& command, const std::string& complaint);
+std::string Usage(const std::string& command);
+
+// Reads a COURSE argument: a KURV file or a track text file (*.txt).
+bool LoadCourseArgument(const std::string& argument, Course& course, std::string* message);
+// Writes OUT in the form its extension names: *.kurv or *.txt.
+bool IsCourseOutputName(const std::string& path);
+bool SaveCourseOutput(const std::string& path, const Course& course, std::string* message);
+
+}  // namespace kurvex::cli

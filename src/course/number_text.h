@@ -1,0 +1,21 @@
+#pragma once
+// Decimal numbers in the text form of a course.
+
+#include <string>
+
+namespace kurvex {
+
+// Fixed-point text with the given number of decimals ("0.000" is 3), rounded half away from
+// zero on the exact binary value; a value that rounds to zero has no minus sign.
+std::string FormatFixed(double value, int decimals);
+
+// Reads a number from the start of a text as a person typed it: optional sign, digits,
+// decimal point and fraction, exponent (E or D); blanks inside are skipped and reading stops
+// at the first character that cannot continue the number. No number reads as 0.
+struct ParsedNumber {
+  double value = 0;
+  bool overflow = false;  // beyond the double range
+};
+ParsedNumber ReadLeadingNumber(const std::string& text);
+
+}  // namespace kurvex

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "course/rom_text.h"
 #include "course/track_type.h"
@@ -20,16 +19,12 @@ bool SamePosition(const CtlPoint& a, const CtlPoint& b) {
   return a.X - b.X == 0 && a.Y - b.Y == 0 && a.Z - b.Z == 0;
 }
 
-// Lifts a point 10 units; where the height is so large that 10 is lost to rounding, moves it
-// to the neighbouring float instead so the separation always makes progress.
+// Lifts a point 10 units. Where the height is so large that 10 is lost to rounding, the point
+// moves one step toward zero instead: every point then only ever moves one way, so the
+// separation always ends.
 void Lift(CtlPoint& p) {
   const float lifted = p.Y + 10.0f;
-  if (lifted != p.Y) {
-    p.Y = lifted;
-    return;
-  }
-  const float up = std::nextafter(p.Y, std::numeric_limits<float>::infinity());
-  p.Y = std::isfinite(up) ? up : std::nextafter(p.Y, -std::numeric_limits<float>::infinity());
+  p.Y = lifted != p.Y ? lifted : std::nextafter(p.Y, 0.0f);
 }
 
 // Finds one coincident pair (i with i+1 or i+2) and separates it; false when there is none.

@@ -1,0 +1,109 @@
+#include "course/file_io.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "course/course_files.h"
+#include "course/datasheet.h"
+#include "course/new_course.h"
+
+namespace kurvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileIoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "kurvex-io-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  static std::string Contents(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    EXPECT_TRUE(ReadWholeFile(path, bytes));
+    return std::string(bytes.begin(), bytes.end());
+  }
+  size_t FileCount() const {
+    return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), {}));
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(FileIoTest, ReplacesAFileAndKeepsItsPermissions) {
+  const std::string path = Path("course.txt");
+  ASSERT_TRUE(WriteFileAtomically(path, std::string("old")));
+  ::chmod(path.c_str(), 0600);
+  ASSERT_TRUE(WriteFileAtomically(path, std::string("new contents")));
+  EXPECT_EQ(Contents(path), "new contents");
+  struct stat st;
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(FileCount(), 1u);  // no temporary file left behind
+}
+
+TEST_F(FileIoTest, FailedWriteReportsAndLeavesNothing) {
+  std::string error;
+  EXPECT_FALSE(WriteFileAtomically(Path("missing/dir/x.kurv"), std::string("x"), &error));
+  EXPECT_NE(error.find("missing/dir/x.kurv"), std::string::npos);
+  // A directory in the way of the rename: the old entry stays, the temporary file goes.
+  fs::create_directory(Path("taken.kurv"));
+  EXPECT_FALSE(WriteFileAtomically(Path("taken.kurv"), std::string("x"), &error));
+  EXPECT_TRUE(fs::is_directory(Path("taken.kurv")));
+  EXPECT_EQ(FileCount(), 1u);
+}
+
+TEST_F(FileIoTest, CourseFilesReportMissingAndBadFiles) {
+  Course course = NewCourse();
+  FileOutcome missing = LoadKurvFile(Path("none.kurv"), course);
+  EXPECT_FALSE(missing.ok);
+  EXPECT_EQ(missing.message,
+            "Error: File not found\r\n\r\nThe file selected could not be found.\r\n"
+            "Please select a different file.");
+  ASSERT_TRUE(WriteFileAtomically(Path("bad.kurv"), std::string("KURVXY")));
+  EXPECT_EQ(LoadKurvFile(Path("bad.kurv"), course).message.substr(0, 26),
+            "Error: Incorrect file type");
+}
+
+TEST_F(FileIoTest, SavedCoursesLoadBack) {
+  Course course = NewCourse();
+  course.Name = "SAVED";
+  course.Points[2].X = 1234.0f;
+  ASSERT_TRUE(SaveKurvFile(Path("a.kurv"), course).ok);
+  ASSERT_TRUE(SaveTrackTextFile(Path("a.txt"), course).ok);
+  Course from_kurv = NewCourse(), from_text = NewCourse();
+  ASSERT_TRUE(LoadKurvFile(Path("a.kurv"), from_kurv).ok);
+  ASSERT_TRUE(LoadTrackTextFile(Path("a.txt"), from_text).ok);
+  EXPECT_EQ(GenDatasheet(from_kurv), GenDatasheet(course));
+  EXPECT_EQ(GenDatasheet(from_text), GenDatasheet(course));
+}
+
+TEST_F(FileIoTest, RefusedSaveKeepsTheOldFile) {
+  ASSERT_TRUE(SaveKurvFile(Path("a.kurv"), NewCourse()).ok);
+  const std::string before = Contents(Path("a.kurv"));
+  Course course = NewCourse();
+  course.Source = std::string(300, 's');
+  const FileOutcome outcome = SaveKurvFile(Path("a.kurv"), course);
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_EQ(outcome.message.substr(0, 21), "Error: Text too long\r");
+  EXPECT_EQ(Contents(Path("a.kurv")), before);
+}
+
+TEST(CompleteFileName, AppendsOrFallsBack) {
+  EXPECT_EQ(CompleteTextFileName("track"), "track.txt");
+  EXPECT_EQ(CompleteTextFileName("TRACK.TXT"), "TRACK.TXT");
+  EXPECT_EQ(CompleteTextFileName("a.b"), "New File.txt");
+  EXPECT_EQ(CompleteTextFileName("a.bc"), "a.bc.txt");
+  EXPECT_EQ(CompleteFileName("dir/x", ".kurv", "New File.kurv"), "dir/x.kurv");
+  EXPECT_EQ(CompleteFileName("x.k", ".kurv", "New File.kurv"), "New File.kurv");
+}
+
+}  // namespace
+}  // namespace kurvex

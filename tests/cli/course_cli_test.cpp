@@ -1,0 +1,120 @@
+// kurvex-cli's course commands: exit codes, messages and output bytes.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "course/datasheet.h"
+#include "course/file_io.h"
+#include "course/kurv_file.h"
+#include "course/new_course.h"
+#include "process_runner.h"
+
+namespace kurvex {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RunProgram;
+
+class CourseCliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "kurvex-cli-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  static testing::ProcessResult Cli(const std::vector<std::string>& args) {
+    return RunProgram(KURVEX_CLI, args);
+  }
+  static std::string Contents(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    ReadWholeFile(path, bytes);
+    return std::string(bytes.begin(), bytes.end());
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(CourseCliTest, NewWritesThe141ByteCourseAndSheetPrintsIt) {
+  const auto made = Cli({"new", Path("x.kurv")});
+  EXPECT_EQ(made.exit_status, 0) << made.err;
+  EXPECT_EQ(fs::file_size(Path("x.kurv")), 141u);
+  const auto sheet = Cli({"sheet", Path("x.kurv")});
+  EXPECT_EQ(sheet.exit_status, 0);
+  EXPECT_EQ(sheet.out, GenDatasheet(NewCourse()));
+  EXPECT_EQ(sheet.err, "");
+}
+
+TEST_F(CourseCliTest, ConvertRoundTripsBetweenKurvAndText) {
+  Course course = NewCourse();
+  course.Name = "CONVERTED \xAB";
+  course.PointCount = 5;
+  course.Points[5] = {-1234.5f, 250, 777, 400, 90, 0x2800, 320 + 2};
+  course.Banking[5] = 15;
+  std::vector<uint8_t> original;
+  WriteCourseFile(course, original);
+  ASSERT_TRUE(WriteFileAtomically(Path("a.kurv"), original.data(), original.size()));
+
+  EXPECT_EQ(Cli({"convert", Path("a.kurv"), Path("b.txt")}).exit_status, 0);
+  EXPECT_EQ(Contents(Path("b.txt")), GenDatasheet(course));
+  EXPECT_EQ(Cli({"convert", Path("b.txt"), Path("c.KURV")}).exit_status, 0);
+  EXPECT_EQ(Contents(Path("c.KURV")), std::string(original.begin(), original.end()));
+}
+
+TEST_F(CourseCliTest, BadFilesFailWithTheEditorsMessage) {
+  ASSERT_TRUE(WriteFileAtomically(Path("bad.kurv"), std::string("not a course at all")));
+  const auto bad = Cli({"sheet", Path("bad.kurv")});
+  EXPECT_EQ(bad.exit_status, 1);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_EQ(bad.err, KurvCheck(kKurvNotKurv, 0) + "\n");
+
+  std::vector<uint8_t> v12;
+  WriteCourseFile(NewCourse(), v12);
+  v12[7] = 20;
+  ASSERT_TRUE(WriteFileAtomically(Path("v12.kurv"), v12.data(), v12.size()));
+  const auto version = Cli({"convert", Path("v12.kurv"), Path("out.txt")});
+  EXPECT_EQ(version.exit_status, 1);
+  EXPECT_NE(version.err.find("unsupported version number (1.2). Please"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Path("out.txt")));
+
+  const auto missing = Cli({"sheet", Path("none.txt")});
+  EXPECT_EQ(missing.exit_status, 1);
+  EXPECT_EQ(missing.err.substr(0, 21), "Error: File not found");
+
+  ASSERT_TRUE(WriteFileAtomically(Path("huge.txt"),
+                                  std::string("CTL_Point_Count = 4\r\nCTL_Point 1\r\nX = 1e300")));
+  const auto overflow = Cli({"sheet", Path("huge.txt")});
+  EXPECT_EQ(overflow.exit_status, 1);
+  EXPECT_NE(overflow.err.find("A serious error has occured."), std::string::npos);
+}
+
+TEST_F(CourseCliTest, FailedConvertKeepsTheExistingOutput) {
+  ASSERT_TRUE(WriteFileAtomically(Path("long.txt"), "Source = " + std::string(300, 's')));
+  ASSERT_TRUE(WriteFileAtomically(Path("out.kurv"), std::string("old")));
+  const auto result = Cli({"convert", Path("long.txt"), Path("out.kurv")});
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_NE(result.err.find("The Source text has more than 255 characters"), std::string::npos);
+  EXPECT_EQ(Contents(Path("out.kurv")), "old");
+}
+
+TEST_F(CourseCliTest, UsageErrorsAndHelp) {
+  const auto none = Cli({});
+  EXPECT_EQ(none.exit_status, 2);
+  EXPECT_NE(none.err.find("Usage: kurvex-cli COMMAND"), std::string::npos);
+  EXPECT_EQ(Cli({"frobnicate"}).exit_status, 2);
+  EXPECT_EQ(Cli({"new"}).exit_status, 2);
+  EXPECT_EQ(Cli({"new", Path("x.doc")}).exit_status, 2);
+  EXPECT_FALSE(fs::exists(Path("x.doc")));
+  EXPECT_EQ(Cli({"convert", Path("a.kurv")}).exit_status, 2);
+  const auto help = Cli({"--help"});
+  EXPECT_EQ(help.exit_status, 0);
+  EXPECT_NE(help.out.find("kurvex-cli sheet COURSE"), std::string::npos);
+  const auto command_help = Cli({"sheet", "--help"});
+  EXPECT_EQ(command_help.exit_status, 0);
+  EXPECT_EQ(command_help.out.substr(0, 30), "Usage: kurvex-cli sheet COURSE");
+}
+
+}  // namespace
+}  // namespace kurvex

@@ -19,14 +19,6 @@ bool SamePosition(const CtlPoint& a, const CtlPoint& b) {
   return a.X - b.X == 0 && a.Y - b.Y == 0 && a.Z - b.Z == 0;
 }
 
-// Lifts a point 10 units. Where the height is so large that 10 is lost to rounding, the point
-// moves one step toward zero instead: every point then only ever moves one way, so the
-// separation always ends.
-void Lift(CtlPoint& p) {
-  const float lifted = p.Y + 10.0f;
-  p.Y = lifted != p.Y ? lifted : std::nextafter(p.Y, 0.0f);
-}
-
 // Finds one coincident pair (i with i+1 or i+2) and separates it; false when there is none.
 bool SeparateOneCoincidentPair(Course& course) {
   const int n = course.PointCount;
@@ -36,7 +28,7 @@ bool SeparateOneCoincidentPair(Course& course) {
       if (j > n) j -= n;
       if (j == i) continue;
       if (SamePosition(course.Points[i], course.Points[j])) {
-        Lift(course.Points[j]);
+        LiftCoincidentPoint(course.Points[j]);
         return true;
       }
     }
@@ -86,6 +78,11 @@ void MakeNormal(CtlPoint& p) {
 }
 
 }  // namespace
+
+void LiftCoincidentPoint(CtlPoint& p) {
+  const float lifted = p.Y + 10.0f;
+  p.Y = lifted != p.Y ? lifted : std::nextafter(p.Y, 0.0f);
+}
 
 void FixTrackJunctions(Course& course) {
   const int n = course.PointCount;

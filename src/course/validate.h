@@ -9,6 +9,11 @@ namespace kurvex {
 // and enforces the track junction rule. Expects 4 <= PointCount <= 64.
 void ValidateCourse(Course& course);
 
+// Raises a point 10 units to part it from a point at the same place. Where 10 units are lost to
+// rounding at a huge height, the point moves one float step toward zero instead, so repeated
+// separation always ends.
+void LiftCoincidentPoint(CtlPoint& point);
+
 // Only Normal, no-track or same-type segments may meet; a point that breaks the rule becomes
 // Normal with texture 2. The closing junction (last point to point 1) is checked first, against
 // the last point's type before the pass, and changes point 1.

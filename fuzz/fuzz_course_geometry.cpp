@@ -1,0 +1,130 @@
+// Bytes: point count, segment distance, then per point X, Y, Z (float bits), left and right
+// width, banking (int16 each), track code (uint16 mod 512) and the nine feature bytes.
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "course/course.h"
+#include "geometry/course_lists.h"
+#include "geometry/point_models.h"
+#include "geometry/prepared_course.h"
+
+namespace {
+
+using kurvex::DrawTarget;
+using kurvex::TextureRef;
+
+// Checks the calls that matter for a GL implementation: balanced lists, primitives and
+// matrices, finite numbers.
+class CheckingTarget : public DrawTarget {
+ public:
+  int32_t DisplayListBegin() override {
+    Require(!open_list_);
+    open_list_ = true;
+    return ++names_;
+  }
+  void DisplayListEnd() override {
+    Require(open_list_ && !in_primitive_ && depth_ == 0);
+    open_list_ = false;
+  }
+  void DisplayListDelete(int32_t name) override { Require(name > 0 && name <= names_); }
+  void DisplayListCall(int32_t) override {}
+  void DrawSubTriangleStrip() override { Open(); }
+  void DrawSubLines(float) override { Open(); }
+  void DrawSubLineLoop(float) override { Open(); }
+  void DrawSubPoints(float) override { Open(); }
+  void EndSub() override {
+    Require(in_primitive_);
+    in_primitive_ = false;
+  }
+  void Vertex(double x, double y, double z) override {
+    Require(in_primitive_);
+    Use(x + y + z);
+  }
+  void TexturePoint(double s, double t) override { Use(s + t); }
+  void TextureSelect(const TextureRef&, int16_t) override { Require(!in_primitive_); }
+  void TexturesEnable() override {}
+  void TexturesDisable() override {}
+  void Cull(int16_t faces) override { Require(faces >= 0 && faces <= 3); }
+  void DrawColor(int, int, int, int) override {}
+  void PushMatrix() override { ++depth_; }
+  void PopMatrix() override { Require(--depth_ >= 0); }
+  void Translate(double x, double y, double z) override { Use(x + y + z); }
+  void Rotate(double a, double x, double y, double z) override { Use(a + x + y + z); }
+  void ScaleFactors(double x, double y, double z) override { Use(x + y + z); }
+
+ private:
+  static void Require(bool condition) {
+    if (!condition) __builtin_trap();
+  }
+  void Open() {
+    Require(!in_primitive_);
+    in_primitive_ = true;
+  }
+  void Use(double value) { sink_ += value; }  // NaN is allowed through, reading it must be safe
+
+  int32_t names_ = 0;
+  bool open_list_ = false;
+  bool in_primitive_ = false;
+  int depth_ = 0;
+  volatile double sink_ = 0;
+};
+
+template <typename T>
+T Take(const uint8_t*& data, size_t& size) {
+  T value{};
+  if (size >= sizeof value) {
+    std::memcpy(&value, data, sizeof value);
+    data += sizeof value;
+    size -= sizeof value;
+  }
+  return value;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  kurvex::Course course;
+  course.PointCount = static_cast<uint8_t>(4 + Take<uint8_t>(data, size) % 61);
+  const double distance = 0.25 + Take<uint8_t>(data, size) / 64.0;
+  course.Venue = Take<uint8_t>(data, size) % 12;
+  for (int i = 1; i <= course.PointCount; ++i) {
+    kurvex::CtlPoint& p = course.Points[i];
+    p.X = Take<float>(data, size);
+    p.Y = Take<float>(data, size);
+    p.Z = Take<float>(data, size);
+    p.LeftWidth = Take<int16_t>(data, size);
+    p.RightWidth = Take<int16_t>(data, size);
+    course.Banking[i] = Take<int16_t>(data, size);
+    p.TrackCode = Take<uint16_t>(data, size) % 512;
+    course.PitArea[i] = Take<uint8_t>(data, size);
+    course.DartZone[i] = Take<uint8_t>(data, size);
+    course.SlipZone[i] = Take<uint8_t>(data, size);
+    course.DashPlate[i] = Take<uint8_t>(data, size);
+    course.JumpPlate[i] = Take<uint8_t>(data, size);
+    course.TrapField[i] = Take<uint8_t>(data, size);
+    course.Gate[i] = Take<uint8_t>(data, size);
+    course.Decoration[i] = Take<uint8_t>(data, size);
+    course.Structure[i] = Take<uint8_t>(data, size);
+  }
+  // Far-out coordinates make the longest (capped) spans; keep each run short.
+  for (int i = 1; i <= course.PointCount; ++i) {
+    for (float* c : {&course.Points[i].X, &course.Points[i].Y, &course.Points[i].Z}) {
+      if (std::isfinite(*c) && std::fabs(*c) > 1e6f) *c = std::fmod(*c, 1e6f);
+    }
+  }
+
+  kurvex::PreparedCourse prepared;
+  if (kurvex::PrepareCourse(course, distance, prepared) != 0) return 0;
+  CheckingTarget gl;
+  kurvex::CourseDisplayLists lists;
+  lists.BuildModelLists(gl);
+  lists.BuildAllLists(course, prepared, kurvex::FeatureSwitches(), gl);
+  lists.BuildLineLists(course, prepared, gl);
+  for (int i = 1; i <= course.PointCount; ++i) {
+    kurvex::DrawPointModels(i, course, prepared, lists.Models(), kurvex::PropSwitches(), 1.5, gl);
+  }
+  lists.DeleteAll(gl);
+  return 0;
+}

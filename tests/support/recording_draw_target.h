@@ -1,0 +1,117 @@
+#pragma once
+// A DrawTarget that keeps every call with its arguments, the calls recorded into each display
+// list, and can replay a list's primitives as transformed vertices. Misuse of the interface
+// (nested lists, vertices outside a primitive, unbalanced matrices, deleting an unknown list)
+// is collected in errors().
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "geometry/draw_target.h"
+#include "geometry/vec3.h"
+
+namespace kurvex {
+
+enum class DrawOp {
+  kDisplayListBegin,
+  kDisplayListEnd,
+  kDisplayListDelete,
+  kDisplayListCall,
+  kDrawSubTriangleStrip,
+  kDrawSubLines,
+  kDrawSubLineLoop,
+  kDrawSubPoints,
+  kEndSub,
+  kVertex,
+  kTexturePoint,
+  kTextureSelect,
+  kTexturesEnable,
+  kTexturesDisable,
+  kCull,
+  kDrawColor,
+  kPushMatrix,
+  kPopMatrix,
+  kTranslate,
+  kRotate,
+  kScaleFactors,
+};
+
+const char* DrawOpName(DrawOp op);
+
+struct DrawCall {
+  DrawOp op = DrawOp::kVertex;
+  double args[4] = {0, 0, 0, 0};  // numeric arguments in the interface's order
+  TextureRef texture;             // TextureSelect
+  int32_t name = 0;               // list name of Begin, Delete and Call
+};
+
+struct RecordedVertex {
+  Vec3 position;  // after the replay's matrices
+  Vec3 local;     // as recorded
+  double s = 0, t = 0;
+  bool has_texture_point = false;  // a TexturePoint came before it, here or earlier
+  TextureRef texture;              // the texture bound when it was drawn
+};
+
+struct RecordedPrimitive {
+  DrawOp kind;  // one of the DrawSub operations
+  double width = 0;
+  std::vector<RecordedVertex> vertices;
+};
+
+class RecordingDrawTarget : public DrawTarget {
+ public:
+  int32_t DisplayListBegin() override;
+  void DisplayListEnd() override;
+  void DisplayListDelete(int32_t name) override;
+  void DisplayListCall(int32_t name) override;
+  void DrawSubTriangleStrip() override;
+  void DrawSubLines(float line_width) override;
+  void DrawSubLineLoop(float line_width) override;
+  void DrawSubPoints(float point_width) override;
+  void EndSub() override;
+  void Vertex(double x, double y, double z) override;
+  void TexturePoint(double s, double t) override;
+  void TextureSelect(const TextureRef& texture, int16_t mode) override;
+  void TexturesEnable() override;
+  void TexturesDisable() override;
+  void Cull(int16_t faces) override;
+  void DrawColor(int r, int g, int b, int a) override;
+  void PushMatrix() override;
+  void PopMatrix() override;
+  void Translate(double x, double y, double z) override;
+  void Rotate(double degrees, double x, double y, double z) override;
+  void ScaleFactors(double x, double y, double z) override;
+
+  // Every call in order, inside lists or not.
+  const std::vector<DrawCall>& calls() const { return calls_; }
+  // The calls recorded into a list (its latest recording), without Begin and End.
+  const std::vector<DrawCall>& List(int32_t name) const;
+  bool IsLive(int32_t name) const;
+  int LiveListCount() const;
+  const std::vector<std::string>& errors() const { return errors_; }
+
+  // Replays a live list from the identity matrix, following DisplayListCall into other live
+  // lists, and returns its primitives with their vertices in world coordinates.
+  std::vector<RecordedPrimitive> Primitives(int32_t name) const;
+  // The calls of a list with the given operation.
+  std::vector<DrawCall> CallsOf(int32_t name, DrawOp op) const;
+  // Number of vertices the list draws, including called lists.
+  int VertexCount(int32_t name) const;
+
+ private:
+  void Record(const DrawCall& call);
+
+  std::vector<DrawCall> calls_;
+  std::map<int32_t, std::vector<DrawCall>> lists_;
+  std::map<int32_t, bool> live_;
+  std::vector<std::string> errors_;
+  int32_t next_name_ = 1;
+  int32_t recording_ = 0;
+  bool in_primitive_ = false;
+  int matrix_depth_ = 0;
+};
+
+}  // namespace kurvex

@@ -1,0 +1,27 @@
+#pragma once
+// Result codes of the editing operations, with the messages the windows show for refusals.
+
+#include <cstdint>
+#include <string>
+
+namespace kurvex {
+
+enum EditResult : int16_t {
+  kEditUnknownError = -1,
+  kEditOk = 0,
+  kEditUnchanged = 1,         // nothing to do (the course is as it was)
+  kEditTrackMismatch = 2,     // a track type that may not meet its neighbours
+  kEditDeleteMismatch = 3,    // deleting would join mismatched neighbours
+  kEditTooManyPoints = 4,     // a course holds at most 64 points
+  kEditTooFewPoints = 5,      // a course needs at least 4 points
+  kEditBadFactor = 6,         // a scale factor of 0 or below
+  kEditNotPrepared = 7,       // the operation needs the course's prepared geometry
+};
+
+std::string EditResultText(int code);
+// The message box text for a refusal (empty for the codes the windows show nothing for),
+// and its caption.
+std::string EditMessage(int code);
+std::string EditMessageCaption(int code);
+
+}  // namespace kurvex

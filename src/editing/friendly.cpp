@@ -1,0 +1,148 @@
+#include "editing/friendly.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "course/track_type.h"
+
+namespace kurvex {
+
+const char kEkFriendlyCaption[] = "Make EK Friendly";
+
+namespace {
+
+struct FeatureLimits {
+  int dash, jump, trap, widgets;  // widgets: structures, gates and decorations together
+};
+
+constexpr FeatureLimits kRomLimits = {20, 4, 8, 20};
+constexpr FeatureLimits kEkLimits = {32, 8, 8, 16};
+
+// Counts features in point order and removes those beyond the limits.
+class FeatureCounter {
+ public:
+  explicit FeatureCounter(const FeatureLimits& limits) : limits_(limits) {}
+
+  void Apply(Course& c, int i) {
+    Keep(c.DashPlate[i], dash_, limits_.dash);
+    Keep(c.JumpPlate[i], jump_, limits_.jump);
+    Keep(c.TrapField[i], trap_, limits_.trap);
+    Keep(c.Structure[i], widgets_, limits_.widgets);
+    Keep(c.Gate[i], widgets_, limits_.widgets);
+    Keep(c.Decoration[i], widgets_, limits_.widgets);
+  }
+
+ private:
+  static void Keep(uint8_t& value, int& count, int limit) {
+    if (value == kNone) return;
+    if (count < limit) {
+      ++count;
+    } else {
+      value = kNone;
+    }
+  }
+
+  FeatureLimits limits_;
+  int dash_ = 0, jump_ = 0, trap_ = 0, widgets_ = 0;
+};
+
+float RoundToTens(float v) { return static_cast<float>(std::nearbyint(v / 10.0) * 10.0); }
+int32_t RoundToTens(int32_t v) { return static_cast<int32_t>(std::nearbyint(v / 10.0) * 10); }
+
+void ClearZones(Course& c, int i) { c.PitArea[i] = c.DartZone[i] = c.SlipZone[i] = kNone; }
+
+bool IsRoundType(int32_t track_code) {
+  const int type = TrackTypeOfCode(track_code);
+  return type == kPipe || type == kCylinder || type == kHalfPipe;
+}
+
+void RoundPosition(CtlPoint& p) {
+  p.X = std::clamp(RoundToTens(p.X), -15000.0f, 15000.0f);
+  p.Y = std::clamp(RoundToTens(p.Y), 0.0f, 5000.0f);
+  p.Z = std::clamp(RoundToTens(p.Z), -15000.0f, 15000.0f);
+}
+
+void LimitWidths(CtlPoint& p) {
+  const int64_t sum = int64_t{p.LeftWidth} + p.RightWidth;
+  if (sum > 2000) {
+    p.LeftWidth = static_cast<int32_t>(std::floor(p.LeftWidth * 2000.0 / sum));
+    p.RightWidth = static_cast<int32_t>(std::floor(p.RightWidth * 2000.0 / sum));
+  }
+  p.LeftWidth = RoundToTens(p.LeftWidth);
+  p.RightWidth = RoundToTens(p.RightWidth);
+}
+
+// Banking to the nearest multiple of 3 degrees (359 becomes 360).
+void RoundBanking(int32_t& banking) {
+  const int remainder = banking % 3;
+  if (remainder == 1 || remainder == -2) banking -= 1;
+  if (remainder == 2 || remainder == -1) banking += 1;
+}
+
+void RoundPoint(Course& c, int i, FeatureCounter& counter) {
+  CtlPoint& p = c.Points[i];
+  RoundPosition(p);
+  LimitWidths(p);
+  RoundBanking(c.Banking[i]);
+  if (IsRoundType(p.TrackCode)) {
+    ClearZones(c, i);
+    c.JumpPlate[i] = c.TrapField[i] = c.Gate[i] = c.Decoration[i] = kNone;
+  }
+  // Texture 0 (the finish stretch) belongs to point 1 alone.
+  if (i == 1) {
+    p.TrackCode = TrackCodeFor(kNormal, 0);
+    p.TrackFlags = TrackFlagsForType(kNormal);
+  } else if (p.TrackCode == 0) {
+    p.TrackCode = TrackCodeFor(kNormal, 2);
+  }
+  const CtlPoint& next = c.Points[NextPoint(c, i)];
+  if (p.LeftWidth + p.RightWidth < 200 || next.LeftWidth + next.RightWidth < 200) {
+    ClearZones(c, i);
+  }
+  counter.Apply(c, i);
+  if (c.Venue == 10 && TrackTypeOfCode(p.TrackCode) == kNormal) {
+    const int texture = TextureOfCode(p.TrackCode);
+    const int swapped[] = {0, 1, 5, 6, 4, 2, 3};
+    if (texture >= 2 && texture <= 6) p.TrackCode = TrackCodeFor(kNormal, swapped[texture]);
+  }
+}
+
+std::string CloseCasesMessage(int count) {
+  const std::string cases =
+      count == 1 ? "There is 1 case" : "There are " + std::to_string(count) + " cases";
+  return cases +
+         " where control points\r\nare less than 50 units apart. The Make\r\n"
+         "EK Friendly function cannot correct\r\nthis. Please adjust the course so that\r\n"
+         "the distance between any two control\r\npionts is greater than 50.";
+}
+
+const char kTooLongMessage[] =
+    "The course length is greater than 25,000.\r\nThe Make EK Friendly function cannot\r\n"
+    "correct this. Please adjust the course\r\nso the total length is no greater than\r\n"
+    "25,000. See the Course Properties window\r\nfor total length readout.";
+
+}  // namespace
+
+void RomFriendly(Course& course) {
+  FeatureCounter counter(kRomLimits);
+  for (int i = 1; i <= course.PointCount; ++i) counter.Apply(course, i);
+}
+
+std::vector<std::string> EkFriendly(Course& course, double segment_distance,
+                                    PreparedCourse& prepared) {
+  FeatureCounter counter(kEkLimits);
+  for (int i = 1; i <= course.PointCount; ++i) RoundPoint(course, i, counter);
+  PrepareCourse(course, segment_distance, prepared);
+  if (course.Venue == 10) course.Venue = 6;
+
+  std::vector<std::string> messages;
+  int close = 0;
+  for (int i = 1; i <= course.PointCount; ++i) {
+    if (prepared.ChordLength[i] < 500) ++close;
+  }
+  if (close > 0) messages.push_back(CloseCasesMessage(close));
+  if (prepared.CourseLength > 250) messages.push_back(kTooLongMessage);
+  return messages;
+}
+
+}  // namespace kurvex

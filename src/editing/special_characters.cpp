@@ -1,0 +1,70 @@
+#include "editing/special_characters.h"
+
+namespace kurvex {
+namespace {
+
+constexpr int kLongVowelCell = 111;
+constexpr int kLongVowelCode = 255;
+// The first row shows ASCII punctuation (cell + 32), in the Japanese font only up to cell 13 ...
+constexpr int kPunctuationEnd = 16;
+constexpr int kJapanesePunctuationEnd = 14;
+// ... and from there up to cell 99 kana (cell + 144).
+constexpr int kKanaEnd = 99;
+constexpr int kKanaOffset = 144;
+constexpr int kPunctuationOffset = 32;
+
+int NameCode(int cell) {
+  constexpr int kColonCell = 12;
+  constexpr int kColonCode = 58;  // the name font shows a colon where the others have a comma
+  constexpr int kGreekFirst = 108, kGreekLast = 110;  // alpha, beta, gamma
+  if (cell == kColonCell) return kColonCode;
+  if (cell < kPunctuationEnd) return cell + kPunctuationOffset;
+  if (cell >= kGreekFirst && cell <= kGreekLast) return cell + kKanaOffset;
+  return -1;
+}
+
+// Descriptions: cell 10 belongs to the kana half of the font.
+int DescriptionCode(int cell, int punctuation_end) {
+  constexpr int kKanaCellInPunctuation = 10;
+  if (cell == kLongVowelCell) return kLongVowelCode;
+  if (cell < punctuation_end && cell != kKanaCellInPunctuation) return cell + kPunctuationOffset;
+  if (cell <= kKanaEnd) return cell + kKanaOffset;
+  return -1;
+}
+
+}  // namespace
+
+int PaletteCell(int x, int y) {
+  if (x < 0 || y < 0) return -1;
+  const int column = x / kPaletteCellSize, row = y / kPaletteCellSize;
+  if (column >= kPaletteColumns || row >= kPaletteRows) return -1;
+  return row * kPaletteColumns + column;
+}
+
+bool IsBlankPaletteCell(int cell) {
+  constexpr int kBlankCells[] = {0, 3, 4, 5, 8, 9, 15, 16, 94, 96, 97};
+  for (int blank : kBlankCells) {
+    if (cell == blank) return true;
+  }
+  return cell >= 100 && cell <= 107;
+}
+
+int PaletteCode(TextFieldKind kind, int cell) {
+  if (cell < 0 || cell >= kPaletteCells || IsBlankPaletteCell(cell)) return -1;
+  switch (kind) {
+    case TextFieldKind::kName:
+      return NameCode(cell);
+    case TextFieldKind::kDescription:
+      return DescriptionCode(cell, kPunctuationEnd);
+    case TextFieldKind::kJapanese:
+      return DescriptionCode(cell, kJapanesePunctuationEnd);
+  }
+  return -1;
+}
+
+bool PaletteClick(Course& course, GameTextField& field, int x, int y) {
+  const int code = PaletteCode(field.Kind(), PaletteCell(x, y));
+  return code >= 0 && field.AddChar(course, code);
+}
+
+}  // namespace kurvex

@@ -1,0 +1,168 @@
+#include "editing/game_text_field.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "course/game_text.h"
+#include "course/new_course.h"
+#include "editing/special_characters.h"
+
+namespace kurvex {
+namespace {
+
+using K = TextFieldKind;
+
+Course WithName(const std::string& name) {
+  Course course = NewCourse();
+  course.Name = name;
+  return course;
+}
+
+TEST(GameTextField, KeysEachFieldTakes) {
+  for (K kind : {K::kName, K::kDescription, K::kJapanese}) {
+    EXPECT_EQ(TypedCode(kind, ' ', false), 0x20);
+    EXPECT_EQ(TypedCode(kind, '9', true), 0x39);
+    EXPECT_EQ(TypedCode(kind, 'M', true), 0x4D);
+    EXPECT_EQ(TypedCode(kind, 'a', false), -1);
+  }
+  EXPECT_EQ(TypedCode(K::kName, 'C', true), 'C');  // no lower case in names
+  EXPECT_EQ(TypedCode(K::kDescription, 'C', true), 0x63);
+  EXPECT_EQ(TypedCode(K::kDescription, 'S', true), 0x73);
+  EXPECT_EQ(TypedCode(K::kDescription, 'S', false), 'S');
+  EXPECT_EQ(TypedCode(K::kDescription, 'B', true), 'B');
+  for (char letter : std::string("ADEM")) EXPECT_EQ(TypedCode(K::kJapanese, letter, false), letter);
+  for (char letter : std::string("BCSZ")) EXPECT_EQ(TypedCode(K::kJapanese, letter, true), -1);
+}
+
+TEST(GameTextField, TypingBackspaceDeleteAndArrows) {
+  Course course = WithName("ACE");
+  GameTextField field(K::kName);
+  EXPECT_EQ(field.KeyDown(course, kKeyLeft, false), FieldEdit::kNone);  // at the start
+  field.FigureIns(course, 1000);
+  EXPECT_EQ(field.KeyDown(course, kKeyRight, false), FieldEdit::kNone);  // at the end
+  EXPECT_EQ(field.InsertionIndex(course), 3);
+  EXPECT_EQ(field.KeyDown(course, kKeyLeft, false), FieldEdit::kMoved);
+  EXPECT_EQ(field.KeyDown(course, kKeyLeft, false), FieldEdit::kMoved);
+  EXPECT_EQ(field.KeyDown(course, 'B', false), FieldEdit::kChanged);
+  EXPECT_EQ(course.Name, "ABCE");
+  EXPECT_EQ(field.InsertionX(course), GameGlyphWidths().Width('A') + GameGlyphWidths().Width('B'));
+
+  EXPECT_EQ(field.KeyDown(course, kKeyDelete, false), FieldEdit::kChanged);
+  EXPECT_EQ(course.Name, "ABE");
+  EXPECT_EQ(field.InsertionIndex(course), 2);
+  EXPECT_EQ(field.KeyDown(course, kKeyBackspace, false), FieldEdit::kChanged);
+  EXPECT_EQ(course.Name, "AE");
+  EXPECT_EQ(field.InsertionIndex(course), 1);
+
+  EXPECT_TRUE(field.MoveIns(course, -2147483647 - 1));
+  EXPECT_FALSE(field.RemoveChar(course));
+  EXPECT_TRUE(field.MoveIns(course, 2147483647));
+  EXPECT_FALSE(field.DeleteChar(course));
+  EXPECT_FALSE(field.AddChar(course, 256));
+  EXPECT_EQ(course.Name, "AE");
+}
+
+TEST(GameTextField, FullFieldTakesNoMoreButStillEdits) {
+  Course course = NewCourse();
+  for (K kind : {K::kName, K::kDescription, K::kJapanese}) {
+    GameTextField field(kind);
+    FieldText(course, kind).clear();
+    for (int i = 0; i < 40; ++i) field.KeyDown(course, 'A', false);
+    EXPECT_EQ(FieldText(course, kind).size(), FieldLengthLimit(kind));
+  }
+  EXPECT_EQ(course.Description.size(), 30u);
+
+  GameTextField name(K::kName);
+  name.FigureIns(course, 1000);
+  ASSERT_EQ(course.Name, std::string(20, 'A'));
+  EXPECT_EQ(name.KeyDown(course, 'U', false), FieldEdit::kNone);
+  EXPECT_EQ(name.KeyDown(course, kKeyLeft, false), FieldEdit::kMoved);
+  EXPECT_EQ(name.KeyDown(course, kKeyRight, false), FieldEdit::kMoved);
+  EXPECT_EQ(name.KeyDown(course, kKeyBackspace, false), FieldEdit::kChanged);
+  EXPECT_EQ(name.KeyDown(course, kKeyLeft, false), FieldEdit::kMoved);
+  EXPECT_EQ(name.KeyDown(course, kKeyDelete, false), FieldEdit::kChanged);
+  EXPECT_EQ(course.Name, std::string(18, 'A'));
+
+  course.Name = std::string(25, 'B');  // already beyond the limit: only shrinks
+  EXPECT_FALSE(name.AddChar(course, 'C'));
+  EXPECT_TRUE(name.RemoveChar(course));
+}
+
+// "NEW TRACK": boundaries at 0, 11, 21, 35, ... 80, 90.
+TEST(GameTextField, FigureInsPicksTheNearestBoundary) {
+  Course course = WithName("NEW TRACK");
+  GameTextField field(K::kName);
+  const auto index_at = [&](int x) {
+    field.FigureIns(course, x);
+    return field.InsertionIndex(course);
+  };
+  EXPECT_EQ(index_at(-20), 0);
+  EXPECT_EQ(index_at(5), 0);
+  EXPECT_EQ(index_at(6), 1);
+  EXPECT_EQ(index_at(16), 1);  // halfway: the earlier boundary
+  EXPECT_EQ(index_at(17), 2);
+  EXPECT_EQ(index_at(89), 9);
+  EXPECT_EQ(index_at(1000), 9);
+  EXPECT_EQ(field.InsertionX(course), 90);
+  course.Name.clear();
+  EXPECT_EQ(index_at(50), 0);
+}
+
+TEST(GameTextField, InsertionPointFollowsAShortenedText) {
+  Course course = WithName("NEW TRACK");
+  GameTextField field(K::kName);
+  field.FigureIns(course, 1000);
+  course.Name = "AB";  // an undo or a newly loaded course
+  EXPECT_EQ(field.InsertionIndex(course), 2);
+  EXPECT_TRUE(field.RemoveChar(course));
+  EXPECT_TRUE(field.AddChar(course, 'Z'));
+  EXPECT_EQ(course.Name, "AZ");
+}
+
+TEST(SpecialCharacters, CodesPerField) {
+  struct Case {
+    int cell, name, description, japanese;
+  };
+  const Case cases[] = {
+      {0, -1, -1, -1},   {1, 33, 33, 33},    {10, 42, 154, 154}, {12, 58, 44, 44},
+      {14, 46, 46, 158}, {15, -1, -1, -1},   {16, -1, -1, -1},   {17, -1, 161, 161},
+      {94, -1, -1, -1},  {95, -1, 239, 239}, {99, -1, 243, 243}, {100, -1, -1, -1},
+      {107, -1, -1, -1}, {108, 252, -1, -1}, {110, 254, -1, -1}, {111, -1, 255, 255},
+      {112, -1, -1, -1}, {-1, -1, -1, -1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PaletteCode(K::kName, c.cell), c.name) << c.cell;
+    EXPECT_EQ(PaletteCode(K::kDescription, c.cell), c.description) << c.cell;
+    EXPECT_EQ(PaletteCode(K::kJapanese, c.cell), c.japanese) << c.cell;
+  }
+  // The kana cells give exactly the font's kana.
+  for (int cell = 17; cell <= 99; ++cell) {
+    const int code = PaletteCode(K::kDescription, cell);
+    EXPECT_EQ(code < 0, IsBlankPaletteCell(cell)) << cell;
+    if (code >= 0) EXPECT_FALSE(GameFontMap().Token(code).empty()) << cell;
+  }
+}
+
+TEST(SpecialCharacters, ClickInsertsIntoTheActiveFieldWithinItsLimit) {
+  Course course = WithName("AB");
+  course.Description = "AB";
+  GameTextField name(K::kName);
+  GameTextField description(K::kDescription);
+  name.MoveIns(course, 1);
+  EXPECT_TRUE(PaletteClick(course, name, 12 * 16 + 3, 5));  // the colon cell
+  EXPECT_TRUE(PaletteClick(course, description, 12 * 16 + 3, 5));
+  EXPECT_EQ(course.Name, "A:B");
+  EXPECT_EQ(course.Description, ",AB");
+  EXPECT_FALSE(PaletteClick(course, name, 5, 5));    // blank cell
+  EXPECT_FALSE(PaletteClick(course, name, 20, 20));  // kana: not in names
+  EXPECT_FALSE(PaletteClick(course, name, 256, 5));  // released beside the picture
+  EXPECT_FALSE(PaletteClick(course, name, 5, 112));
+  EXPECT_FALSE(PaletteClick(course, name, -1, 5));
+  course.Name = std::string(20, 'A');
+  EXPECT_FALSE(PaletteClick(course, name, 12 * 16, 0));
+  EXPECT_EQ(course.Name, std::string(20, 'A'));
+}
+
+}  // namespace
+}  // namespace kurvex

@@ -1,0 +1,149 @@
+#include "rom/rom_patch.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+#include "course/message.h"
+#include "course/new_course.h"
+#include "rom/course_record.h"
+#include "rom/header_checksum.h"
+#include "rom/rom_course_loader.h"
+#include "rom/rom_tables.h"
+
+namespace kurvex {
+
+namespace {
+
+// Two spellings of one file, links included. An output that does not exist yet cannot be the
+// input, which does.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  if (std::filesystem::equivalent(a, b, error)) return true;
+  std::error_code error_a, error_b;
+  const std::filesystem::path canonical_a = std::filesystem::weakly_canonical(a, error_a);
+  const std::filesystem::path canonical_b = std::filesystem::weakly_canonical(b, error_b);
+  return !error_a && !error_b && canonical_a == canonical_b;
+}
+
+PatchOutcome Failure(int16_t code, std::string message) { return {code, std::move(message), {}}; }
+
+std::string ProblemLine(const SlotProblem& problem) {
+  switch (problem.kind) {
+    case SlotProblemKind::kEncodeFailed:
+      return SlotName(problem.slot) + " (the course does not fit the game's course record)";
+    case SlotProblemKind::kShortened:
+      return SlotName(problem.slot) + " (name, description or horizons cut to fit the ROM)";
+    case SlotProblemKind::kLoadFailed:
+    default:
+      return SlotName(problem.slot);
+  }
+}
+
+std::string ProblemsMessage(const std::vector<SlotProblem>& problems) {
+  if (problems.empty()) return "";
+  std::string message =
+      "The following courses encountered\r\nerrors while attempting to patch:\r\n";
+  for (const SlotProblem& problem : problems) message += "\r\n" + ProblemLine(problem);
+  return message;
+}
+
+// Reads every assigned course file; a slot whose file fails is listed and left out.
+std::vector<std::unique_ptr<Course>> LoadCourses(const PatchRequest& request,
+                                                 std::vector<SlotProblem>& problems) {
+  const CourseLoader load = request.loader ? request.loader : CourseLoader(LoadKurvFile);
+  std::vector<std::unique_ptr<Course>> courses(kSlotCount);
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    const std::string& file = request.course_files[slot - 1];
+    if (file.empty()) continue;
+    auto course = std::make_unique<Course>(NewCourse());
+    const FileOutcome loaded = load(file, *course);
+    if (loaded.ok) {
+      courses[slot - 1] = std::move(course);
+    } else {
+      problems.push_back({slot, SlotProblemKind::kLoadFailed, loaded.message});
+    }
+  }
+  return courses;
+}
+
+// Encodes each course into the image and the tables; a course that cannot be encoded is left
+// out whole, so its slot keeps the input's record and entries.
+void EncodeCourses(std::vector<std::unique_ptr<Course>>& courses, RomImage& rom, RomTables& tables,
+                   std::vector<SlotProblem>& problems) {
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    Course* course = courses[slot - 1].get();
+    if (!course) continue;
+    if (EncodeCourse(slot, *course, rom.region(), tables) != kRomCourseOk ||
+        !rom.WriteBlock(CourseRecordOffset(slot, rom.region()), course->RawRecord.data(),
+                        kRawRecordSize)) {
+      problems.push_back({slot, SlotProblemKind::kEncodeFailed, ""});
+    }
+  }
+}
+
+}  // namespace
+
+std::string PatchResultText(int code) {
+  switch (code) {
+    case kPatchUnknownError:
+      return "Unknown error";
+    case kPatchOk:
+      return "Successful";
+    case kPatchInputError:
+      return "Error with Input ROM file";
+    case kPatchSameFile:
+      return "Error with Output ROM file";
+    case kPatchWriteError:
+      return "File access error";
+    default:
+      return "(Invalid error number)";
+  }
+}
+
+PatchOutcome PatchRom(const PatchRequest& request) {
+  RomImage rom;
+  RomTables tables;
+  const FileOutcome opened =
+      OpenRomWithTables(request.input_path, rom, tables, DamagedTables::kRefuse);
+  if (!opened.ok) return Failure(kPatchInputError, opened.message);
+  if (SameFile(request.input_path, request.output_path)) {
+    return Failure(kPatchSameFile,
+                   JoinMessage("Error with Output ROM file",
+                               {"Input ROM and Output ROM cannot be",
+                                "The same. Please specify a different", "Output ROM."}));
+  }
+
+  std::vector<SlotProblem> problems;
+  std::vector<std::unique_ptr<Course>> courses = LoadCourses(request, problems);
+  EncodeCourses(courses, rom, tables, problems);
+  ShortenedSlots shortened{};
+  if (WriteRomTables(rom, tables, &shortened) != kRomTablesOk) {
+    return Failure(kPatchUnknownError, RomTablesMessage(kRomTablesUnknownError));
+  }
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    if (shortened[slot - 1]) problems.push_back({slot, SlotProblemKind::kShortened, ""});
+  }
+  if (request.checksum) WriteHeaderChecksum(rom, ComputeHeaderChecksum(rom));
+
+  std::string error;
+  if (!rom.SaveRom(request.output_path, &error)) {
+    return Failure(kPatchWriteError,
+                   JoinMessage("Error: File access error",
+                               {"A file I/O error occurred while trying to write", error,
+                                "An existing file of that name was left as it was."}));
+  }
+  std::stable_sort(problems.begin(), problems.end(),
+                   [](const SlotProblem& a, const SlotProblem& b) { return a.slot < b.slot; });
+  return {kPatchOk, ProblemsMessage(problems), std::move(problems)};
+}
+
+std::string FNSuff(const std::string& path, const std::string& suffix) {
+  const size_t folder_end = path.find_last_of("/\\");
+  const size_t name_start = folder_end == std::string::npos ? 0 : folder_end + 1;
+  const size_t dot = path.rfind('.');
+  if (dot == std::string::npos || dot < name_start) return path + suffix;
+  return path.substr(0, dot) + suffix + path.substr(dot);
+}
+
+}  // namespace kurvex

@@ -1,0 +1,67 @@
+#pragma once
+// The Patch to ROM job, shared by the Patch to ROM window and kurvex-cli: an output image made
+// from an input image with up to 24 courses encoded into their slots, the name, description,
+// horizon and music tables re-packed, and on request the header checksum recomputed.
+//
+// The input is only ever read. Every course file is read before anything is written, and the
+// output is written once, complete, through a temporary file beside it.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "course/course.h"
+#include "course/course_files.h"
+#include "rom/rom_layout.h"
+
+namespace kurvex {
+
+// Reads a course file into the course (which starts as the new course).
+using CourseLoader = std::function<FileOutcome(const std::string& source, Course& course)>;
+
+struct PatchRequest {
+  std::string input_path;
+  std::string output_path;
+  std::array<std::string, kSlotCount> course_files;  // per slot; empty keeps the input's course
+  bool checksum = false;
+  CourseLoader loader;  // LoadKurvFile when empty
+};
+
+enum PatchResult : int16_t {
+  kPatchUnknownError = -1,
+  kPatchOk = 0,          // the output was written, though some slots may have problems
+  kPatchInputError = 1,  // the input could not be opened, identified or its tables read
+  kPatchSameFile = 2,    // the output names the input file
+  kPatchWriteError = 3,  // the output could not be written; an existing file is unharmed
+};
+
+enum class SlotProblemKind {
+  kLoadFailed,    // the course file could not be read: the slot keeps the input's course
+  kEncodeFailed,  // the course does not fit the game's record: the slot keeps the input's
+  kShortened,     // its name, description or horizons were cut to fit their blocks
+};
+
+struct SlotProblem {
+  int slot = 0;
+  SlotProblemKind kind = SlotProblemKind::kLoadFailed;
+  std::string message;  // for kLoadFailed, the loader's message
+};
+
+struct PatchOutcome {
+  int16_t code = kPatchOk;
+  // The failure's message; for kPatchOk the list of slot problems the window shows, or empty.
+  std::string message;
+  std::vector<SlotProblem> problems;  // in slot order
+};
+
+std::string PatchResultText(int code);
+
+PatchOutcome PatchRom(const PatchRequest& request);
+
+// The path with the suffix inserted before the file name's extension, or appended when the
+// name has none: "roms/fzx.z64" and "_mfd" give "roms/fzx_mfd.z64".
+std::string FNSuff(const std::string& path, const std::string& suffix);
+
+}  // namespace kurvex

@@ -1,0 +1,60 @@
+#include "rom/texture_export.h"
+
+#include <cstdio>
+
+#include "rom/png_writer.h"
+
+namespace kurvex {
+
+namespace {
+
+std::string TwoDigits(int n) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d", n);
+  return text;
+}
+
+}  // namespace
+
+std::vector<NamedTexture> ListStoreTextures(const TextureStore& store) {
+  std::vector<NamedTexture> list;
+  list.reserve(kVenueCount * kTrackTexturesPerVenue + kFloorCount + kFeatureCount +
+               kModelTextureCount + kHorizonTextureCount);
+  for (int venue = 0; venue < kVenueCount; ++venue) {
+    for (int n = 1; n <= kTrackTexturesPerVenue; ++n) {
+      list.push_back({"track-venue" + TwoDigits(venue) + "-" + TwoDigits(n) + ".png",
+                      store.TrackTexture(venue, n)});
+    }
+  }
+  for (int k = 1; k <= kFloorCount; ++k) {
+    list.push_back({"floor-venue" + TwoDigits(k - 1) + ".png", store.FloorTexture(k)});
+  }
+  for (int k = 1; k <= kFeatureCount; ++k) {
+    list.push_back({"feature-" + TwoDigits(k) + ".png", store.FeatureTexture(k)});
+  }
+  for (int k = 1; k <= kModelTextureCount; ++k) {
+    list.push_back({"model-" + TwoDigits(k) + ".png", store.ModelTexture(k)});
+  }
+  for (int k = 1; k <= kHorizonCount; ++k) {
+    list.push_back({"horizon-" + TwoDigits(k) + ".png", store.HorizonTexture(k)});
+  }
+  for (int k = 1; k <= kHorizonCount; ++k) {
+    list.push_back(
+        {"horizon-light-" + TwoDigits(k) + ".png", store.HorizonTexture(kHorizonCount + k)});
+  }
+  return list;
+}
+
+bool ExportTexturePngs(const TextureStore& store, const std::string& folder, std::string* error) {
+  const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+  for (const NamedTexture& texture : ListStoreTextures(store)) {
+    const TextureImage& image = texture.image;
+    if (!WritePng(prefix + texture.name, image.pixels, image.width, image.height, image.channels,
+                  error)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace kurvex

@@ -1,0 +1,26 @@
+#pragma once
+// Every texture of the store as a picture file with a name that says what it is, for modders
+// who want to look at the game's textures.
+
+#include <string>
+#include <vector>
+
+#include "rom/texture_store.h"
+
+namespace kurvex {
+
+struct NamedTexture {
+  std::string name;  // file name without folder, e.g. "track-venue00-01.png"
+  TextureImage image;
+};
+
+// All 294 textures: track-venueVV-NN, floor-venueVV, feature-NN, model-NN, horizon-NN and
+// horizon-light-NN (numbers from 1, venues from 0, two digits each), in store order.
+std::vector<NamedTexture> ListStoreTextures(const TextureStore& store);
+
+// Writes every texture as a PNG file (RGB or RGBA as stored) into folder, which must exist.
+// Stops at the first file that cannot be written; *error then names it and the reason.
+bool ExportTexturePngs(const TextureStore& store, const std::string& folder,
+                       std::string* error = nullptr);
+
+}  // namespace kurvex

@@ -1,0 +1,105 @@
+// Opening and identifying images, byte order, block access and the slot table.
+#include "rom/rom_image.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "rom/rom_layout.h"
+#include "rom_builder.h"
+
+namespace kurvex {
+namespace {
+
+using testing::ScratchDir;
+using testing::TestRom;
+
+TEST(SwapBytePairs, ExchangesPairsAndLeavesAnOddLastByte) {
+  std::vector<uint8_t> bytes = {0, 1, 2, 3, 4};
+  SwapBytePairs(bytes.data(), bytes.size());
+  EXPECT_EQ(bytes, std::vector<uint8_t>({1, 0, 3, 2, 4}));
+}
+
+TEST(OpenRom, IdentifiesZ64AndV64ImagesAndReadsThemAlike) {
+  ScratchDir dir;
+  const TestRom built = TestRom::Filled('P');
+  ASSERT_TRUE(built.Write(dir.Path("a.z64")));
+  ASSERT_TRUE(built.Write(dir.Path("a.v64"), true));
+  RomImage z64, v64;
+  ASSERT_EQ(z64.OpenRom(dir.Path("a.z64")), kRomOk);
+  ASSERT_EQ(v64.OpenRom(dir.Path("a.v64")), kRomOk);
+  EXPECT_FALSE(z64.byte_swapped());
+  EXPECT_TRUE(v64.byte_swapped());
+  EXPECT_EQ(v64.region(), 'P');  // from 0x3F of the V64 file
+  const uint32_t record = built.RecordOffset(24);
+  const std::vector<uint8_t> expected(built.z64().begin() + record,
+                                      built.z64().begin() + record + 2016);
+  EXPECT_EQ(z64.ReadBlock(record, 2016), expected);
+  EXPECT_EQ(v64.ReadBlock(record, 2016), expected);
+  EXPECT_EQ(v64.ReadBlock(0x21, 5), std::vector<uint8_t>({'-', 'Z', 'E', 'R', 'O'}));
+}
+
+TEST(OpenRom, RefusesFilesThatAreNotTheGameWithTheirMessages) {
+  ScratchDir dir;
+  for (uintmax_t size : {kRomSize - 1, 2 * kRomSize}) {
+    const std::string path = dir.Path(std::to_string(size));
+    std::ofstream{path};
+    std::filesystem::resize_file(path, size);
+    RomImage rom;
+    EXPECT_EQ(rom.OpenRom(path), kRomNotFZeroX) << size;
+  }
+  TestRom other('E');
+  other.Put(0x20, std::vector<uint8_t>(20, 'M'));
+  ASSERT_TRUE(other.Write(dir.Path("other.z64")));
+  ASSERT_TRUE(TestRom('D').Write(dir.Path("d.v64"), true));
+  RomImage rom;
+  EXPECT_EQ(rom.OpenRom(dir.Path("other.z64")), kRomNotFZeroX);
+  EXPECT_EQ(rom.OpenRom(dir.Path("missing.z64")), kRomFileAccessError);
+  EXPECT_EQ(rom.OpenRom(dir.path()), kRomFileAccessError);
+  EXPECT_EQ(rom.OpenRom(dir.Path("d.v64")), kRomBadRegion);
+  EXPECT_EQ(FileCheck(kRomBadRegion, rom.region_byte()),
+            "Error: Bad region code\r\n\r\n"
+            "The ROM file specified was identified as F-Zero X,\r\n"
+            "but contained an unsupported region code (0x44).\r\n"
+            "Please select a different file.");
+  EXPECT_EQ(FileCheck(kRomFileAccessError, 0),
+            "Error: File access error\r\n\r\n"
+            "A file I/O error occurred while trying to open\r\n"
+            "the ROM file. Make sure the file is available\r\n"
+            "and not being used by other programs.");
+  EXPECT_EQ(FileCheck(kRomOk, 0), "");
+}
+
+TEST(RomImage, BlocksAreBoundsCheckedAndWrittenInTheImagesOrder) {
+  RomImage rom;
+  EXPECT_TRUE(rom.ReadBlock(0, 2).empty());  // nothing loaded
+  ASSERT_EQ(rom.Identify(TestRom('E').Image(true)), kRomOk);
+  EXPECT_TRUE(rom.ReadBlock(kRomSize - 2, 4).empty());
+  const uint8_t data[] = {1, 2, 3, 4};
+  EXPECT_FALSE(rom.WriteBlock(kRomSize - 2, data, 4));
+  ASSERT_TRUE(rom.WriteBlock(0x100, data, 4));
+  ASSERT_TRUE(rom.WriteBlock(0x105, data, 1));
+  const std::vector<uint8_t>& file = rom.file_bytes();
+  EXPECT_EQ(std::vector<uint8_t>(file.begin() + 0x100, file.begin() + 0x106),
+            std::vector<uint8_t>({2, 1, 4, 3, 1, 0}));
+  EXPECT_EQ(rom.ReadBlock(0x100, 6), std::vector<uint8_t>({1, 2, 3, 4, 0, 1}));
+}
+
+TEST(RomLayout, RecordOffsetsAndSlotNames) {
+  EXPECT_EQ(CourseRecordOffset(24, 'E'), 0x2B8700u);
+  EXPECT_EQ(CourseRecordOffset(2, 'P'), 0x2BFE30u + 2016);
+  EXPECT_EQ(CourseRecordOffset(1, 'D'), 0u);
+  EXPECT_EQ(CourseRecordOffset(25, 'J'), 0u);
+  EXPECT_EQ(SlotName(7), "Queen 1");
+  EXPECT_EQ(CupName(0), "Jack");
+  EXPECT_EQ(CupName(23), "Joker");
+  EXPECT_EQ(CupName(24), "");
+  const std::pair<const char*, int> slots[] = {{"24", 24},   {"25", 0},      {"0", 0},
+                                               {"1x", 0},    {"queen6", 12}, {"KING 2", 14},
+                                               {"jack7", 0}, {"", 0}};
+  for (const auto& [text, slot] : slots) EXPECT_EQ(SlotFromText(text), slot) << text;
+}
+
+}  // namespace
+}  // namespace kurvex

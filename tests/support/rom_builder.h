@@ -1,0 +1,104 @@
+#pragma once
+// Synthetic 16 MiB images of the game for tests, benchmarks and fuzzers: the name field, the
+// region letter, course records, the name, description and horizon pointer tables and blocks
+// and the music table, at the game's offsets, in Z64 or V64 order. The offsets are written out
+// here on their own, so the ROM layer is checked against figures it did not supply.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "course/course.h"
+
+namespace kurvex::testing {
+
+struct TestTable {
+  uint32_t pointers, block, size, address;  // ROM offsets, block size, game address
+};
+
+struct TestLayout {
+  uint32_t records;
+  TestTable names, descriptions, horizons;
+  uint32_t music;
+};
+
+const TestLayout& LayoutOf(char region);
+
+struct TestHorizon {
+  uint8_t image;
+  float angle;
+};
+
+using TestTexts = std::array<std::string, 24>;
+using TestHorizonLists = std::array<std::vector<TestHorizon>, 24>;
+
+class TestRom {
+ public:
+  // All zeros but the header fields; every slot points at an empty name, description and
+  // horizon list, and its record is empty (0 points).
+  explicit TestRom(char region = 'E');
+  // Every slot holds a valid course (RingCourse(4 + slot % 20, slot)), a name, a description,
+  // 0..3 horizons and a music number.
+  static TestRom Filled(char region);
+
+  char region() const { return region_; }
+  const TestLayout& layout() const { return LayoutOf(region_); }
+  uint32_t RecordOffset(int slot) const { return layout().records + (slot - 1) * 2016u; }
+
+  // Arbitrary bytes at a Z64 offset.
+  void Put(size_t z64_offset, const std::vector<uint8_t>& bytes);
+  void PutByte(size_t z64_offset, uint8_t value) { z64_[z64_offset] = value; }
+  void PutU32(size_t z64_offset, uint32_t value);
+
+  void SetRecord(int slot, const std::vector<uint8_t>& record) { Put(RecordOffset(slot), record); }
+  // Each text written once, in slot order, with a zero after it; slot pointers set.
+  void SetNames(const TestTexts& raw) { SetTexts(layout().names, raw); }
+  void SetDescriptions(const TestTexts& raw) { SetTexts(layout().descriptions, raw); }
+  // Each list written once with an all-zero terminating entry.
+  void SetHorizons(const TestHorizonLists& lists);
+  void SetMusic(int slot, uint8_t music) { z64_[layout().music + slot - 1] = music; }
+
+  const std::vector<uint8_t>& z64() const { return z64_; }
+  // The image as a file holds it.
+  std::vector<uint8_t> Image(bool v64 = false) const;
+  bool Write(const std::string& path, bool v64 = false) const;
+
+ private:
+  void SetTexts(const TestTable& table, const TestTexts& raw);
+
+  char region_;
+  std::vector<uint8_t> z64_;
+};
+
+// A valid course of point_count points on a circle (nothing ValidateCourse would change),
+// different for every seed.
+Course RingCourse(int point_count, int seed);
+// The game's 2016-byte record of a course, points above PointCount zero.
+std::vector<uint8_t> RecordOf(const Course& course);
+
+// A fresh folder under the temporary directory, removed with everything in it.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  const std::string& path() const { return path_; }
+  std::string Path(const std::string& name) const { return path_ + "/" + name; }
+  // The names of the files in the folder, sorted.
+  std::vector<std::string> Files() const;
+
+ private:
+  std::string path_;
+};
+
+// A file's bytes; empty when it cannot be read.
+std::vector<uint8_t> FileBytes(const std::string& path);
+
+// Raw name and description bytes used by TestRom::Filled.
+std::string FilledName(int slot);
+std::string FilledDescription(int slot);
+
+}  // namespace kurvex::testing

@@ -15,6 +15,14 @@ using Args = std::vector<std::string>;
 int RunNew(const Args& args);
 int RunConvert(const Args& args);
 int RunSheet(const Args& args);
+int RunRomInfo(const Args& args);
+int RunExtract(const Args& args);
+int RunPatch(const Args& args);
+int RunChecksum(const Args& args);
+int RunTextures(const Args& args);
+int RunStats(const Args& args);
+int RunFriendly(const Args& args);
+int RunTransform(const Args& args);
 
 // Prints a failure message (title line, empty line, body lines) to standard error.
 int Fail(const std::string& message);
@@ -22,7 +30,7 @@ int Fail(const std::string& message);
 int UsageError(const std::string& command, const std::string& complaint);
 std::string Usage(const std::string& command);
 
-// Reads a COURSE argument: a KURV file or a track text file (*.txt).
+// Reads a COURSE argument: a KURV file, a track text file (*.txt) or a ROM slot ROMPATH@SLOT.
 bool LoadCourseArgument(const std::string& argument, Course& course, std::string* message);
 // Writes OUT in the form its extension names: *.kurv or *.txt.
 bool IsCourseOutputName(const std::string& path);

@@ -24,12 +24,54 @@ const std::map<std::string, Command>& Commands() {
        {RunSheet,
         "kurvex-cli sheet COURSE\n  Writes the data sheet text of COURSE to standard output\n"
         "  (Windows-1252, CR LF, no final line break).\n"}},
+      {"stats",
+       {RunStats,
+        "kurvex-cli stats COURSE\n"
+        "  Prints the course statistics, one \"Label: value\" line each.\n"}},
+      {"friendly",
+       {RunFriendly,
+        "kurvex-cli friendly --ek|--rom COURSE OUT\n"
+        "  Applies EK Friendly or ROM Friendly and writes OUT; what cannot be repaired is\n"
+        "  reported on standard error.\n"}},
+      {"transform",
+       {RunTransform,
+        "kurvex-cli transform COURSE OUT [--translate X,Y,Z] [--rotate AZ,EL,SKEW]\n"
+        "                    [--scale F] [--scale-width] [--center]\n"
+        "  Moves, turns, scales or centres the whole course (shown units, degrees), in the\n"
+        "  order given, and writes OUT. --scale-width scales the track widths too.\n"}},
+      {"rom-info",
+       {RunRomInfo,
+        "kurvex-cli rom-info ROM\n"
+        "  Prints the region, the byte order and the name of every slot.\n"}},
+      {"extract",
+       {RunExtract,
+        "kurvex-cli extract ROM OUTDIR\n"
+        "  Writes every slot as OUTDIR/01-Jack1.kurv .. 24-Joker6.kurv.\n"}},
+      {"patch",
+       {RunPatch,
+        "kurvex-cli patch IN OUT --slot SLOT=COURSE [--slot ...] [--checksum]\n"
+        "  Copies the ROM image IN to OUT with each COURSE encoded into its SLOT and the\n"
+        "  name, description, horizon and music tables re-packed; --checksum also writes\n"
+        "  the header checksum. IN is never changed. Slots that could not be patched are\n"
+        "  listed on standard error and give exit status 1; the others are written.\n"}},
+      {"checksum",
+       {RunChecksum,
+        "kurvex-cli checksum ROM [--fix]\n"
+        "  Prints the stored and the computed header checksum (CRC1, CRC2); exit status 1\n"
+        "  when they differ. --fix writes the computed values into ROM.\n"}},
+      {"textures",
+       {RunTextures,
+        "kurvex-cli textures SOURCE OUT.tex\n"
+        "kurvex-cli textures SOURCE --png DIR\n"
+        "  Reads every texture of the game from SOURCE (a ROM image or a texture dump) and\n"
+        "  writes a texture dump, or one PNG file per texture into DIR (created if needed).\n"}},
   };
   return commands;
 }
 
 const char kCourseHelp[] =
-    "COURSE is a KURV file (*.kurv) or a track text file (*.txt).\n"
+    "COURSE is a KURV file (*.kurv), a track text file (*.txt) or a ROM slot ROMPATH@SLOT\n"
+    "(SLOT 1..24 or a slot name without the blank, any case: Jack1, queen6).\n"
     "Exit status: 0 success, 1 the operation failed (message on standard error),\n"
     "2 usage error.\n";
 

@@ -1,0 +1,94 @@
+// kurvex-cli's whole-course commands: stats, friendly, transform.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "course/course_files.h"
+#include "course/new_course.h"
+#include "process_runner.h"
+
+namespace kurvex {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RunProgram;
+
+class EditingCliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "kurvex-edit-cli-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string Save(const Course& course, const std::string& name) const {
+    EXPECT_TRUE(SaveKurvFile(Path(name), course).ok);
+    return Path(name);
+  }
+  static Course Load(const std::string& path) {
+    Course course = NewCourse();
+    EXPECT_TRUE(LoadKurvFile(path, course).ok);
+    return course;
+  }
+  static testing::ProcessResult Cli(const std::vector<std::string>& args) {
+    return RunProgram(KURVEX_CLI, args);
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(EditingCliTest, StatsPrintsNineLabelledLines) {
+  Course course = NewCourse();
+  course.DashPlate[1] = 0;
+  course.TrapField[2] = 1;
+  const auto result = Cli({"stats", Save(course, "a.kurv")});
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "CTL Points: 4\nCourse Length: 3073.867\nDash Plates: 1\nJump Plates: 0\n"
+            "Trap Fields: 1\nWidgets: 1\nEK Friendly: Yes\nROM Friendly: Yes\n"
+            "Lap Line: Segment 1\n");
+}
+
+TEST_F(EditingCliTest, FriendlyRepairsAndReportsWithoutFailing) {
+  Course course = NewCourse();
+  course.Banking[2] = 359;
+  course.Points[4] = {0, 0, 5030, 260, 260, 0x1800, 2};  // 3 shown units from point 3
+  course.Points[3] = {0, 0, 5000, 260, 260, 0x1800, 3};
+  const auto ek = Cli({"friendly", "--ek", Save(course, "a.kurv"), Path("ek.kurv")});
+  EXPECT_EQ(ek.exit_status, 0);
+  EXPECT_EQ(ek.err.substr(0, 36), "There is 1 case where control points");
+  EXPECT_EQ(Load(Path("ek.kurv")).Banking[2], 0);  // 360 is stored as 0 in a KURV file
+
+  for (int i = 1; i <= 4; ++i) course.JumpPlate[i] = 0;
+  course.PointCount = 4;
+  const auto rom = Cli({"friendly", "--rom", Save(course, "b.kurv"), Path("rom.txt")});
+  EXPECT_EQ(rom.exit_status, 0);
+  EXPECT_EQ(rom.err, "");
+  EXPECT_EQ(Cli({"friendly", "--both", Path("b.kurv"), Path("x.kurv")}).exit_status, 2);
+}
+
+TEST_F(EditingCliTest, TransformAppliesOptionsInOrder) {
+  const std::string in = Save(NewCourse(), "a.kurv");
+  EXPECT_EQ(Cli({"transform", in, Path("moved.kurv"), "--translate", "100,5,0"}).exit_status, 0);
+  const Course moved = Load(Path("moved.kurv"));
+  EXPECT_EQ(moved.Points[1].X, 1000.0f);
+  EXPECT_EQ(moved.Points[1].Y, 50.0f);
+
+  EXPECT_EQ(Cli({"transform", in, Path("scaled.kurv"), "--scale", "2", "--scale-width",
+                 "--center"})
+                .exit_status,
+            0);
+  const Course scaled = Load(Path("scaled.kurv"));
+  EXPECT_EQ(scaled.Points[3].Z, 10000.0f);
+  EXPECT_EQ(scaled.Points[3].LeftWidth, 520);
+
+  EXPECT_EQ(Cli({"transform", in, Path("x.kurv"), "--scale", "0"}).exit_status, 2);
+  EXPECT_EQ(Cli({"transform", in, Path("x.kurv"), "--rotate", "1,2"}).exit_status, 2);
+  EXPECT_EQ(Cli({"transform", in, Path("x.kurv"), "--spin"}).exit_status, 2);
+  EXPECT_FALSE(fs::exists(Path("x.kurv")));
+}
+
+}  // namespace
+}  // namespace kurvex

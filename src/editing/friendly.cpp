@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "course/track_type.h"
+#include "editing/course_stats.h"
 
 namespace kurvex {
 
@@ -15,8 +16,12 @@ struct FeatureLimits {
   int dash, jump, trap, widgets;  // widgets: structures, gates and decorations together
 };
 
-constexpr FeatureLimits kRomLimits = {20, 4, 8, 20};
-constexpr FeatureLimits kEkLimits = {32, 8, 8, 16};
+constexpr FeatureLimits kRomLimits = {kRomMaxDashPlates, kRomMaxJumpPlates, kRomMaxTrapFields,
+                                      kRomMaxWidgets};
+constexpr FeatureLimits kEkLimits = {kEkMaxDashPlates, kEkMaxJumpPlates, kEkMaxTrapFields,
+                                     kEkMaxWidgets};
+constexpr float kMaxXZ = static_cast<float>(kEkMaxXZ);
+constexpr float kMaxY = static_cast<float>(kEkMaxY);
 
 // Counts features in point order and removes those beyond the limits.
 class FeatureCounter {
@@ -57,16 +62,17 @@ bool IsRoundType(int32_t track_code) {
 }
 
 void RoundPosition(CtlPoint& p) {
-  p.X = std::clamp(RoundToTens(p.X), -15000.0f, 15000.0f);
-  p.Y = std::clamp(RoundToTens(p.Y), 0.0f, 5000.0f);
-  p.Z = std::clamp(RoundToTens(p.Z), -15000.0f, 15000.0f);
+  p.X = std::clamp(RoundToTens(p.X), -kMaxXZ, kMaxXZ);
+  p.Y = std::clamp(RoundToTens(p.Y), 0.0f, kMaxY);
+  p.Z = std::clamp(RoundToTens(p.Z), -kMaxXZ, kMaxXZ);
 }
 
 void LimitWidths(CtlPoint& p) {
   const int64_t sum = int64_t{p.LeftWidth} + p.RightWidth;
-  if (sum > 2000) {
-    p.LeftWidth = static_cast<int32_t>(std::floor(p.LeftWidth * 2000.0 / sum));
-    p.RightWidth = static_cast<int32_t>(std::floor(p.RightWidth * 2000.0 / sum));
+  if (sum > kEkMaxWidthSum) {
+    // Multiply before dividing, so that exact results are not lost to rounding.
+    p.LeftWidth = static_cast<int32_t>(std::floor(p.LeftWidth * double{kEkMaxWidthSum} / sum));
+    p.RightWidth = static_cast<int32_t>(std::floor(p.RightWidth * double{kEkMaxWidthSum} / sum));
   }
   p.LeftWidth = RoundToTens(p.LeftWidth);
   p.RightWidth = RoundToTens(p.RightWidth);
@@ -96,11 +102,12 @@ void RoundPoint(Course& c, int i, FeatureCounter& counter) {
     p.TrackCode = TrackCodeFor(kNormal, 2);
   }
   const CtlPoint& next = c.Points[NextPoint(c, i)];
-  if (p.LeftWidth + p.RightWidth < 200 || next.LeftWidth + next.RightWidth < 200) {
+  if (p.LeftWidth + p.RightWidth < kEkMinZoneWidthSum ||
+      next.LeftWidth + next.RightWidth < kEkMinZoneWidthSum) {
     ClearZones(c, i);
   }
   counter.Apply(c, i);
-  if (c.Venue == 10 && TrackTypeOfCode(p.TrackCode) == kNormal) {
+  if (c.Venue == kGpEndingVenue && TrackTypeOfCode(p.TrackCode) == kNormal) {
     const int texture = TextureOfCode(p.TrackCode);
     const int swapped[] = {0, 1, 5, 6, 4, 2, 3};
     if (texture >= 2 && texture <= 6) p.TrackCode = TrackCodeFor(kNormal, swapped[texture]);
@@ -133,15 +140,15 @@ std::vector<std::string> EkFriendly(Course& course, double segment_distance,
   FeatureCounter counter(kEkLimits);
   for (int i = 1; i <= course.PointCount; ++i) RoundPoint(course, i, counter);
   PrepareCourse(course, segment_distance, prepared);
-  if (course.Venue == 10) course.Venue = 6;
+  if (course.Venue == kGpEndingVenue) course.Venue = 6;  // Sector
 
   std::vector<std::string> messages;
   int close = 0;
   for (int i = 1; i <= course.PointCount; ++i) {
-    if (prepared.ChordLength[i] < 500) ++close;
+    if (prepared.ChordLength[i] < kEkMinChordLength) ++close;
   }
   if (close > 0) messages.push_back(CloseCasesMessage(close));
-  if (prepared.CourseLength > 250) messages.push_back(kTooLongMessage);
+  if (prepared.CourseLength > kEkMaxCourseLength) messages.push_back(kTooLongMessage);
   return messages;
 }
 

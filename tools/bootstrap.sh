@@ -9,6 +9,7 @@ KURVEX_BUILD="$KURVEX_ROOT/build"
 KURVEX_PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-dev ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  libgl-dev libopengl-dev libegl-dev libglu1-mesa-dev libegl-mesa0 libgl1-mesa-dri
 )
 
 kurvex_missing_packages() {

@@ -20,6 +20,7 @@ int RunExtract(const Args& args);
 int RunPatch(const Args& args);
 int RunChecksum(const Args& args);
 int RunTextures(const Args& args);
+int RunRender(const Args& args);
 int RunStats(const Args& args);
 int RunFriendly(const Args& args);
 int RunTransform(const Args& args);

@@ -65,6 +65,15 @@ const std::map<std::string, Command>& Commands() {
         "kurvex-cli textures SOURCE --png DIR\n"
         "  Reads every texture of the game from SOURCE (a ROM image or a texture dump) and\n"
         "  writes a texture dump, or one PNG file per texture into DIR (created if needed).\n"}},
+      {"render",
+       {RunRender,
+        "kurvex-cli render COURSE OUT.png [--size WxH] [--textures ROM|DUMP]\n"
+        "    [--camera X,Y,Z,AZ,EL,SKEW] [--settings FILE] [--time SECONDS]\n"
+        "  Draws one preview frame of COURSE without a window (EGL, Mesa surfaceless) and\n"
+        "  writes it as a PNG picture: 1280x720 unless --size says otherwise, untextured\n"
+        "  unless --textures names a ROM image or a texture dump, with the default graphics\n"
+        "  settings and camera unless --settings names an opts.cfg file; --camera gives the\n"
+        "  eye in preview units and degrees, --time the animation clock in seconds.\n"}},
   };
   return commands;
 }

@@ -9,40 +9,14 @@
 #include "rom/texture_dump.h"
 #include "rom/texture_export.h"
 #include "rom/texture_loader.h"
+#include "rom/texture_source.h"
 
 namespace kurvex::cli {
 
 namespace {
 
-bool EndsWithTex(const std::string& path) {
+bool IsTextureDumpName(const std::string& path) {
   return path.size() >= 4 && TexDumpSaveName(path) == path;
-}
-
-// A dump is told by its extension or by its exact length; anything else is taken for a ROM,
-// whose opener then names what is wrong with it.
-bool LooksLikeDump(const std::string& path) {
-  if (EndsWithTex(path)) return true;
-  std::error_code error;
-  const auto size = std::filesystem::file_size(path, error);
-  return !error && size == kTexDumpSize;
-}
-
-bool LoadSource(const std::string& path, TextureStore& store, std::string* message) {
-  std::string detail;
-  if (LooksLikeDump(path)) {
-    const TexDumpResult result = DoLoadTex(path, store, &detail);
-    if (result != TexDumpResult::kOk) *message = TexDumpMessage(result, detail);
-    return result == TexDumpResult::kOk;
-  }
-  RomImage rom;
-  const int16_t code = rom.OpenRom(path);
-  if (code != kRomOk) {
-    *message = FileCheck(code, rom.region_byte());
-    return false;
-  }
-  const TextureLoadResult result = LoadRomTextures(rom, store, &detail);
-  if (result != TextureLoadResult::kOk) *message = TextureLoadMessage(result, detail);
-  return result == TextureLoadResult::kOk;
 }
 
 bool ExportPngs(const TextureStore& store, const std::string& folder, std::string* message) {
@@ -66,10 +40,10 @@ int RunTextures(const Args& args) {
   if (!png && args.size() != 2) {
     return UsageError("textures", "expects a source and OUT.tex, or a source, --png and a folder");
   }
-  if (!png && !EndsWithTex(args[1])) return UsageError("textures", "OUT must end in .tex");
+  if (!png && !IsTextureDumpName(args[1])) return UsageError("textures", "OUT must end in .tex");
   TextureStore store;
   std::string message;
-  if (!LoadSource(args[0], store, &message)) return Fail(message);
+  if (!LoadTextureSource(args[0], store, &message)) return Fail(message);
   if (png) return ExportPngs(store, args[2], &message) ? kExitOk : Fail(message);
   std::string detail;
   const TexDumpResult saved = DoSaveTex(args[1], store, &detail);

@@ -89,15 +89,30 @@ class SurfacePart {
   bool has_previous_ = false;
 };
 
+// The faces to cull so that a kind shows the side one looks at. The strips give their front
+// (counter-clockwise) side to the inside of the road bodies and the cylinder, and to the outside
+// of the tunnel and pipe rings: road, walls and cylinder show their outside by culling front
+// faces, the tunnel and pipe interiors their inside likewise, the two exteriors their outside by
+// culling back faces. The half pipe joins both faces of its floor.
+int16_t CulledFaces(int kind) {
+  switch (kind) {
+    case kTunnelExterior:
+    case kPipeExterior:
+    case kHalfPipeSurface:
+      return 2;
+    default:
+      return 1;
+  }
+}
+
 void RecordListState(int kind, const TextureRef& texture, DrawTarget& gl) {
   gl.TexturesEnable();
   gl.TextureSelect(texture, 0);
-  gl.Cull(2);
+  gl.Cull(CulledFaces(kind));
   // No Track and the exteriors keep the colour the preview sets before calling them.
   if (kind != kNoTrackSurface && kind != kTunnelExterior && kind != kPipeExterior) {
     gl.DrawColor(255, 255, 255, 255);
   }
-  if (kind == kTunnelSurface || kind == kTunnelExterior) gl.Cull(1);
 }
 
 }  // namespace
@@ -145,7 +160,7 @@ void BuildSurface(int kind, int i, const Course& course, const PreparedCourse& p
   }
 
   if (!(zones.start && zones.end && ds >= e)) {
-    if (kind == kPipeSurface) gl.Cull(2);
+    if (kind == kPipeSurface) gl.Cull(CulledFaces(kind));
     SurfacePart part(FullProfile(kind), OwnPlacement(kind), VerticalOffset(kind), RingJoins(), gl);
     if (zones.start) part.Add(start_boundary, 1);
     for (int k = 0; k < count; ++k) {

@@ -88,6 +88,9 @@ void BuildZones(int i, const Course& course, const PreparedCourse& prepared,
                 const FeatureSwitches& switches, const TexOffset& offset, DrawTarget& gl) {
   gl.TexturesEnable();
   gl.DrawColor(255, 255, 255, 255);
+  // The strips give their front side to the road below them: cull it, so the zones show from
+  // above whatever culling the list before them left.
+  gl.Cull(1);
   const ZoneSlots slots = AssignZoneSlots(course, i, switches);
   if (slots[0] == kNoZone && slots[1] == kNoZone && slots[2] == kNoZone) return;
 

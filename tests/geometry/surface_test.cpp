@@ -121,7 +121,7 @@ TEST(RoadSurface, ListStateComesBeforeTheStrips) {
   EXPECT_EQ(calls[1].texture, TextureRef::Track(7, 3));
   EXPECT_EQ(calls[1].args[0], 0);
   EXPECT_EQ(calls[2].op, DrawOp::kCull);
-  EXPECT_EQ(calls[2].args[0], 2);
+  EXPECT_EQ(calls[2].args[0], 1);  // the strips' front faces point into the body
   EXPECT_EQ(calls[3].op, DrawOp::kDrawColor);
   EXPECT_EQ(calls[4].op, DrawOp::kDrawSubTriangleStrip);
 }
@@ -314,8 +314,8 @@ TEST(TunnelSurface, ExteriorStartsAndEndsAtTheZoneBoundaries) {
   BuildSpan(course, prepared, 3, kTunnelSurface, inside);
   BuildSpan(course, prepared, 3, kTunnelExterior, outside);
   const std::vector<DrawCall>& calls = inside.gl.List(inside.name);
-  EXPECT_EQ(calls[4].op, DrawOp::kCull);
-  EXPECT_EQ(calls[4].args[0], 1);
+  EXPECT_EQ(calls[2].op, DrawOp::kCull);
+  EXPECT_EQ(calls[2].args[0], 1);
   EXPECT_EQ(outside.gl.CallsOf(outside.name, DrawOp::kTextureSelect)[0].texture,
             TextureRef::Model(10));
   // The outside is the inside's middle part, with the same vertices.

@@ -1,0 +1,58 @@
+#include "preview/headless_render.h"
+
+#include "course/message.h"
+#include "geometry/geometry_result.h"
+#include "preview/egl_context.h"
+#include "preview/preview_scene.h"
+
+namespace kurvex {
+
+std::string RenderMessage(int16_t result, const std::string& detail) {
+  switch (result) {
+    case kRenderOk:
+      return "";
+    case kRenderNoGl:
+      return JoinMessage("Error: No OpenGL",
+                         {"No OpenGL context could be created for drawing without a window",
+                          "(EGL, Mesa surfaceless platform): " + detail});
+    case kRenderBadCourse:
+      return JoinMessage("Error: Course cannot be drawn", {detail});
+    default:
+      return JoinMessage("Error: An unknown error has occurred.", {detail});
+  }
+}
+
+int16_t RenderCourse(const Course& course, const RenderJob& job, RenderedPicture* picture,
+                     std::string* detail) {
+  HeadlessContext context;
+  std::string why;
+  if (!context.Create(job.width, job.height, &why)) {
+    if (detail != nullptr) *detail = why;
+    return kRenderNoGl;
+  }
+  PreviewScene scene;
+  if (!scene.InitGL(job.width, job.height, job.graphics, course.Sky)) {
+    if (detail != nullptr) *detail = "the context could not be made current";
+    return kRenderNoGl;
+  }
+  if (job.textures != nullptr) scene.UploadTextures(*job.textures, job.graphics.texture_filtering);
+  scene.BuildModelLists();
+  const int16_t built = scene.BuildCourse(course, job.graphics);
+  if (built != kGeometryOk) {
+    scene.KillGL();
+    if (detail != nullptr) *detail = GeometryResultText(built);
+    return kRenderBadCourse;
+  }
+  scene.frame().GenStars(scene.gl(), job.star_seed);
+  scene.frame().SetAnimationTime(job.time);
+  scene.DrawFrame(course, job.camera, job.graphics, true, job.selected_point);
+  if (picture != nullptr) {
+    picture->width = job.width;
+    picture->height = job.height;
+    picture->rgba = context.ReadPixels();
+  }
+  scene.KillGL();
+  return kRenderOk;
+}
+
+}  // namespace kurvex

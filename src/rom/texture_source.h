@@ -1,0 +1,18 @@
+#pragma once
+// The texture store from a file that is either a ROM image or a texture dump.
+
+#include <string>
+
+#include "rom/texture_store.h"
+
+namespace kurvex {
+
+// A dump is told by its ".tex" extension or its exact length; anything else is taken for a ROM,
+// whose opener then names what is wrong with it.
+bool IsTextureDumpPath(const std::string& path);
+
+// Fills the store from the file; on failure the store is unchanged and *message holds the user
+// message (title line, empty line, body lines).
+bool LoadTextureSource(const std::string& path, TextureStore& store, std::string* message);
+
+}  // namespace kurvex

@@ -1,0 +1,242 @@
+// The drawing layer on a real context: the GL state each operation leaves, read back from GL.
+#include "preview/comet_gl.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "gl_fixture.h"
+#include "preview/texture_names.h"
+#include "synthetic_textures.h"
+
+namespace kurvex::testing {
+
+namespace {
+
+GLint Integer(GLenum name) {
+  GLint value = 0;
+  glGetIntegerv(name, &value);
+  return value;
+}
+
+std::array<GLfloat, 4> Floats(GLenum name) {
+  std::array<GLfloat, 4> value{};
+  glGetFloatv(name, value.data());
+  return value;
+}
+
+GLint TextureParameter(GLenum name) {
+  GLint value = 0;
+  glGetTexParameteriv(GL_TEXTURE_2D, name, &value);
+  return value;
+}
+
+class CometGLTest : public GlTest {
+ protected:
+  void SetUp() override {
+    GlTest::SetUp();
+    ASSERT_TRUE(gl_.Initialize(kPictureWidth, kPictureHeight));
+  }
+  CometGL gl_;
+};
+
+TEST_F(CometGLTest, InitializeSetsTheDefaultState) {
+  EXPECT_EQ(Integer(GL_DEPTH_FUNC), GL_LEQUAL);
+  EXPECT_EQ(Integer(GL_SHADE_MODEL), GL_SMOOTH);
+  EXPECT_EQ(Integer(GL_FOG_HINT), GL_NICEST);
+  EXPECT_EQ(Integer(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
+  EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST) || glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D) ||
+               glIsEnabled(GL_CULL_FACE));
+  GLint box[4];
+  glGetIntegerv(GL_VIEWPORT, box);
+  EXPECT_EQ(box[2], kPictureWidth);
+  EXPECT_EQ(box[3], kPictureHeight);
+  // 45 degrees vertically: the projection's y scale is 1 / tan(22.5 degrees).
+  GLfloat projection[16];
+  glGetFloatv(GL_PROJECTION_MATRIX, projection);
+  EXPECT_NEAR(projection[5], 2.4142135, 1e-5);
+  EXPECT_NEAR(projection[0], 2.4142135 * kPictureHeight / kPictureWidth, 1e-5);
+}
+
+TEST_F(CometGLTest, CullZeroLeavesCullingOffAndTheOthersChooseTheFaces) {
+  gl_.Cull(2);
+  EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+  EXPECT_EQ(Integer(GL_CULL_FACE_MODE), GL_BACK);
+  gl_.Cull(0);
+  EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
+  gl_.Cull(1);
+  EXPECT_EQ(Integer(GL_CULL_FACE_MODE), GL_FRONT);
+  gl_.Cull(3);
+  EXPECT_EQ(Integer(GL_CULL_FACE_MODE), GL_FRONT_AND_BACK);
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(CometGLTest, TextureSelectBindsAndSetsCoordinateGeneration) {
+  GLuint name = 0;
+  glGenTextures(1, &name);
+  const GLint modes[] = {GL_OBJECT_LINEAR, GL_EYE_LINEAR, GL_SPHERE_MAP};
+  for (int16_t mode = 1; mode <= 3; ++mode) {
+    gl_.TextureSelect(name, mode);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_GEN_S) && glIsEnabled(GL_TEXTURE_GEN_T));
+    GLint s = 0, t = 0;
+    glGetTexGeniv(GL_S, GL_TEXTURE_GEN_MODE, &s);
+    glGetTexGeniv(GL_T, GL_TEXTURE_GEN_MODE, &t);
+    EXPECT_EQ(s, modes[mode - 1]);
+    EXPECT_EQ(t, modes[mode - 1]);
+  }
+  gl_.TextureSelect(name, 0);
+  EXPECT_EQ(static_cast<GLuint>(Integer(GL_TEXTURE_BINDING_2D)), name);
+  EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_S) || glIsEnabled(GL_TEXTURE_GEN_T));
+}
+
+TEST_F(CometGLTest, ColoursAreScaledTo0Through1) {
+  gl_.ClearColor(255, 255, 255);
+  gl_.Clear();
+  EXPECT_TRUE(Near(ReadPicture().At(3, 3), 255, 255, 255, 0));
+  gl_.DrawColor(255, 255, 64, 255);
+  const auto colour = Floats(GL_CURRENT_COLOR);
+  EXPECT_FLOAT_EQ(colour[0], 1.0f);
+  EXPECT_FLOAT_EQ(colour[1], 1.0f);
+  EXPECT_NEAR(colour[2], 0.251f, 1e-3);
+  EXPECT_FLOAT_EQ(colour[3], 1.0f);
+  gl_.FogEnable(2, 9, 0, 51, 255);
+  EXPECT_TRUE(glIsEnabled(GL_FOG));
+  EXPECT_EQ(Integer(GL_FOG_MODE), GL_LINEAR);
+  EXPECT_NEAR(Floats(GL_FOG_COLOR)[1], 0.2f, 1e-6);
+  EXPECT_FLOAT_EQ(Floats(GL_FOG_END)[0], 9.0f);
+  gl_.FogDisable();
+  EXPECT_FALSE(glIsEnabled(GL_FOG));
+  gl_.LightDiffuse(2, 255, 0, 51, 255);
+  GLfloat diffuse[4];
+  glGetLightfv(GL_LIGHT2, GL_DIFFUSE, diffuse);
+  EXPECT_NEAR(diffuse[2], 0.2f, 1e-6);
+  gl_.LightOn(2);
+  EXPECT_TRUE(glIsEnabled(GL_LIGHT2));
+}
+
+TEST_F(CometGLTest, TextureLoadFollowsTheFilterAndMipmapRules) {
+  std::vector<uint8_t> pixels(64 * 32 * 3, 200);
+  const uint32_t trilinear = gl_.TextureLoad({pixels.data(), 3, 64, 32}, true, true);
+  ASSERT_NE(trilinear, 0u);
+  EXPECT_EQ(TextureParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
+  EXPECT_EQ(TextureParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+  GLint width = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 6, GL_TEXTURE_WIDTH, &width);  // the 1 x 1 level
+  EXPECT_EQ(width, 1);
+  GLint internal_format = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &internal_format);
+  EXPECT_EQ(internal_format, 3);  // the component count itself
+
+  gl_.TextureLoad({pixels.data(), 3, 64, 32}, false, true);
+  EXPECT_EQ(TextureParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+  gl_.TextureLoad({pixels.data(), 4, 32, 16}, true, false);
+  EXPECT_EQ(TextureParameter(GL_TEXTURE_MIN_FILTER), GL_NEAREST);
+  EXPECT_EQ(TextureParameter(GL_TEXTURE_MAG_FILTER), GL_NEAREST);
+  EXPECT_EQ(gl_.TextureLoad({nullptr, 3, 4, 4}, false, false), 0u);
+  EXPECT_EQ(gl_.TextureLoad({pixels.data(), 2, 4, 4}, false, false), 0u);
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(CometGLTest, TextureLoadReadsTightlyPackedRowsOfAnyWidth) {
+  // Five RGB pixels a row: 15 bytes, not a multiple of four.
+  std::vector<uint8_t> pixels;
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 5; ++x) {
+      pixels.insert(pixels.end(), {static_cast<uint8_t>(10 * x + y), 7, 9});
+    }
+  }
+  const uint32_t name = gl_.TextureLoad({pixels.data(), 3, 5, 2}, false, false);
+  glBindTexture(GL_TEXTURE_2D, name);
+  std::vector<uint8_t> back(pixels.size());
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, back.data());
+  EXPECT_EQ(back, pixels);
+  EXPECT_EQ(Integer(GL_UNPACK_ALIGNMENT), 4);  // left as it was
+}
+
+TEST_F(CometGLTest, ViewportRoundsHalvesToEvenAndKeepsItsProjectionWithoutHeight) {
+  gl_.Viewport(0.5, 1.5, 100.5, 60.5, 0.1, 100, 45);
+  GLint box[4];
+  glGetIntegerv(GL_VIEWPORT, box);
+  EXPECT_EQ(box[0], 0);
+  EXPECT_EQ(box[1], 2);
+  EXPECT_EQ(box[2], 100);
+  EXPECT_EQ(box[3], 60);
+  GLfloat before[16], after[16];
+  glGetFloatv(GL_PROJECTION_MATRIX, before);
+  gl_.Viewport(0, 0, 300, 0, 0.1, 100, 45);
+  glGetFloatv(GL_PROJECTION_MATRIX, after);
+  EXPECT_TRUE(std::equal(before, before + 16, after));
+  glGetIntegerv(GL_VIEWPORT, box);
+  EXPECT_EQ(box[2], 100);
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(CometGLTest, PolygonModeAndSmoothing) {
+  gl_.PolygonMode(3, 2);
+  GLint modes[2];
+  glGetIntegerv(GL_POLYGON_MODE, modes);
+  EXPECT_EQ(modes[0], GL_LINE);
+  EXPECT_EQ(modes[1], GL_LINE);
+  gl_.PolygonMode(4, 1);  // no such face: nothing changes
+  gl_.PolygonMode(1, 9);
+  glGetIntegerv(GL_POLYGON_MODE, modes);
+  EXPECT_EQ(modes[0], GL_LINE);
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+  gl_.SmoothingEnable();
+  EXPECT_TRUE(glIsEnabled(GL_POLYGON_SMOOTH) && glIsEnabled(GL_LINE_SMOOTH) &&
+              glIsEnabled(GL_POINT_SMOOTH));
+  EXPECT_EQ(Integer(GL_LINE_SMOOTH_HINT), GL_NICEST);
+  gl_.SmoothingDisable();
+  EXPECT_FALSE(glIsEnabled(GL_POLYGON_SMOOTH) || glIsEnabled(GL_LINE_SMOOTH) ||
+               glIsEnabled(GL_POINT_SMOOTH));
+  gl_.BlendingEnable();
+  EXPECT_TRUE(glIsEnabled(GL_BLEND));
+  EXPECT_EQ(Integer(GL_BLEND_SRC), GL_SRC_ALPHA);
+  EXPECT_EQ(Integer(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);
+}
+
+TEST_F(CometGLTest, RenderToTextureCopiesTheLowerLeftPixels) {
+  gl_.ClearColor(51, 102, 153);
+  gl_.Clear();
+  const uint32_t name = gl_.RenderToTexture(8, 4, true);
+  glBindTexture(GL_TEXTURE_2D, name);
+  EXPECT_EQ(TextureParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+  std::vector<uint8_t> pixels(8 * 4 * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+  EXPECT_EQ(pixels[0], 51);
+  EXPECT_EQ(pixels[pixels.size() - 1], 153);
+  gl_.TextureDelete(name);
+  EXPECT_FALSE(glIsTexture(name));
+}
+
+TEST(CometGLAnimation, TickListenerThatStopsEndsTheLoopAfterItsPass) {
+  CometGL gl;
+  int64_t now = 1000;
+  std::vector<int32_t> ticks;
+  int pumps = 0;
+  gl.StartAnimation(
+      [&](int32_t elapsed) {
+        ticks.push_back(elapsed);
+        now += 40;
+        if (ticks.size() == 3) gl.StopAnimation();
+      },
+      [&] { ++pumps; }, [&] { return now; });
+  EXPECT_EQ(ticks, (std::vector<int32_t>{0, 40, 40}));
+  EXPECT_EQ(pumps, 3);  // the pass that stopped still lets the events through
+  EXPECT_FALSE(gl.Animating());
+}
+
+TEST(CometGLAnimation, StoppingFromTheEventPumpEndsTheLoopToo) {
+  CometGL gl;
+  int ticks = 0;
+  gl.StartAnimation([&](int32_t) { ++ticks; }, [&] { gl.UnInitialize(); });
+  EXPECT_EQ(ticks, 1);
+}
+
+}  // namespace
+
+}  // namespace kurvex::testing

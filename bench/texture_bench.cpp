@@ -52,7 +52,8 @@ BENCHMARK(BM_DecodeMio0);
 kurvex::RomImage& TestRom() {
   static kurvex::RomImage rom = [] {
     kurvex::RomImage image;
-    image.Identify(kurvex::testing::BuildTextureRom('E', kurvex::testing::MakeTextureRomSource(1)));
+    image.Identify(
+        kurvex::testing::BuildTextureRom('E', kurvex::testing::MakeTextureRomSource(1)).Image());
     return image;
   }();
   return rom;

@@ -32,7 +32,7 @@ RomImage VectorImage(bool xorshift, bool v64) {
   return rom;
 }
 
-TEST(HeaderChecksum, MatchesTheKnownValuesInBothByteOrders) {
+TEST(HeaderChecksum, KnownValuesInBothByteOrdersAndHowTheyAreStored) {
   for (bool v64 : {false, true}) {
     const HeaderChecksum zeros = ComputeHeaderChecksum(VectorImage(false, v64));
     EXPECT_EQ(zeros.crc1, 0x04100F9Eu);
@@ -41,9 +41,7 @@ TEST(HeaderChecksum, MatchesTheKnownValuesInBothByteOrders) {
     EXPECT_EQ(stream.crc1, 0x73DDBDBAu);
     EXPECT_EQ(stream.crc2, 0x8686D88Au);
   }
-}
-
-TEST(HeaderChecksum, IsStoredBigEndianAndPairSwappedInAV64Image) {
+  // Stored big-endian, and pair-swapped in a V64 image.
   RomImage rom = VectorImage(false, true);
   ASSERT_TRUE(WriteHeaderChecksum(rom, ComputeHeaderChecksum(rom)));
   const std::vector<uint8_t> stored(rom.file_bytes().begin() + 0x10,

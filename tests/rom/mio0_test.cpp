@@ -12,7 +12,6 @@ namespace kurvex {
 namespace {
 
 using testing::CompressMio0;
-using testing::Mio0Options;
 using testing::Mio0Writer;
 
 std::vector<uint8_t> Decode(const std::vector<uint8_t>& block, Mio0Result* result = nullptr) {
@@ -29,6 +28,8 @@ std::vector<uint8_t> RandomBytes(size_t size, uint32_t seed, int alphabet = 256)
   return bytes;
 }
 
+// Random bytes are nearly all literals (whole layout bytes of them), and few are far matches;
+// four and one symbols give references of every length and distance one.
 TEST(Mio0RoundTrip, RandomAndRepetitiveDataOfManySizes) {
   for (size_t size : {0u, 1u, 2u, 17u, 151u, 152u, 153u, 1000u, 65537u}) {
     for (int alphabet : {256, 4, 1}) {
@@ -40,63 +41,46 @@ TEST(Mio0RoundTrip, RandomAndRepetitiveDataOfManySizes) {
   }
 }
 
-TEST(Mio0RoundTrip, LiteralsOnlyAndLongPatterns) {
-  std::vector<uint8_t> pattern;
-  for (int i = 0; i < 200000; ++i) pattern.push_back(static_cast<uint8_t>((i * 7) % 13 + i / 5000));
-  EXPECT_EQ(Decode(CompressMio0(pattern)), pattern);
-  Mio0Options literal;
-  literal.literals_only = true;
-  const std::vector<uint8_t> data = RandomBytes(5000, 9);
-  EXPECT_EQ(Decode(CompressMio0(data, literal)), data);
-}
-
-TEST(Mio0Streams, DistanceOneLengthEighteenRepeatsTheLastByte) {
-  Mio0Writer writer;
-  writer.Literal(0x12);
-  writer.Literal(0x34);
-  writer.Reference(1, 18);
-  writer.Literal(0x56);
-  std::vector<uint8_t> expected = {0x12};
-  expected.insert(expected.end(), 19, 0x34);
-  expected.push_back(0x56);
-  EXPECT_EQ(Decode(writer.Finish()), expected);
-}
-
+// Copies that overlap their own output, with every length, and the longest distance.
 TEST(Mio0Streams, OverlappingCopiesRepeatAPeriod) {
-  for (size_t period = 2; period <= 9; ++period) {
+  for (size_t period : {1, 2, 3, 4, 5, 6, 7, 8, 9, 4096}) {
     Mio0Writer writer;
     std::vector<uint8_t> expected;
     for (size_t i = 0; i < period; ++i) {
-      writer.Literal(static_cast<uint8_t>(i + 1));
-      expected.push_back(static_cast<uint8_t>(i + 1));
+      writer.Literal(static_cast<uint8_t>(i * 7 + 1));
+      expected.push_back(static_cast<uint8_t>(i * 7 + 1));
     }
-    // Many references so the long-output path runs as well as the path near the end.
-    for (int r = 0; r < 40; ++r) {
-      writer.Reference(period, 17);
-      for (int i = 0; i < 17; ++i) expected.push_back(expected[expected.size() - period]);
+    // Many references, so the long-output path runs as well as the path near the end.
+    for (size_t r = 0; r < 48; ++r) {
+      const size_t length = 3 + r % 16;
+      writer.Reference(period, length);
+      for (size_t i = 0; i < length; ++i) expected.push_back(expected[expected.size() - period]);
+    }
+    for (int i = 0; i < 16; ++i) {  // literals left over let the fast path run
+      writer.Literal(0x56);
+      expected.push_back(0x56);
     }
     EXPECT_EQ(Decode(writer.Finish()), expected) << period;
   }
 }
 
-TEST(Mio0Streams, LayoutBitsAreReadMostSignificantFirst) {
-  // Layout 0b10000000 then zeros: one literal, then a reference of distance 1 length 3.
-  std::vector<uint8_t> block = {'M', 'I', 'O', '0', 0,    0, 0, 4, 0,    0,    0,   20,
-                                0,   0,   0,   22,  0x80, 0, 0, 0, 0x00, 0x00, 0xAB};
-  EXPECT_EQ(Decode(block), (std::vector<uint8_t>{0xAB, 0xAB, 0xAB, 0xAB}));
-}
-
-TEST(Mio0Streams, ReadsPastTheInputGiveZeros) {
-  // Three literals promised, one present: the missing ones are zeros.
-  std::vector<uint8_t> block = {'M', 'I', 'O', '0', 0,  0,    0, 3, 0, 0,   0,
-                                20,  0,   0,   0,   20, 0xE0, 0, 0, 0, 0x77};
-  Mio0Result result;
-  EXPECT_EQ(Decode(block, &result), (std::vector<uint8_t>{0x77, 0, 0}));
-  EXPECT_EQ(result, Mio0Result::kOk);
-  // Stream offsets far beyond the input read as zeros too.
-  std::vector<uint8_t> far = {'M',  'I',  'O',  '0',  0,    0,    0,    2,   0xFF,
-                              0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF, 0xF0, 0xC0};
-  EXPECT_EQ(Decode(far), (std::vector<uint8_t>{0, 0}));
+TEST(Mio0Streams, HandMadeBlocks) {
+  const std::vector<uint8_t> cases[][2] = {
+      // Layout 0b10000000 then zeros: a literal, then a reference of distance 1, length 3.
+      {{'M', 'I', 'O', '0', 0, 0, 0, 4, 0, 0, 0, 20, 0, 0, 0, 22, 0x80, 0, 0, 0, 0, 0, 0xAB},
+       {0xAB, 0xAB, 0xAB, 0xAB}},
+      // Three literals promised, one present: reads past the input give zeros.
+      {{'M', 'I', 'O', '0', 0, 0, 0, 3, 0, 0, 0, 20, 0, 0, 0, 20, 0xE0, 0, 0, 0, 0x77},
+       {0x77, 0, 0}},
+      // Stream offsets far beyond the input read as zeros too.
+      {{'M', 'I', 'O', '0', 0, 0, 0, 2, 0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF, 0xF0, 0xC0},
+       {0, 0}},
+  };
+  for (const auto& [block, expected] : cases) {
+    Mio0Result result;
+    EXPECT_EQ(Decode(block, &result), expected);
+    EXPECT_EQ(result, Mio0Result::kOk);
+  }
 }
 
 TEST(Mio0Corrupt, BadBlocksAreReportedAndNothingIsWrittenPastTheOutput) {

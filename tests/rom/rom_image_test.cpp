@@ -1,4 +1,4 @@
-// Opening and identifying images, byte order, block access and the slot table.
+// Refusing files that are not the game, block access in both byte orders, and the slot table.
 #include "rom/rom_image.h"
 
 #include <gtest/gtest.h>
@@ -15,31 +15,7 @@ namespace {
 using testing::ScratchDir;
 using testing::TestRom;
 
-TEST(SwapBytePairs, ExchangesPairsAndLeavesAnOddLastByte) {
-  std::vector<uint8_t> bytes = {0, 1, 2, 3, 4};
-  SwapBytePairs(bytes.data(), bytes.size());
-  EXPECT_EQ(bytes, std::vector<uint8_t>({1, 0, 3, 2, 4}));
-}
-
-TEST(OpenRom, IdentifiesZ64AndV64ImagesAndReadsThemAlike) {
-  ScratchDir dir;
-  const TestRom built = TestRom::Filled('P');
-  ASSERT_TRUE(built.Write(dir.Path("a.z64")));
-  ASSERT_TRUE(built.Write(dir.Path("a.v64"), true));
-  RomImage z64, v64;
-  ASSERT_EQ(z64.OpenRom(dir.Path("a.z64")), kRomOk);
-  ASSERT_EQ(v64.OpenRom(dir.Path("a.v64")), kRomOk);
-  EXPECT_FALSE(z64.byte_swapped());
-  EXPECT_TRUE(v64.byte_swapped());
-  EXPECT_EQ(v64.region(), 'P');  // from 0x3F of the V64 file
-  const uint32_t record = built.RecordOffset(24);
-  const std::vector<uint8_t> expected(built.z64().begin() + record,
-                                      built.z64().begin() + record + 2016);
-  EXPECT_EQ(z64.ReadBlock(record, 2016), expected);
-  EXPECT_EQ(v64.ReadBlock(record, 2016), expected);
-  EXPECT_EQ(v64.ReadBlock(0x21, 5), std::vector<uint8_t>({'-', 'Z', 'E', 'R', 'O'}));
-}
-
+// Reading Z64 and V64 images alike is checked by every test of the patch job.
 TEST(OpenRom, RefusesFilesThatAreNotTheGameWithTheirMessages) {
   ScratchDir dir;
   for (uintmax_t size : {kRomSize - 1, 2 * kRomSize}) {
@@ -68,16 +44,19 @@ TEST(OpenRom, RefusesFilesThatAreNotTheGameWithTheirMessages) {
             "A file I/O error occurred while trying to open\r\n"
             "the ROM file. Make sure the file is available\r\n"
             "and not being used by other programs.");
-  EXPECT_EQ(FileCheck(kRomOk, 0), "");
 }
 
 TEST(RomImage, BlocksAreBoundsCheckedAndWrittenInTheImagesOrder) {
+  std::vector<uint8_t> odd = {0, 1, 2, 3, 4};
+  SwapBytePairs(odd.data(), odd.size());
+  EXPECT_EQ(odd, std::vector<uint8_t>({1, 0, 3, 2, 4}));  // the last byte has no partner
   RomImage rom;
   EXPECT_TRUE(rom.ReadBlock(0, 2).empty());  // nothing loaded
   ASSERT_EQ(rom.Identify(TestRom('E').Image(true)), kRomOk);
-  EXPECT_TRUE(rom.ReadBlock(kRomSize - 2, 4).empty());
+  EXPECT_EQ(rom.ReadBlock(kRomSize - 4, 4).size(), 4u);
+  EXPECT_TRUE(rom.ReadBlock(kRomSize - 3, 4).empty());  // one byte past the end
   const uint8_t data[] = {1, 2, 3, 4};
-  EXPECT_FALSE(rom.WriteBlock(kRomSize - 2, data, 4));
+  EXPECT_FALSE(rom.WriteBlock(kRomSize - 3, data, 4));
   ASSERT_TRUE(rom.WriteBlock(0x100, data, 4));
   ASSERT_TRUE(rom.WriteBlock(0x105, data, 1));
   const std::vector<uint8_t>& file = rom.file_bytes();
@@ -86,9 +65,8 @@ TEST(RomImage, BlocksAreBoundsCheckedAndWrittenInTheImagesOrder) {
   EXPECT_EQ(rom.ReadBlock(0x100, 6), std::vector<uint8_t>({1, 2, 3, 4, 0, 1}));
 }
 
+// The offsets themselves are checked against the test images.
 TEST(RomLayout, RecordOffsetsAndSlotNames) {
-  EXPECT_EQ(CourseRecordOffset(24, 'E'), 0x2B8700u);
-  EXPECT_EQ(CourseRecordOffset(2, 'P'), 0x2BFE30u + 2016);
   EXPECT_EQ(CourseRecordOffset(1, 'D'), 0u);
   EXPECT_EQ(CourseRecordOffset(25, 'J'), 0u);
   EXPECT_EQ(SlotName(7), "Queen 1");

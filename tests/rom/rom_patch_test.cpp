@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "course/course_files.h"
+#include "course/datasheet.h"
+#include "course/validate.h"
 #include "rom/course_record.h"
 #include "rom/header_checksum.h"
 #include "rom_builder.h"
@@ -14,15 +17,15 @@ namespace kurvex {
 namespace {
 
 using testing::FileBytes;
+using testing::RecordOf;
 using testing::RingCourse;
 using testing::TestRom;
 
 class PatchRomTest : public ::testing::Test {
  protected:
   void SetUp() override { Input(TestRom::Filled('E')); }
-  void Input(const TestRom& built) {
-    built_ = built;
-    ASSERT_TRUE(built_.Write(In(), true));
+  void Input(const TestRom& built, bool v64 = true) {
+    ASSERT_TRUE(built.Write(In(), v64));
     input_ = FileBytes(In());
   }
   std::string In() const { return dir_.Path("in.v64"); }
@@ -50,7 +53,6 @@ class PatchRomTest : public ::testing::Test {
   }
 
   testing::ScratchDir dir_;
-  TestRom built_{'E'};
   std::vector<uint8_t> input_;
 };
 
@@ -63,20 +65,17 @@ TEST_F(PatchRomTest, WithoutCoursesOnlyTheTablesChange) {
   EXPECT_EQ(outcome.message, "");
   const std::vector<uint8_t> output = FileBytes(Out());
   ASSERT_EQ(output.size(), input_.size());
-  const testing::TestLayout& l = built_.layout();
-  const std::pair<uint32_t, uint32_t> tables[] = {{l.names.pointers, 96},
-                                                  {l.names.block, l.names.size},
-                                                  {l.descriptions.pointers, 96},
-                                                  {l.descriptions.block, l.descriptions.size},
-                                                  {l.horizons.pointers, 96},
-                                                  {l.horizons.block, l.horizons.size},
-                                                  {l.music, 24}};
+  const testing::TestLayout& l = built.layout();
+  std::vector<std::pair<uint32_t, uint32_t>> tables = {{l.music, 24}};  // [start, start + size)
+  for (const testing::TestTable& t : {l.names, l.descriptions, l.horizons}) {
+    tables.insert(tables.end(), {{t.pointers, 96}, {t.block, t.size}});
+  }
   size_t changed = 0;
   for (size_t at = 0; at < output.size(); ++at) {
     if (output[at] == input_[at]) continue;
     ++changed;
     EXPECT_TRUE(
-        std::any_of(std::begin(tables), std::end(tables),
+        std::any_of(tables.begin(), tables.end(),
                     [at](const auto& t) { return at >= t.first && at < t.first + t.second; }))
         << std::hex << at;
   }
@@ -85,26 +84,59 @@ TEST_F(PatchRomTest, WithoutCoursesOnlyTheTablesChange) {
   EXPECT_EQ(Decoded(4).Name, "SHARED TAIL");
 }
 
-TEST_F(PatchRomTest, CoursesGoIntoTheirSlotsWithTheChecksumAndTheInputStaysAsItWas) {
-  Course course = RingCourse(12, 40);
-  course.Name = "PATCHED";
+// In every region and byte order: the patched slots decode to the course (with the region
+// rules: 'J' keeps JDescription, 'E' and 'P' keep Description), an untouched slot decodes from
+// where the builder put it, and no write reaches a guard.
+TEST_F(PatchRomTest, CoursesGoIntoTheirSlotsInEveryRegionAndByteOrderWithTheChecksum) {
+  Course course = RingCourse(64, 11);
+  course.Name = "LONG WAY \xFC";
+  course.Description = "GO 2 LAPS";
+  course.JDescription = "\xB1\xFF";
+  course.HorizonCount = 2;
+  course.HorizonImage = {0, 3, 4};
+  course.HorizonAngle = {0, -90.25f, 1e-3f};
+  ValidateCourse(course);
   PatchRequest request = Request();
-  request.course_files[2] = request.course_files[23] = Kurv("a.kurv", course);
+  request.course_files[2] = request.course_files[23] = "long way";
+  request.loader = [&course](const std::string&, Course& loaded) {
+    loaded = course;
+    return FileOutcome{};
+  };
   request.checksum = true;
-  const PatchOutcome outcome = PatchRom(request);
-  ASSERT_EQ(outcome.code, kPatchOk) << outcome.message;
-  EXPECT_TRUE(outcome.problems.empty());
-  EXPECT_EQ(FileBytes(In()), input_);
-  RomImage rom;
-  for (int slot : {3, 24}) {
-    const Course decoded = Decoded(slot, &rom);
-    EXPECT_EQ(decoded.Name, "PATCHED");
-    EXPECT_EQ(decoded.Points[12].X, course.Points[12].X);
+  for (char region : {'J', 'E', 'P'}) {
+    for (bool v64 : {false, true}) {
+      SCOPED_TRACE(std::string(1, region) + (v64 ? " V64" : " Z64"));
+      const TestRom built = TestRom::Filled(region);
+      Input(built, v64);
+      const PatchOutcome outcome = PatchRom(request);
+      ASSERT_EQ(outcome.code, kPatchOk) << outcome.message;
+      EXPECT_TRUE(outcome.problems.empty());
+      EXPECT_EQ(FileBytes(In()), input_);
+      Course expected = course;
+      (region == 'J' ? expected.Description : expected.JDescription).clear();
+      expected.Source.clear();
+      RomImage rom;
+      for (int slot : {3, 24}) {
+        const Course decoded = Decoded(slot, &rom);
+        EXPECT_EQ(GenDatasheet(decoded), GenDatasheet(expected)) << slot;
+        EXPECT_EQ(std::vector<uint8_t>(decoded.RawRecord.begin(), decoded.RawRecord.end()),
+                  RecordOf(course));
+      }
+      const Course untouched = Decoded(7);  // read where the builder put it
+      EXPECT_EQ(RecordOf(untouched), RecordOf(RingCourse(11, 7)));
+      EXPECT_TRUE(std::equal(untouched.RawRecord.begin(), untouched.RawRecord.end(),
+                             built.z64().begin() + built.RecordOffset(7)));
+      EXPECT_EQ(untouched.Name, "RING 7");
+      EXPECT_EQ(untouched.RomMusic, 7);
+      EXPECT_EQ(untouched.HorizonCount, 3);
+      EXPECT_EQ(untouched.HorizonImage[3], 10);
+      EXPECT_EQ(rom.byte_swapped(), v64);
+      for (uint32_t at : built.Guards()) EXPECT_EQ(rom.ReadBlock(at, 1)[0], 0xEE) << at;
+      EXPECT_EQ(StoredHeaderChecksum(rom), ComputeHeaderChecksum(rom));
+      EXPECT_NE(StoredHeaderChecksum(rom), HeaderChecksum{});
+    }
   }
-  EXPECT_EQ(Decoded(4).Name, "RING 4");
-  EXPECT_EQ(StoredHeaderChecksum(rom), ComputeHeaderChecksum(rom));
-  EXPECT_NE(StoredHeaderChecksum(rom), HeaderChecksum{});
-  EXPECT_EQ(dir_.Files(), std::vector<std::string>({"a.kurv", "in.v64", "out.v64"}));
+  EXPECT_EQ(dir_.Files(), std::vector<std::string>({"in.v64", "out.v64"}));
 }
 
 TEST_F(PatchRomTest, SlotsThatCannotBePatchedAreListedAndKeepTheInputsCourse) {
@@ -131,10 +163,6 @@ TEST_F(PatchRomTest, SlotsThatCannotBePatchedAreListedAndKeepTheInputsCourse) {
 }
 
 TEST_F(PatchRomTest, FullTablesAreReportedPerSlotAndNotWrittenPast) {
-  TestRom built = TestRom::Filled('E');
-  const testing::TestTable& names = built.layout().names;
-  built.PutByte(names.block + names.size, 0xEE);
-  Input(built);
   PatchRequest request = Request();
   for (int s = 0; s < 24; ++s) {
     Course course = RingCourse(4, s);
@@ -150,7 +178,7 @@ TEST_F(PatchRomTest, FullTablesAreReportedPerSlotAndNotWrittenPast) {
   RomImage rom;
   EXPECT_EQ(Decoded(13, &rom).Name, std::string(27, 'M'));  // cut at the block's end
   EXPECT_EQ(Decoded(14).Name, "");
-  EXPECT_EQ(rom.ReadBlock(names.block + names.size, 1)[0], 0xEE);
+  for (uint32_t at : TestRom('E').Guards()) EXPECT_EQ(rom.ReadBlock(at, 1)[0], 0xEE) << at;
 }
 
 TEST_F(PatchRomTest, AnOutputThatIsTheInputIsRefusedInAnySpelling) {

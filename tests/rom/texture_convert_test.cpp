@@ -18,92 +18,62 @@ std::vector<uint8_t> Rgb(std::initializer_list<uint16_t> pixels) {
   return ConvertRgba16(bytes.data(), bytes.size());
 }
 
-TEST(ConvertRgba16, KnownPixelsAndChannelPlaces) {
-  EXPECT_EQ(Rgb({0xFFFF}), (std::vector<uint8_t>{255, 255, 255}));
-  EXPECT_EQ(Rgb({0x0842}), (std::vector<uint8_t>{8, 8, 8}));
+TEST(ConvertRgba16, ChannelPlacesAndEveryValueRoundedToTheNearestWholeNumber) {
   EXPECT_EQ(Rgb({0xF800, 0x07C0, 0x003E, 0x0001}),
             (std::vector<uint8_t>{255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0}));
-  EXPECT_EQ(Rgb({0xFFFE}), Rgb({0xFFFF}));  // the alpha bit is dropped
-}
-
-TEST(ConvertRgba16, EveryChannelValueRoundsToTheNearestWholeNumber) {
-  for (uint32_t v = 0; v < 32; ++v) {
-    const double exact = v * 255.0 / 31.0;
-    EXPECT_EQ(ExpandChannel5(v), static_cast<int>(std::nearbyint(exact))) << v;
-    EXPECT_LE(std::fabs(ExpandChannel5(v) - exact), 0.5) << v;
+  for (uint16_t v = 0; v < 32; ++v) {
+    const uint8_t near = static_cast<uint8_t>(std::nearbyint(v * 255.0 / 31.0));
+    EXPECT_EQ(Rgb({static_cast<uint16_t>(v << 11 | v << 6 | v << 1 | 1)}),
+              (std::vector<uint8_t>{near, near, near}))
+        << v;  // the alpha bit is dropped
+    EXPECT_EQ(ExpandChannel5(v), near) << v;
   }
-}
-
-TEST(ConvertRgba16, OutputIsOneAndAHalfTimesTheInputAndAnOddByteIsIgnored) {
+  // 3 bytes out for every 2 in, and an odd last byte is no pixel.
   const std::vector<uint8_t> source = {0xFF, 0xFF, 0x08, 0x42, 0xAA};
   std::vector<uint8_t> out(9, 0x11);
   EXPECT_EQ(ConvertRgba16(source.data(), source.size(), out.data()), 6u);
   EXPECT_EQ(out, (std::vector<uint8_t>{255, 255, 255, 8, 8, 8, 0x11, 0x11, 0x11}));
 }
 
-class HorizonTest : public ::testing::Test {
- protected:
-  HorizonTest() : block_(kHorizonBlockSize, 0) {}
-
-  void SetPalette(int image, int index, uint16_t value) {
-    uint8_t* entry = block_.data() + image * kHorizonSourceStride + kHorizonPaletteOffset;
-    entry[2 * index] = static_cast<uint8_t>(value >> 8);
-    entry[2 * index + 1] = static_cast<uint8_t>(value);
-  }
-  void SetIndexByte(int image, int row, int column_byte, uint8_t value) {
-    block_[image * kHorizonSourceStride + row * 32 + column_byte] = value;
-  }
-  std::vector<uint8_t> Pixel(const uint8_t* data, int image, int row, int x) const {
+// Image 0 has no light colour, image 3 a plain palette, image 54 (the last) two white entries.
+TEST(DecodeHorizons, PaletteColoursAlphaNibbleOrderAndLightMasks) {
+  std::vector<uint8_t> block(kHorizonBlockSize, 0);
+  auto set_palette = [&block](int image, int index, uint16_t value) {
+    uint8_t* entry = &block[image * kHorizonSourceStride + kHorizonPaletteOffset + 2 * index];
+    entry[0] = static_cast<uint8_t>(value >> 8);
+    entry[1] = static_cast<uint8_t>(value);
+  };
+  for (int i = 0; i < 16; ++i) set_palette(0, i, static_cast<uint16_t>(0xFFFE - 2 * i));
+  for (int i = 0; i < 2048; ++i) block[i] = static_cast<uint8_t>(i * 37);
+  set_palette(3, 1, 0xF801);                            // red, opaque
+  set_palette(3, 2, 0x003E);                            // blue, transparent
+  block[3 * kHorizonSourceStride + 5 * 32 + 7] = 0x12;  // pixel 14 of row 5 uses 1, 15 uses 2
+  set_palette(54, 4, 0xFFFF);
+  set_palette(54, 9, 0xFFFF);
+  block[54 * kHorizonSourceStride + 63 * 32 + 31] = 0x49;  // the last two pixels of image 54
+  TextureStore store;
+  ASSERT_TRUE(DecodeHorizons(block.data(), block.size(), store));
+  auto pixel = [](const uint8_t* data, int image, int row, int x) {
     const uint8_t* at = data + image * kHorizonImageStride + row * 256 + x * 4;
-    return {at[0], at[1], at[2], at[3]};
+    return std::vector<uint8_t>(at, at + 4);
+  };
+  const uint8_t* image = store.HorizonTextureData();
+  const uint8_t* light = store.HorizonLightData();
+  EXPECT_EQ(pixel(image, 3, 5, 14), (std::vector<uint8_t>{255, 0, 0, 255}));
+  EXPECT_EQ(pixel(image, 3, 5, 15), (std::vector<uint8_t>{0, 0, 255, 0}));
+  EXPECT_EQ(pixel(image, 3, 5, 16), (std::vector<uint8_t>{0, 0, 0, 0}));
+  EXPECT_EQ(pixel(image, 2, 5, 14), (std::vector<uint8_t>{0, 0, 0, 0}));  // other image
+  for (int at = 0; at < 64 * 64; ++at) {
+    ASSERT_EQ(pixel(light, 0, at / 64, at % 64), (std::vector<uint8_t>{255, 255, 255, 0})) << at;
   }
-  void Decode() { ASSERT_TRUE(DecodeHorizons(block_.data(), block_.size(), store_)); }
-
-  std::vector<uint8_t> block_;
-  TextureStore store_;
-};
-
-TEST_F(HorizonTest, PaletteColoursAlphaAndNibbleOrder) {
-  SetPalette(3, 1, 0xF801);     // red, opaque
-  SetPalette(3, 2, 0x003E);     // blue, transparent
-  SetIndexByte(3, 5, 7, 0x12);  // pixel 14 of row 5 uses 1, pixel 15 uses 2
-  Decode();
-  const uint8_t* image = store_.HorizonTextureData();
-  EXPECT_EQ(Pixel(image, 3, 5, 14), (std::vector<uint8_t>{255, 0, 0, 255}));
-  EXPECT_EQ(Pixel(image, 3, 5, 15), (std::vector<uint8_t>{0, 0, 255, 0}));
-  EXPECT_EQ(Pixel(image, 3, 5, 16), (std::vector<uint8_t>{0, 0, 0, 0}));
-  EXPECT_EQ(Pixel(image, 2, 5, 14), (std::vector<uint8_t>{0, 0, 0, 0}));  // other image
-}
-
-TEST_F(HorizonTest, NoLightColourGivesAFullyTransparentMask) {
-  for (int i = 0; i < 16; ++i) SetPalette(0, i, static_cast<uint16_t>(0xFFFE - 2 * i));
-  for (int i = 0; i < 2048; ++i) block_[i] = static_cast<uint8_t>(i * 37);
-  Decode();
-  for (int row = 0; row < 64; ++row) {
-    for (int x = 0; x < 64; ++x) {
-      ASSERT_EQ(Pixel(store_.HorizonLightData(), 0, row, x),
-                (std::vector<uint8_t>{255, 255, 255, 0}));
-    }
-  }
-}
-
-TEST_F(HorizonTest, TheLastWhiteEntryIsTheLightColour) {
-  SetPalette(54, 4, 0xFFFF);
-  SetPalette(54, 9, 0xFFFF);
-  SetIndexByte(54, 63, 31, 0x49);  // the last two pixels of the last image
-  Decode();
-  EXPECT_EQ(Pixel(store_.HorizonLightData(), 54, 63, 62), (std::vector<uint8_t>{255, 255, 255, 0}));
-  EXPECT_EQ(Pixel(store_.HorizonLightData(), 54, 63, 63),
-            (std::vector<uint8_t>{255, 255, 255, 255}));
-  EXPECT_EQ(Pixel(store_.HorizonTextureData(), 54, 63, 62),
-            (std::vector<uint8_t>{255, 255, 255, 255}));
-}
-
-TEST_F(HorizonTest, AShortBlockLeavesTheStoreAlone) {
-  block_.assign(kHorizonBlockSize - 1, 0xFF);
-  const TextureStore before = store_;
-  EXPECT_FALSE(DecodeHorizons(block_.data(), block_.size(), store_));
-  EXPECT_EQ(store_, before);
+  EXPECT_EQ(pixel(light, 54, 63, 62), (std::vector<uint8_t>{255, 255, 255, 0}));
+  EXPECT_EQ(pixel(light, 54, 63, 63), (std::vector<uint8_t>{255, 255, 255, 255}));
+  EXPECT_EQ(pixel(image, 54, 63, 62), (std::vector<uint8_t>{255, 255, 255, 255}));
+  // A short block leaves the store alone.
+  const TextureStore before = store;
+  block.assign(kHorizonBlockSize - 1, 0xFF);
+  EXPECT_FALSE(DecodeHorizons(block.data(), block.size(), store));
+  EXPECT_EQ(store, before);
 }
 
 TEST(MirroredModelTextures, HalfRowsFollowedByTheirReverse) {

@@ -7,27 +7,24 @@
 #include <algorithm>
 #include <utility>
 
-#include "rom/texture_dump.h"
 #include "rom/texture_export.h"
 
 namespace kurvex {
 namespace {
 
 TEST(TextureStoreLayout, ArraysLieInDumpOrder) {
-  // Dump offsets less the leading marker.
-  EXPECT_EQ(kFloorTextureOffset, 809956u - 4);
-  EXPECT_EQ(kFeatureTextureOffset, 871396u - 4);
-  EXPECT_EQ(kModelTextureOffset, 886756u - 4);
-  EXPECT_EQ(kMirroredModelTextureOffset, 1097572u - 4);
-  EXPECT_EQ(kHorizonTextureOffset, 1146724u - 4);
-  EXPECT_EQ(kHorizonLightOffset, 2047844u - 4);
-  EXPECT_EQ(kTexDumpSize, 2948968u);
-  TextureStore store;
-  EXPECT_EQ(store.TrackTextureData(10) - store.Bytes(), 10 * 73632);
-  EXPECT_EQ(store.HorizonLightData() - store.Bytes(), 2047840);
+  const TextureStore store;
+  // Each array's offset in the dump file.
+  const std::pair<const uint8_t*, size_t> arrays[] = {
+      {store.TrackTextureData(10), 736324},        {store.FloorTextureData(), 809956},
+      {store.FeatureTextureData(), 871396},        {store.ModelTextureData(), 886756},
+      {store.MirroredModelTextureData(), 1097572}, {store.HorizonTextureData(), 1146724},
+      {store.HorizonLightData(), 2047844}};
+  for (const auto& [data, at] : arrays) EXPECT_EQ(size_t(data - store.Bytes()) + 4, at);
+  EXPECT_EQ(kTextureStoreSize, 2948968u - 8);
 }
 
-TEST(TextureStoreLayout, TrackTextureEightIsWideInEverySet) {
+TEST(TextureStoreLayout, SingleTexturesTheirSizesAndPlaces) {
   const TextureStore store;
   for (int venue = 0; venue < kVenueCount; ++venue) {
     for (int n = 1; n <= kTrackTexturesPerVenue; ++n) {
@@ -41,10 +38,7 @@ TEST(TextureStoreLayout, TrackTextureEightIsWideInEverySet) {
   EXPECT_FALSE(store.TrackTexture(11, 1).Valid());
   EXPECT_FALSE(store.TrackTexture(0, 12).Valid());
   EXPECT_FALSE(store.TrackTexture(-1, 1).Valid());
-}
-
-TEST(TextureStoreLayout, LightMasksFollowTheHorizonImages) {
-  const TextureStore store;
+  // Light masks follow the horizon images.
   EXPECT_EQ(store.HorizonTexture(55).pixels, store.HorizonTextureData() + 54 * 16384);
   EXPECT_EQ(store.HorizonTexture(56).pixels, store.HorizonLightData());
   EXPECT_EQ(store.HorizonTexture(56).channels, 4);
@@ -52,18 +46,15 @@ TEST(TextureStoreLayout, LightMasksFollowTheHorizonImages) {
   EXPECT_EQ(store.FloorTexture(10).pixels, store.FloorTextureData() + 9 * 6144);
 }
 
-TEST(ModelTextureTable, EntriesAfterTheLeadAndTheMirroredOnes) {
+TEST(ModelTextureTable, EntriesAfterTheLeadTheMirroredOnesAndNoOverlaps) {
   EXPECT_EQ(ModelTextureLayout(1).offset, 12u);
   EXPECT_EQ(ModelTextureLayout(31).offset, 12u + 129828 + 2 * 3072);
   const ModelTextureEntry big = ModelTextureLayout(41);
   EXPECT_EQ(std::make_pair(big.width, big.height), std::make_pair(64, 64));
-  const ModelTextureEntry mirrored = ModelTextureLayout(12);
-  EXPECT_TRUE(mirrored.mirrored);
-  EXPECT_EQ(mirrored.offset, 7u * 6144);
+  EXPECT_TRUE(ModelTextureLayout(12).mirrored);
+  EXPECT_EQ(ModelTextureLayout(12).offset, 7u * 6144);
   EXPECT_EQ(ModelTextureLayout(49).width, 0);
-}
-
-TEST(ModelTextureTable, EntriesFitTheirArraysAndNeverOverlap) {
+  // Every entry fits its array and overlaps no other.
   std::vector<std::pair<size_t, size_t>> plain;  // [begin, end) in ModelTextureData
   std::vector<std::pair<size_t, size_t>> mirrored;
   for (int k = 1; k <= kModelTextureCount; ++k) {

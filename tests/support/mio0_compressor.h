@@ -16,10 +16,8 @@ class Mio0Writer {
   void Reference(size_t distance, size_t length);
 
   // The block with the header; L is the length of everything written unless given.
-  std::vector<uint8_t> Finish() const;
+  std::vector<uint8_t> Finish() const { return Finish(static_cast<uint32_t>(length_)); }
   std::vector<uint8_t> Finish(uint32_t decompressed_length) const;
-
-  size_t Length() const { return length_; }
 
  private:
   void Bit(bool bit);
@@ -31,16 +29,8 @@ class Mio0Writer {
   size_t length_ = 0;
 };
 
-struct Mio0Options {
-  bool literals_only = false;
-  int max_chain = 32;  // candidates tried per position
-};
-
-std::vector<uint8_t> CompressMio0(const uint8_t* data, size_t size,
-                                  const Mio0Options& options = {});
-inline std::vector<uint8_t> CompressMio0(const std::vector<uint8_t>& data,
-                                         const Mio0Options& options = {}) {
-  return CompressMio0(data.data(), data.size(), options);
-}
+// Greedy: at each step the longest match (3..18 bytes) within 4,096 bytes, the nearest of
+// equal ones.
+std::vector<uint8_t> CompressMio0(const std::vector<uint8_t>& data);
 
 }  // namespace kurvex::testing

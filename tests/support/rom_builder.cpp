@@ -52,17 +52,14 @@ void Put32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
 
 }  // namespace
 
-const TestLayout& LayoutOf(char region) {
-  if (region == 'J') return kJ;
-  if (region == 'P') return kP;
-  return kE;  // also the layout of images with a bad region letter
-}
+const TestLayout& TestRom::layout() const { return region_ == 'J' ? kJ : region_ == 'P' ? kP : kE; }
 
 TestRom::TestRom(char region) : region_(region), z64_(kImageSize, 0) {
   const uint8_t magic[] = {0x80, 0x37, 0x12, 0x40};
   std::memcpy(z64_.data(), magic, sizeof magic);
   std::memcpy(z64_.data() + 0x20, "F-ZERO X            ", 20);
   z64_[0x3E] = static_cast<uint8_t>(region);
+  for (uint32_t guard : Guards()) z64_[guard] = 0xEE;
   SetNames({});
   SetDescriptions({});
   SetHorizons({});
@@ -74,17 +71,25 @@ TestRom TestRom::Filled(char region) {
   TestHorizonLists horizons;
   for (int slot = 1; slot <= 24; ++slot) {
     rom.SetRecord(slot, RecordOf(RingCourse(4 + slot % 20, slot)));
-    names[slot - 1] = FilledName(slot);
-    descriptions[slot - 1] = FilledDescription(slot);
+    names[slot - 1] = "ring " + std::to_string(slot);
+    descriptions[slot - 1] = "Lap " + std::to_string(slot) + ".";
     for (int h = 1; h <= slot % 4; ++h) {
       horizons[slot - 1].push_back({static_cast<uint8_t>(slot + h), 30.0f * h});
     }
-    rom.SetMusic(slot, static_cast<uint8_t>(slot % 9));
+    rom.z64_[rom.layout().music + slot - 1] = static_cast<uint8_t>(slot % 9);
   }
   rom.SetNames(names);
   rom.SetDescriptions(descriptions);
   rom.SetHorizons(horizons);
   return rom;
+}
+
+std::vector<uint32_t> TestRom::Guards() const {
+  std::vector<uint32_t> guards = {layout().music + 24};
+  for (const TestTable* t : {&layout().names, &layout().descriptions, &layout().horizons}) {
+    guards.insert(guards.end(), {t->pointers + 96, t->block + t->size});
+  }
+  return guards;
 }
 
 void TestRom::Put(size_t z64_offset, const std::vector<uint8_t>& bytes) {
@@ -125,9 +130,7 @@ void TestRom::SetHorizons(const TestHorizonLists& lists) {
 
 std::vector<uint8_t> TestRom::Image(bool v64) const {
   std::vector<uint8_t> image = z64_;
-  if (v64) {
-    for (size_t i = 0; i + 1 < image.size(); i += 2) std::swap(image[i], image[i + 1]);
-  }
+  for (size_t i = 0; v64 && i < image.size(); i += 2) std::swap(image[i], image[i + 1]);
   return image;
 }
 
@@ -223,8 +226,5 @@ std::vector<uint8_t> FileBytes(const std::string& path) {
   if (!ReadWholeFile(path, bytes)) bytes.clear();
   return bytes;
 }
-
-std::string FilledName(int slot) { return "ring " + std::to_string(slot); }
-std::string FilledDescription(int slot) { return "Lap " + std::to_string(slot) + "."; }
 
 }  // namespace kurvex::testing

@@ -24,8 +24,6 @@ struct TestLayout {
   uint32_t music;
 };
 
-const TestLayout& LayoutOf(char region);
-
 struct TestHorizon {
   uint8_t image;
   float angle;
@@ -36,20 +34,22 @@ using TestHorizonLists = std::array<std::vector<TestHorizon>, 24>;
 
 class TestRom {
  public:
-  // All zeros but the header fields; every slot points at an empty name, description and
-  // horizon list, and its record is empty (0 points).
+  // All zeros but the header fields and the guards; every slot points at an empty name,
+  // description and horizon list, and its record is empty (0 points).
   explicit TestRom(char region = 'E');
-  // Every slot holds a valid course (RingCourse(4 + slot % 20, slot)), a name, a description,
-  // 0..3 horizons and a music number.
+  // Every slot holds a valid course (RingCourse(4 + slot % 20, slot)), the name "ring <slot>",
+  // the description "Lap <slot>.", the horizons slot + h at 30 * h degrees for h = 1 .. slot % 4
+  // and the music number slot % 9.
   static TestRom Filled(char region);
 
-  char region() const { return region_; }
-  const TestLayout& layout() const { return LayoutOf(region_); }
+  // A bad region letter gets the 'E' layout.
+  const TestLayout& layout() const;
   uint32_t RecordOffset(int slot) const { return layout().records + (slot - 1) * 2016u; }
+  // Where the guard bytes 0xEE lie: just past every pointer table, block and the music table.
+  std::vector<uint32_t> Guards() const;
 
   // Arbitrary bytes at a Z64 offset.
   void Put(size_t z64_offset, const std::vector<uint8_t>& bytes);
-  void PutByte(size_t z64_offset, uint8_t value) { z64_[z64_offset] = value; }
   void PutU32(size_t z64_offset, uint32_t value);
 
   void SetRecord(int slot, const std::vector<uint8_t>& record) { Put(RecordOffset(slot), record); }
@@ -58,7 +58,6 @@ class TestRom {
   void SetDescriptions(const TestTexts& raw) { SetTexts(layout().descriptions, raw); }
   // Each list written once with an all-zero terminating entry.
   void SetHorizons(const TestHorizonLists& lists);
-  void SetMusic(int slot, uint8_t music) { z64_[layout().music + slot - 1] = music; }
 
   const std::vector<uint8_t>& z64() const { return z64_; }
   // The image as a file holds it.
@@ -96,9 +95,5 @@ class ScratchDir {
 
 // A file's bytes; empty when it cannot be read.
 std::vector<uint8_t> FileBytes(const std::string& path);
-
-// Raw name and description bytes used by TestRom::Filled.
-std::string FilledName(int slot);
-std::string FilledDescription(int slot);
 
 }  // namespace kurvex::testing

@@ -1,12 +1,14 @@
 #pragma once
-// Synthetic ROM images that hold texture blocks: the game's name field and region letter, and
-// MIO0-packed track sets and models, plain floors and features, and the horizon block at the
-// region's texture offsets; optionally in V64 byte order.
+// Synthetic images that hold texture blocks: a TestRom with MIO0-packed track sets and models,
+// plain floors and features, and the horizon block at the region's texture offsets (written out
+// on their own, so the loader is checked against figures it did not supply).
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "rom_builder.h"
 
 namespace kurvex::testing {
 
@@ -21,16 +23,9 @@ struct TextureRomSource {
 
 // Pseudo-random pictures that pack well (runs of equal pixels), different for every block and
 // seed. track_set_length is the unpacked length of each track set.
-TextureRomSource MakeTextureRomSource(uint32_t seed, size_t track_set_length = 49088,
-                                      size_t models_length = 140544);
+TextureRomSource MakeTextureRomSource(uint32_t seed, size_t track_set_length = 49088);
 
-// A 16 MiB image in Z64 order with the name field, the region letter and the packed blocks.
-std::vector<uint8_t> BuildTextureRom(char region, const TextureRomSource& source);
-
-// Writes bytes at a Z64 offset of a Z64 image.
-void PutBlock(std::vector<uint8_t>& z64, uint32_t offset, const std::vector<uint8_t>& bytes);
-
-// The same image in V64 order (every byte pair exchanged).
-std::vector<uint8_t> ToV64(std::vector<uint8_t> z64);
+// The image with the packed blocks; for a region without texture offsets, a bare TestRom.
+TestRom BuildTextureRom(char region, const TextureRomSource& source);
 
 }  // namespace kurvex::testing

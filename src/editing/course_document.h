@@ -12,6 +12,7 @@
 #include "editing/course_history.h"
 #include "editing/drag_pads.h"
 #include "editing/extremes.h"
+#include "editing/game_text_field.h"
 #include "editing/point_edits.h"
 #include "geometry/prepared_course.h"
 
@@ -41,6 +42,8 @@ class CourseDocument {
   void SetAddOffset(double shown) { add_offset_ = AddOffsetFromShown(shown); }
 
   int16_t Apply(const Change& change);
+  // Apply for a change that tells only whether it did anything.
+  int16_t ApplyIf(const std::function<bool(Course& course)>& change);
 
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
@@ -78,6 +81,21 @@ class CourseDocument {
   int16_t RomFriendly();
   // Returns the messages of what could not be repaired.
   std::vector<std::string> EkFriendly();
+  // Course Properties edits; a list index outside its list changes nothing.
+  int16_t ChooseVenue(int index);
+  int16_t ChooseSky(int index);
+  int16_t ChooseRomMusic(int index);
+  int16_t ChooseEkMusic(int index);
+  int16_t SetSource(const std::string& text);
+  // A key pressed in a game text field, and a click on the special-character palette.
+  int16_t TextFieldKey(GameTextField& field, int key, bool shift);
+  int16_t PaletteClick(GameTextField& field, int x, int y);
+  // *entry receives the new entry, *selected the entry to select after a delete.
+  int16_t AddHorizon(int* entry = nullptr);
+  int16_t DeleteHorizon(int entry, int* selected = nullptr);
+  int16_t SetHorizonAngle(int entry, double degrees);
+  int16_t ChooseHorizonImage(int entry, int index);
+
   // The data sheet's Update: returns the sheet result; an overflowing sheet keeps what it
   // read before the failing line, as one undoable step like any other.
   int16_t UpdateFromSheet(const std::string& text);

@@ -113,6 +113,16 @@ TEST_F(CourseDocumentTest, ADragIsOneStepSettledAtTheEnd) {
   EXPECT_FALSE(doc_.CanUndo());
 }
 
+TEST_F(CourseDocumentTest, ANewEditAfterUndoDropsTheRedoSteps) {
+  doc_.SetWidth(false, 30);
+  doc_.Undo();
+  ASSERT_TRUE(doc_.CanRedo());
+  doc_.SetWidth(false, 40);
+  EXPECT_FALSE(doc_.CanRedo());
+  EXPECT_FALSE(doc_.Redo());
+  EXPECT_EQ(doc_.course().Points[3].RightWidth, 400);
+}
+
 TEST_F(CourseDocumentTest, ModifiedFollowsUndoAndSaving) {
   doc_.SetWidth(false, 30);
   EXPECT_TRUE(doc_.IsModified());

@@ -1,5 +1,6 @@
 add_executable(editing_tests
   ${CMAKE_CURRENT_LIST_DIR}/course_document_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/course_document_properties_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/course_transforms_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/friendly_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/point_edits_test.cpp

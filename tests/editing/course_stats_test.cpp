@@ -5,37 +5,24 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "course/new_course.h"
-#include "course/track_type.h"
 #include "editing/friendly.h"
+#include "ring_course.h"
 
 namespace kurvex {
 namespace {
 
-// n points on a flat circle, every coordinate a whole shown unit, point 1 the finish stretch:
-// a course that fits the Expansion Kit.
+using testing::RingCourse;
+using testing::SetType;
+
+// Every coordinate a whole shown unit, point 1 the finish stretch, no lap marker gate: a ring
+// that fits the Expansion Kit.
 Course FriendlyRing(int n, double radius = 10000) {
-  Course course = NewCourse();
-  course.PointCount = static_cast<uint8_t>(n);
-  for (int i = 1; i <= n; ++i) {
-    const double a = 2 * M_PI * (i - 1) / n;
-    course.Points[i] = {static_cast<float>(std::round(radius * std::sin(a) / 10) * 10),
-                        0,
-                        static_cast<float>(std::round(-radius * std::cos(a) / 10) * 10),
-                        260,
-                        260,
-                        TrackFlagsForType(kNormal),
-                        i == 1 ? 0 : 2};
-  }
+  Course course = RingCourse(n, radius, 10);
   course.Gate[2] = kNone;
   return course;
-}
-
-void SetType(Course& course, int i, int type) {
-  course.Points[i].TrackCode = TrackCodeFor(type, 0);
-  course.Points[i].TrackFlags = TrackFlagsForType(type);
 }
 
 bool FitsExpansionKit(const Course& course) {
@@ -94,47 +81,43 @@ TEST(Stats, LapLineEndsTheFirstFinishStretchRun) {
   EXPECT_EQ(LapLineText(course), "Segment 12");
 }
 
-TEST(RomFriendlyVerdict, LimitsAreInclusiveAndCentrePitAreasRefused) {
-  const std::vector<std::pair<Feature, int>> cases = {
-      {[](Course& c, int i) { c.DashPlate[i] = 0; }, 20},
-      {[](Course& c, int i) { c.JumpPlate[i] = 0; }, 4},
-      {[](Course& c, int i) { c.TrapField[i] = 0; }, 8},
-      {[](Course& c, int i) {
-         PointArray<uint8_t>* widgets[] = {&c.Gate, &c.Structure, &c.Decoration};
-         (*widgets[i % 3])[i / 3 + 1] = 0;
-       },
-       20},
-  };
-  for (const auto& [add, limit] : cases) {
+// The limits of both verdicts are inclusive: limit features fit, one more does not.
+TEST(FriendlyVerdicts, FeatureCountLimits) {
+  const auto rom = [](const Course& c) { return IsRomFriendly(c); };
+  const std::vector<std::tuple<const char*, std::function<bool(const Course&)>, Feature, int>>
+      cases = {
+          {"ROM dash plates", rom, [](Course& c, int i) { c.DashPlate[i] = 0; }, 20},
+          {"ROM jump plates", rom, [](Course& c, int i) { c.JumpPlate[i] = 0; }, 4},
+          {"ROM trap fields", rom, [](Course& c, int i) { c.TrapField[i] = 0; }, 8},
+          {"ROM widgets", rom,
+           [](Course& c, int i) {
+             PointArray<uint8_t>* widgets[] = {&c.Gate, &c.Structure, &c.Decoration};
+             (*widgets[i % 3])[i / 3 + 1] = 0;
+           },
+           20},
+          {"EK dash plates", FitsExpansionKit, [](Course& c, int i) { c.DashPlate[i] = 1; }, 32},
+          {"EK jump plates", FitsExpansionKit, [](Course& c, int i) { c.JumpPlate[i] = 1; }, 8},
+          {"EK trap fields", FitsExpansionKit, [](Course& c, int i) { c.TrapField[i] = 1; }, 8},
+          {"EK structures and decorations", FitsExpansionKit,
+           [](Course& c, int i) { (i % 2 ? c.Structure : c.Decoration)[i] = 1; }, 16},
+      };
+  for (const auto& [what, fits, add, limit] : cases) {
     Course course = FriendlyRing(40, 12000);
     for (int i = 1; i <= limit; ++i) add(course, i);
-    EXPECT_TRUE(IsRomFriendly(course)) << limit;
+    EXPECT_TRUE(fits(course)) << what;
     add(course, limit + 1);
-    EXPECT_FALSE(IsRomFriendly(course)) << limit;
+    EXPECT_FALSE(fits(course)) << what;
   }
+}
+
+TEST(FriendlyVerdicts, CentrePitAreasLengthAndVenue) {
   Course course = FriendlyRing(12);
   course.PitArea[3] = 2;
   EXPECT_TRUE(IsRomFriendly(course));
   course.PitArea[3] = 3;
   EXPECT_FALSE(IsRomFriendly(course));
-}
 
-TEST(EkFriendlyVerdict, CountLengthAndVenueLimits) {
-  const std::vector<std::pair<Feature, int>> cases = {
-      {[](Course& c, int i) { c.DashPlate[i] = 1; }, 32},
-      {[](Course& c, int i) { c.JumpPlate[i] = 1; }, 8},
-      {[](Course& c, int i) { c.TrapField[i] = 1; }, 8},
-      {[](Course& c, int i) { (i % 2 ? c.Structure : c.Decoration)[i] = 1; }, 16},
-  };
-  for (const auto& [add, limit] : cases) {
-    Course course = FriendlyRing(40, 12000);
-    for (int i = 1; i <= limit; ++i) add(course, i);
-    EXPECT_TRUE(FitsExpansionKit(course)) << limit;
-    add(course, limit + 1);
-    EXPECT_FALSE(FitsExpansionKit(course)) << limit;
-  }
-
-  Course course = FriendlyRing(12);
+  course = FriendlyRing(12);
   PreparedCourse prepared;
   PrepareCourse(course, kDefaultSegmentDistance, prepared);
   prepared.CourseLength = 250;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "course/game_text.h"
 #include "course/new_course.h"
@@ -97,27 +99,20 @@ TEST(GameTextField, FigureInsPicksTheNearestBoundary) {
     field.FigureIns(course, x);
     return field.InsertionIndex(course);
   };
-  EXPECT_EQ(index_at(-20), 0);
-  EXPECT_EQ(index_at(5), 0);
-  EXPECT_EQ(index_at(6), 1);
-  EXPECT_EQ(index_at(16), 1);  // halfway: the earlier boundary
-  EXPECT_EQ(index_at(17), 2);
-  EXPECT_EQ(index_at(89), 9);
-  EXPECT_EQ(index_at(1000), 9);
+  // Halfway between two boundaries (16) the earlier one.
+  for (const auto& [x, index] : std::vector<std::pair<int, int>>{
+           {-20, 0}, {5, 0}, {6, 1}, {16, 1}, {17, 2}, {89, 9}, {1000, 9}}) {
+    EXPECT_EQ(index_at(x), index) << x;
+  }
   EXPECT_EQ(field.InsertionX(course), 90);
-  course.Name.clear();
-  EXPECT_EQ(index_at(50), 0);
-}
-
-TEST(GameTextField, InsertionPointFollowsAShortenedText) {
-  Course course = WithName("NEW TRACK");
-  GameTextField field(K::kName);
-  field.FigureIns(course, 1000);
-  course.Name = "AB";  // an undo or a newly loaded course
+  // The insertion point follows a shortened text: an undo or a newly loaded course.
+  course.Name = "AB";
   EXPECT_EQ(field.InsertionIndex(course), 2);
   EXPECT_TRUE(field.RemoveChar(course));
   EXPECT_TRUE(field.AddChar(course, 'Z'));
   EXPECT_EQ(course.Name, "AZ");
+  course.Name.clear();
+  EXPECT_EQ(index_at(50), 0);
 }
 
 TEST(SpecialCharacters, CodesPerField) {

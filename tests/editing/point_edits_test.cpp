@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "course/course_compare.h"
-#include "course/track_type.h"
 #include "editing/drag_pads.h"
 #include "editing/edit_result.h"
 #include "ring_course.h"
@@ -12,11 +11,7 @@ namespace kurvex {
 namespace {
 
 using testing::RingCourse;
-
-void SetType(Course& c, int i, int type) {
-  c.Points[i].TrackCode = TrackCodeFor(type, 0);
-  c.Points[i].TrackFlags = TrackFlagsForType(type);
-}
+using testing::SetType;
 
 TEST(PointEdits, TextBoxRules) {
   Course c = RingCourse(4);

@@ -51,9 +51,7 @@ TEST(PropertyLists, ChoosingStoresTheNumberOrNothing) {
   EXPECT_EQ(course.EkMusic, 34);
   EXPECT_EQ(course.Venue, 10);
   EXPECT_EQ(course.Sky, 7);
-}
-
-TEST(PropertyLists, VenueAndSkyShowTheirLastEntryWhenTooHigh) {
+  // Venue and sky show their last entry when too high.
   EXPECT_EQ(VenueList().size(), 11u);
   EXPECT_EQ(SkyList()[7], "Light Blue");
   EXPECT_EQ(VenueIndex(6), 6);

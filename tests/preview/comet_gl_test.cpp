@@ -3,26 +3,26 @@
 
 #include <GL/gl.h>
 
-#include <algorithm>
 #include <array>
-#include <vector>
 
 #include "gl_fixture.h"
-#include "preview/texture_names.h"
-#include "synthetic_textures.h"
 
 namespace kurvex::testing {
 
 namespace {
 
-GLint Integer(GLenum name) {
-  GLint value = 0;
-  glGetIntegerv(name, &value);
+template <size_t N = 4>
+std::array<GLint, N> Integers(GLenum name) {
+  std::array<GLint, N> value{};
+  glGetIntegerv(name, value.data());
   return value;
 }
 
-std::array<GLfloat, 4> Floats(GLenum name) {
-  std::array<GLfloat, 4> value{};
+GLint Integer(GLenum name) { return Integers(name)[0]; }
+
+template <size_t N = 4>
+std::array<GLfloat, N> Floats(GLenum name) {
+  std::array<GLfloat, N> value{};
   glGetFloatv(name, value.data());
   return value;
 }
@@ -39,6 +39,8 @@ class CometGLTest : public GlTest {
     GlTest::SetUp();
     ASSERT_TRUE(gl_.Initialize(kPictureWidth, kPictureHeight));
   }
+  // No operation of a test leaves a GL error behind.
+  void TearDown() override { EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)); }
   CometGL gl_;
 };
 
@@ -49,13 +51,9 @@ TEST_F(CometGLTest, InitializeSetsTheDefaultState) {
   EXPECT_EQ(Integer(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
   EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST) || glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D) ||
                glIsEnabled(GL_CULL_FACE));
-  GLint box[4];
-  glGetIntegerv(GL_VIEWPORT, box);
-  EXPECT_EQ(box[2], kPictureWidth);
-  EXPECT_EQ(box[3], kPictureHeight);
+  EXPECT_EQ(Integers(GL_VIEWPORT), (std::array<GLint, 4>{0, 0, kPictureWidth, kPictureHeight}));
   // 45 degrees vertically: the projection's y scale is 1 / tan(22.5 degrees).
-  GLfloat projection[16];
-  glGetFloatv(GL_PROJECTION_MATRIX, projection);
+  const auto projection = Floats<16>(GL_PROJECTION_MATRIX);
   EXPECT_NEAR(projection[5], 2.4142135, 1e-5);
   EXPECT_NEAR(projection[0], 2.4142135 * kPictureHeight / kPictureWidth, 1e-5);
 }
@@ -70,7 +68,6 @@ TEST_F(CometGLTest, CullZeroLeavesCullingOffAndTheOthersChooseTheFaces) {
   EXPECT_EQ(Integer(GL_CULL_FACE_MODE), GL_FRONT);
   gl_.Cull(3);
   EXPECT_EQ(Integer(GL_CULL_FACE_MODE), GL_FRONT_AND_BACK);
-  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(CometGLTest, TextureSelectBindsAndSetsCoordinateGeneration) {
@@ -94,7 +91,8 @@ TEST_F(CometGLTest, TextureSelectBindsAndSetsCoordinateGeneration) {
 TEST_F(CometGLTest, ColoursAreScaledTo0Through1) {
   gl_.ClearColor(255, 255, 255);
   gl_.Clear();
-  EXPECT_TRUE(Near(ReadPicture().At(3, 3), 255, 255, 255, 0));
+  const Picture cleared{kPictureWidth, kPictureHeight, context_.ReadPixels()};
+  EXPECT_EQ(cleared.Count(255, 255, 255, 0), kPictureWidth * kPictureHeight);
   gl_.DrawColor(255, 255, 64, 255);
   const auto colour = Floats(GL_CURRENT_COLOR);
   EXPECT_FLOAT_EQ(colour[0], 1.0f);
@@ -122,10 +120,9 @@ TEST_F(CometGLTest, TextureLoadFollowsTheFilterAndMipmapRules) {
   ASSERT_NE(trilinear, 0u);
   EXPECT_EQ(TextureParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_LINEAR);
   EXPECT_EQ(TextureParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
-  GLint width = 0;
+  GLint width = 0, internal_format = 0;
   glGetTexLevelParameteriv(GL_TEXTURE_2D, 6, GL_TEXTURE_WIDTH, &width);  // the 1 x 1 level
   EXPECT_EQ(width, 1);
-  GLint internal_format = 0;
   glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &internal_format);
   EXPECT_EQ(internal_format, 3);  // the component count itself
 
@@ -136,7 +133,6 @@ TEST_F(CometGLTest, TextureLoadFollowsTheFilterAndMipmapRules) {
   EXPECT_EQ(TextureParameter(GL_TEXTURE_MAG_FILTER), GL_NEAREST);
   EXPECT_EQ(gl_.TextureLoad({nullptr, 3, 4, 4}, false, false), 0u);
   EXPECT_EQ(gl_.TextureLoad({pixels.data(), 2, 4, 4}, false, false), 0u);
-  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(CometGLTest, TextureLoadReadsTightlyPackedRowsOfAnyWidth) {
@@ -148,43 +144,25 @@ TEST_F(CometGLTest, TextureLoadReadsTightlyPackedRowsOfAnyWidth) {
     }
   }
   const uint32_t name = gl_.TextureLoad({pixels.data(), 3, 5, 2}, false, false);
-  glBindTexture(GL_TEXTURE_2D, name);
-  std::vector<uint8_t> back(pixels.size());
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, back.data());
-  EXPECT_EQ(back, pixels);
   EXPECT_EQ(Integer(GL_UNPACK_ALIGNMENT), 4);  // left as it was
+  EXPECT_EQ(TextureImage(name, 5, 2, false), pixels);
 }
 
 TEST_F(CometGLTest, ViewportRoundsHalvesToEvenAndKeepsItsProjectionWithoutHeight) {
   gl_.Viewport(0.5, 1.5, 100.5, 60.5, 0.1, 100, 45);
-  GLint box[4];
-  glGetIntegerv(GL_VIEWPORT, box);
-  EXPECT_EQ(box[0], 0);
-  EXPECT_EQ(box[1], 2);
-  EXPECT_EQ(box[2], 100);
-  EXPECT_EQ(box[3], 60);
-  GLfloat before[16], after[16];
-  glGetFloatv(GL_PROJECTION_MATRIX, before);
+  EXPECT_EQ(Integers(GL_VIEWPORT), (std::array<GLint, 4>{0, 2, 100, 60}));
+  const auto projection = Floats<16>(GL_PROJECTION_MATRIX);
   gl_.Viewport(0, 0, 300, 0, 0.1, 100, 45);
-  glGetFloatv(GL_PROJECTION_MATRIX, after);
-  EXPECT_TRUE(std::equal(before, before + 16, after));
-  glGetIntegerv(GL_VIEWPORT, box);
-  EXPECT_EQ(box[2], 100);
-  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+  EXPECT_EQ(Floats<16>(GL_PROJECTION_MATRIX), projection);
+  EXPECT_EQ(Integers(GL_VIEWPORT)[2], 100);
 }
 
 TEST_F(CometGLTest, PolygonModeAndSmoothing) {
   gl_.PolygonMode(3, 2);
-  GLint modes[2];
-  glGetIntegerv(GL_POLYGON_MODE, modes);
-  EXPECT_EQ(modes[0], GL_LINE);
-  EXPECT_EQ(modes[1], GL_LINE);
+  EXPECT_EQ(Integers<2>(GL_POLYGON_MODE), (std::array<GLint, 2>{GL_LINE, GL_LINE}));
   gl_.PolygonMode(4, 1);  // no such face: nothing changes
   gl_.PolygonMode(1, 9);
-  glGetIntegerv(GL_POLYGON_MODE, modes);
-  EXPECT_EQ(modes[0], GL_LINE);
-  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+  EXPECT_EQ(Integers<2>(GL_POLYGON_MODE)[0], GL_LINE);
   gl_.SmoothingEnable();
   EXPECT_TRUE(glIsEnabled(GL_POLYGON_SMOOTH) && glIsEnabled(GL_LINE_SMOOTH) &&
               glIsEnabled(GL_POINT_SMOOTH));
@@ -202,11 +180,8 @@ TEST_F(CometGLTest, RenderToTextureCopiesTheLowerLeftPixels) {
   gl_.ClearColor(51, 102, 153);
   gl_.Clear();
   const uint32_t name = gl_.RenderToTexture(8, 4, true);
-  glBindTexture(GL_TEXTURE_2D, name);
+  const std::vector<uint8_t> pixels = TextureImage(name, 8, 4, false);
   EXPECT_EQ(TextureParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
-  std::vector<uint8_t> pixels(8 * 4 * 3);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
   EXPECT_EQ(pixels[0], 51);
   EXPECT_EQ(pixels[pixels.size() - 1], 153);
   gl_.TextureDelete(name);

@@ -1,114 +1,70 @@
 // Every track surface shows the side a person looks at: rendered with textures whose left and
 // right halves differ, a pixel tells which face of the tube was drawn (top or underside,
 // inside or outside).
-#include <memory>
+#include <vector>
 
 #include "geometry/geometry_result.h"
 #include "geometry_courses.h"
 #include "gl_fixture.h"
-#include "synthetic_textures.h"
 
 namespace kurvex::testing {
 
 namespace {
 
-constexpr int kCx = kPictureWidth / 2, kCy = kPictureHeight / 2;
-
-class FacingTest : public GlTest {
- protected:
-  void SetUp() override {
-    GlTest::SetUp();
-    store_ = MakeSyntheticTextureStore();
-  }
-
-  // An eight-point ring whose points 3, 4 and 5 have the given code: span 4 is entirely of
-  // that type.
-  std::unique_ptr<Preview> Load(int32_t code, GraphicsSettings settings = BareSettings()) {
-    Course course = RingCourse(8, 5000);
-    for (int i = 3; i <= 5; ++i) SetTrackCode(course, i, code);
-    auto preview = std::make_unique<Preview>(context_, course, settings, &store_);
-    EXPECT_EQ(preview->built, kGeometryOk);
-    return preview;
-  }
-
-  static Vec3 Middle(const Preview& preview, int span) {
-    const auto& samples = preview.scene.prepared().MidCurve.Span(span).Samples;
-    return samples[samples.size() / 2];
-  }
-
-  static CameraValues LookUpFrom(const Vec3& point) {
-    CameraValues camera = LookDownAt(point, 0);
-    camera.elevation = 90;
-    return camera;
-  }
-
-  static ::testing::AssertionResult Shows(const Picture& picture, const Rgb8& colour) {
-    return Near(picture.At(kCx, kCy), colour.r, colour.g, colour.b, 2);
-  }
-
-  TextureStore store_;
+struct View {
+  double dy, elevation;  // the eye this far above the middle of the span, looking down (270) or up (90)
+  Rgb8 colour;           // at the centre of the picture
+  bool exteriors = true;
 };
 
-TextureHalves Model(int k) { return SyntheticColours(TextureTable::kModel, k); }
+struct Case {
+  const char* what;
+  int32_t code;  // of points 3, 4 and 5: span 4 is entirely of that type
+  int span, slip_zone;
+  std::vector<View> views;
+};
 
-TEST_F(FacingTest, RoadShowsItsTopFromAboveAndItsUndersideFromBelow) {
-  auto preview = Load(2);
-  const Vec3 middle = Middle(*preview, 2);
+Rgb8 ModelLeft(int k) { return SyntheticColours(TextureTable::kModel, k).left; }
+Rgb8 ModelRight(int k) { return SyntheticColours(TextureTable::kModel, k).right; }
+
+using FacingTest = GlTest;
+
+TEST_F(FacingTest, EverySurfaceShowsTheSideLookedAt) {
+  const TextureStore store = MakeSyntheticTextureStore();
   const TextureHalves road = SyntheticColours(TextureTable::kTrack, 3, 0);
-  EXPECT_TRUE(Shows(preview->Draw(LookDownAt(middle, 3)), road.left));
-  Vec3 below = middle;
-  below.y -= 3;
-  EXPECT_TRUE(Shows(preview->Draw(LookUpFrom(below)), road.right));
-}
-
-TEST_F(FacingTest, ZonesShowFromAbove) {
-  Course course = RingCourse(8, 5000);
-  course.SlipZone[2] = 3;  // centre lane
-  Preview preview(context_, course, BareSettings(), &store_);
-  const Vec3 middle = Middle(preview, 2);
-  EXPECT_TRUE(Shows(preview.Draw(LookDownAt(middle, 3)), Model(34).left));
-}
-
-TEST_F(FacingTest, CylinderShowsItsOutside) {
-  auto preview = Load(192);
-  const Vec3 middle = Middle(*preview, 4);
-  EXPECT_TRUE(Shows(preview->Draw(LookDownAt(middle, 3)), Model(21).left));
-  Vec3 below = middle;
-  below.y -= 3;
-  EXPECT_TRUE(Shows(preview->Draw(LookUpFrom(below)), Model(21).right));
-}
-
-TEST_F(FacingTest, PipeShowsItsInsideFromWithinAndItsExteriorFromOutside) {
-  GraphicsSettings settings = BareSettings();
-  auto preview = Load(128, settings);
-  const Vec3 axis = Middle(*preview, 4);
-  // From the pipe's axis the floor below is the inside face; the exterior does not cover it.
-  EXPECT_TRUE(Shows(preview->Draw(LookDownAt(axis, 0)), Model(13).right));
-  EXPECT_TRUE(Shows(preview->Draw(LookUpFrom(axis)), Model(13).left));
-  // From outside: the exterior's top.
-  EXPECT_TRUE(Shows(preview->Draw(LookDownAt(axis, 3)), Model(14).left));
-  // Without the exterior the inside floor shows through the open top.
-  preview->settings.tunnel_exteriors = false;
-  EXPECT_TRUE(Shows(preview->Draw(LookDownAt(axis, 3)), Model(13).right));
-}
-
-TEST_F(FacingTest, TunnelShowsItsInsideFromWithinAndItsExteriorFromAbove) {
-  auto preview = Load(320);
-  const Vec3 floor = Middle(*preview, 4);
-  EXPECT_TRUE(Shows(preview->Draw(LookDownAt(floor, 0.15)), Model(5).right));
-  Vec3 inside = floor;
-  inside.y += 0.05;
-  EXPECT_TRUE(Shows(preview->Draw(LookUpFrom(inside)), Model(5).left));
-  EXPECT_TRUE(Shows(preview->Draw(LookDownAt(floor, 3)), Model(6).left));
-}
-
-TEST_F(FacingTest, HalfPipeShowsItsInsideFromAboveAndItsOutsideFromBelow) {
-  auto preview = Load(256);
-  const Vec3 middle = Middle(*preview, 4);
-  EXPECT_TRUE(Shows(preview->Draw(LookDownAt(middle, 3)), Model(25).right));
-  Vec3 below = middle;
-  below.y -= 3;
-  EXPECT_TRUE(Shows(preview->Draw(LookUpFrom(below)), Model(25).left));
+  const Case cases[] = {
+      {"road: top from above, underside from below", 2, 2, kNone,
+       {{3, 270, road.left}, {-3, 90, road.right}}},
+      {"centre slip zone from above", 2, 2, 3, {{3, 270, ModelLeft(34)}}},
+      {"cylinder: its outside", 192, 4, kNone, {{3, 270, ModelLeft(21)}, {-3, 90, ModelRight(21)}}},
+      // From the pipe's axis the floor below is the inside face; the exterior does not cover
+      // it. From outside: the exterior's top; without it, the inside floor through the open top.
+      {"pipe", 128, 4, kNone,
+       {{0, 270, ModelRight(13)},
+        {0, 90, ModelLeft(13)},
+        {3, 270, ModelLeft(14)},
+        {3, 270, ModelRight(13), false}}},
+      {"tunnel: inside from within, exterior from above", 320, 4, kNone,
+       {{0.15, 270, ModelRight(5)}, {0.05, 90, ModelLeft(5)}, {3, 270, ModelLeft(6)}}},
+      {"half pipe: inside from above, outside from below", 256, 4, kNone,
+       {{3, 270, ModelRight(25)}, {-3, 90, ModelLeft(25)}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Course course = RingCourse(8, 5000);
+    for (int i = 3; i <= 5; ++i) SetTrackCode(course, i, c.code);
+    course.SlipZone[2] = static_cast<uint8_t>(c.slip_zone);
+    Preview preview(context_, course, BareSettings(), &store);
+    ASSERT_EQ(preview.built, kGeometryOk);
+    const Vec3 middle = MidOfSpan(preview, c.span);
+    for (const View& view : c.views) {
+      preview.settings.tunnel_exteriors = view.exteriors;
+      const Picture picture =
+          preview.Draw(CameraAt({middle.x, middle.y + view.dy, middle.z}, view.elevation));
+      EXPECT_TRUE(Near(picture.At(kPictureWidth / 2, kPictureHeight / 2), view.colour, 2))
+          << "eye " << view.dy << ", elevation " << view.elevation;
+    }
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "gl_fixture.h"
 
+#include <GL/gl.h>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -16,6 +18,11 @@ void RotateAbout(double angle, double& a, double& b) {
   a = a2;
 }
 
+bool Close(int r0, int g0, int b0, int r, int g, int b, int tolerance) {
+  return std::abs(r0 - r) <= tolerance && std::abs(g0 - g) <= tolerance &&
+         std::abs(b0 - b) <= tolerance;
+}
+
 }  // namespace
 
 Pixel Picture::At(int x, int y) const {
@@ -26,19 +33,13 @@ Pixel Picture::At(int x, int y) const {
 int Picture::Count(int r, int g, int b, int tolerance) const {
   int count = 0;
   for (size_t p = 0; p + 3 < rgba.size(); p += 4) {
-    if (std::abs(rgba[p] - r) <= tolerance && std::abs(rgba[p + 1] - g) <= tolerance &&
-        std::abs(rgba[p + 2] - b) <= tolerance) {
-      ++count;
-    }
+    count += Close(rgba[p], rgba[p + 1], rgba[p + 2], r, g, b, tolerance);
   }
   return count;
 }
 
 ::testing::AssertionResult Near(const Pixel& pixel, int r, int g, int b, int tolerance) {
-  if (std::abs(pixel.r - r) <= tolerance && std::abs(pixel.g - g) <= tolerance &&
-      std::abs(pixel.b - b) <= tolerance) {
-    return ::testing::AssertionSuccess();
-  }
+  if (Close(pixel.r, pixel.g, pixel.b, r, g, b, tolerance)) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "pixel (" << pixel.r << ", " << pixel.g << ", " << pixel.b
                                        << "), expected (" << r << ", " << g << ", " << b << ")";
 }
@@ -52,43 +53,41 @@ bool Project(const CameraValues& camera, int width, int height, const Vec3& poin
   if (pz >= 0) return false;
   const double f = 1 / std::tan(22.5 * kDegrees);
   const double aspect = static_cast<double>(width) / height;
-  const double ndc_x = f / aspect * px / -pz;
-  const double ndc_y = f * py / -pz;
-  *x = static_cast<int>(std::floor((ndc_x + 1) / 2 * width));
-  *y = static_cast<int>(std::floor((1 - ndc_y) / 2 * height));
+  *x = static_cast<int>(std::floor((f / aspect * px / -pz + 1) / 2 * width));
+  *y = static_cast<int>(std::floor((1 - f * py / -pz) / 2 * height));
   return *x >= 0 && *x < width && *y >= 0 && *y < height;
 }
 
 GraphicsSettings BareSettings() {
   GraphicsSettings settings;
   for (LineSetting& line : settings.lines) line.enabled = false;
-  settings.venue_floor = false;
-  settings.sky_gradient = false;
-  settings.horizon_images = false;
-  settings.tunnel_transparency = false;
-  settings.floor_transparency = false;
+  settings.venue_floor = settings.sky_gradient = settings.horizon_images = false;
+  settings.tunnel_transparency = settings.floor_transparency = false;
   return settings;
 }
 
-CameraValues LookDownAt(const Vec3& point, double height) {
+CameraValues CameraAt(const Vec3& eye, double elevation) {
   CameraValues camera;
-  camera.x = point.x;
-  camera.y = point.y + height;
-  camera.z = point.z;
-  camera.azimuth = 0;
-  camera.elevation = 270;
-  camera.skew = 0;
+  camera.x = eye.x;
+  camera.y = eye.y;
+  camera.z = eye.z;
+  camera.azimuth = camera.skew = 0;
+  camera.elevation = elevation;
   return camera;
+}
+
+std::vector<uint8_t> TextureImage(uint32_t name, int width, int height, bool alpha) {
+  glBindTexture(GL_TEXTURE_2D, name);
+  std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * (alpha ? 4 : 3));
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glGetTexImage(GL_TEXTURE_2D, 0, alpha ? GL_RGBA : GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+  return pixels;
 }
 
 void GlTest::SetUp() {
   std::string error;
   ASSERT_TRUE(context_.Create(kPictureWidth, kPictureHeight, &error))
       << "no GL context for the render tests: " << error;
-}
-
-Picture GlTest::ReadPicture() const {
-  return {context_.width(), context_.height(), context_.ReadPixels()};
 }
 
 Preview::Preview(const HeadlessContext& context_in, const Course& course_in,
@@ -106,6 +105,11 @@ Picture Preview::Draw(const CameraValues& camera, double time, bool course_loade
   scene.frame().SetAnimationTime(time);
   scene.DrawFrame(course, camera, settings, course_loaded, selected_point);
   return {context.width(), context.height(), context.ReadPixels()};
+}
+
+Vec3 MidOfSpan(const Preview& preview, int span) {
+  const auto& samples = preview.scene.prepared().MidCurve.Span(span).Samples;
+  return samples[samples.size() / 2];
 }
 
 }  // namespace kurvex::testing

@@ -15,6 +15,7 @@
 #include "preview/graphics_settings.h"
 #include "preview/preview_scene.h"
 #include "rom/texture_store.h"
+#include "synthetic_textures.h"
 
 namespace kurvex::testing {
 
@@ -34,6 +35,9 @@ struct Picture {
 };
 
 ::testing::AssertionResult Near(const Pixel& pixel, int r, int g, int b, int tolerance = 3);
+inline ::testing::AssertionResult Near(const Pixel& pixel, const Rgb8& c, int tolerance = 3) {
+  return Near(pixel, c.r, c.g, c.b, tolerance);
+}
 
 // The pixel a point of course space falls on, from the top left; false behind the eye.
 bool Project(const CameraValues& camera, int width, int height, const Vec3& point, int* x, int* y);
@@ -41,13 +45,18 @@ bool Project(const CameraValues& camera, int width, int height, const Vec3& poin
 // Every switch of the preview off, the clear colour from the sky: a frame that shows only
 // what a test turns back on.
 GraphicsSettings BareSettings();
+// A camera at an eye point, facing north, pitched by elevation (90 up, 270 straight down).
+CameraValues CameraAt(const Vec3& eye, double elevation);
 // A camera above a point, looking straight down.
-CameraValues LookDownAt(const Vec3& point, double height);
+inline CameraValues LookDownAt(const Vec3& p, double height) {
+  return CameraAt({p.x, p.y + height, p.z}, 270);
+}
+// The level-zero image of a texture, rows packed tightly: RGB, or RGBA with alpha.
+std::vector<uint8_t> TextureImage(uint32_t name, int width, int height, bool alpha);
 
 class GlTest : public ::testing::Test {
  protected:
   void SetUp() override;
-  Picture ReadPicture() const;
 
   HeadlessContext context_;
 };
@@ -67,5 +76,8 @@ class Preview {
   int16_t built = -1;  // the geometry result of building the course
   const HeadlessContext& context;
 };
+
+// A point in the middle of a span, on the mid curve.
+Vec3 MidOfSpan(const Preview& preview, int span);
 
 }  // namespace kurvex::testing

@@ -2,36 +2,25 @@
 #include <GL/gl.h>
 
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "gl_fixture.h"
 #include "preview/comet_gl.h"
 #include "preview/texture_names.h"
-#include "synthetic_textures.h"
 
 namespace kurvex::testing {
 
 namespace {
 
-struct Size {
-  int width, height;
-};
+using Size = std::pair<GLint, GLint>;  // width, height
 
 Size SizeOf(uint32_t name) {
   glBindTexture(GL_TEXTURE_2D, name);
   Size size{0, 0};
-  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size.width);
-  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size.height);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &size.first);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &size.second);
   return size;
-}
-
-// The first texel of a texture.
-std::vector<uint8_t> FirstTexel(uint32_t name, int width, int height) {
-  glBindTexture(GL_TEXTURE_2D, name);
-  std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 4);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-  return {pixels.begin(), pixels.begin() + 4};
 }
 
 class TextureUploadTest : public GlTest {
@@ -54,25 +43,23 @@ TEST_F(TextureUploadTest, EveryPictureOfTheStoreBecomesOneTextureOfItsSize) {
   });
   EXPECT_EQ(distinct.size(), 294u);
   for (int venue = 0; venue <= 10; ++venue) {
-    const Size eight = SizeOf(names_.TrackTextures(venue, 8));
-    EXPECT_EQ(eight.width, 128);
-    EXPECT_EQ(eight.height, 16);
-    EXPECT_EQ(SizeOf(names_.TrackTextures(venue, 11)).width, 64);
+    EXPECT_EQ(SizeOf(names_.TrackTextures(venue, 8)), Size(128, 16));
+    EXPECT_EQ(SizeOf(names_.TrackTextures(venue, 11)).first, 64);
   }
-  EXPECT_EQ(SizeOf(names_.ModelTextures(33)).height, 32);
-  EXPECT_EQ(SizeOf(names_.ModelTextures(41)).width, 64);
-  EXPECT_EQ(SizeOf(names_.HorizonTextures(110)).width, 64);
+  EXPECT_EQ(SizeOf(names_.ModelTextures(33)).second, 32);
+  EXPECT_EQ(SizeOf(names_.ModelTextures(41)).first, 64);
+  EXPECT_EQ(SizeOf(names_.HorizonTextures(110)).first, 64);
   // Unfiltered by default, and every picture's own pixels.
-  EXPECT_EQ(FirstTexel(names_.FloorTextures(4), 64, 32),
-            (std::vector<uint8_t>{SyntheticColours(TextureTable::kFloor, 4).left.r,
-                                  SyntheticColours(TextureTable::kFloor, 4).left.g,
-                                  SyntheticColours(TextureTable::kFloor, 4).left.b, 255}));
+  const Rgb8 floor = SyntheticColours(TextureTable::kFloor, 4).left;
+  const std::vector<uint8_t> texels = TextureImage(names_.FloorTextures(4), 64, 32, true);
+  EXPECT_EQ(std::vector<uint8_t>(texels.begin(), texels.begin() + 4),
+            (std::vector<uint8_t>{floor.r, floor.g, floor.b, 255}));
   GLint filter = 0;
   glBindTexture(GL_TEXTURE_2D, names_.ModelTextures(7));
   glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &filter);
   EXPECT_EQ(filter, GL_NEAREST);
   // The light masks keep their alpha.
-  EXPECT_EQ(FirstTexel(names_.HorizonTextures(56), 64, 64)[3], 255);
+  EXPECT_EQ(TextureImage(names_.HorizonTextures(56), 64, 64, true)[3], 255);
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
@@ -95,19 +82,18 @@ TEST_F(TextureUploadTest, UploadAgainReplacesAndDeleteFreesEveryName) {
 
 TEST_F(TextureUploadTest, ReferencesResolveToTheirTables) {
   UploadTextures(store_, false, gl_, names_);
-  EXPECT_EQ(names_.Resolve(TextureRef::Track(4, 9)), names_.TrackTextures(4, 9));
-  EXPECT_EQ(names_.Resolve(TextureRef::Model(48)), names_.ModelTextures(48));
-  EXPECT_EQ(names_.Resolve(TextureRef::Feature(5)), names_.FeatureTextures(5));
-  EXPECT_EQ(names_.Resolve(TextureRef::Zone(1)), names_.ModelTextures(31));
-  EXPECT_EQ(names_.Resolve(TextureRef::Zone(2)), names_.ModelTextures(33));
-  EXPECT_EQ(names_.Resolve(TextureRef::Zone(3)), names_.ModelTextures(34));
-  // Nothing to bind: texture 0, never a neighbour's name.
-  EXPECT_EQ(names_.Resolve(TextureRef::None()), 0u);
-  EXPECT_EQ(names_.Resolve(TextureRef::Track(11, 1)), 0u);
-  EXPECT_EQ(names_.Resolve(TextureRef::Track(0, 12)), 0u);
-  EXPECT_EQ(names_.Resolve(TextureRef::Model(0)), 0u);
-  EXPECT_EQ(names_.Resolve(TextureRef::Model(49)), 0u);
-  EXPECT_EQ(names_.Resolve(TextureRef::Zone(4)), 0u);
+  const std::pair<TextureRef, uint32_t> resolved[] = {
+      {TextureRef::Track(4, 9), names_.TrackTextures(4, 9)},
+      {TextureRef::Model(48), names_.ModelTextures(48)},
+      {TextureRef::Feature(5), names_.FeatureTextures(5)},
+      {TextureRef::Zone(1), names_.ModelTextures(31)},
+      {TextureRef::Zone(2), names_.ModelTextures(33)},
+      {TextureRef::Zone(3), names_.ModelTextures(34)},
+      // Nothing to bind: texture 0, never a neighbour's name.
+      {TextureRef::None(), 0},  {TextureRef::Track(11, 1), 0}, {TextureRef::Track(0, 12), 0},
+      {TextureRef::Model(0), 0}, {TextureRef::Model(49), 0},    {TextureRef::Zone(4), 0},
+  };
+  for (const auto& [ref, name] : resolved) EXPECT_EQ(names_.Resolve(ref), name);
   EXPECT_EQ(names_.HorizonTextures(111), 0u);
 
   // A list recorded through the drawing layer binds the resolved name.

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "geometry_test_util.h"
+
 namespace kurvex {
 namespace {
 
@@ -18,61 +20,39 @@ TEST(AngleArithmetic, AngleOfCoversEveryQuadrantWithTheLiterals) {
   EXPECT_NEAR(AngleOf(-1, -1), 5 * kPi / 4, 1e-14);
   // A negative angle is lifted by the 2pi literal, so it stays in [0, 2pi).
   EXPECT_EQ(AngleOf(1, -1), -std::atan(1.0) + 6.28318530717958);
-}
-
-TEST(AngleArithmetic, DegreesUseTheTunedFactor) {
   EXPECT_EQ(DegToRad(180), 180 * 0.017453292519943);
   EXPECT_EQ(RadToDeg(1), 1 / 0.017453292519943);
-  EXPECT_NEAR(RadToDeg(DegToRad(37.5)), 37.5, 1e-12);
 }
 
-TEST(AngleArithmetic, Rotate2DTurnsFromTheFirstAxisTowardTheSecond) {
+TEST(AngleArithmetic, Rotate2DAndSetLength) {
   double a = 1, b = 0;
-  Rotate2D(a, b, kPi / 2);
+  Rotate2D(a, b, kPi / 2);  // from the first axis toward the second
   EXPECT_NEAR(a, 0, 1e-14);
   EXPECT_NEAR(b, 1, 1e-14);
-  Rotate2D(a, b, kPi / 2);
-  EXPECT_NEAR(a, -1, 1e-14);
-  EXPECT_NEAR(b, 0, 1e-14);
-}
-
-TEST(AngleArithmetic, SetLengthRefusesVectorsWithoutDirection) {
   Vec3 v{3, 0, 4};
   EXPECT_TRUE(SetLength(v, 10));
-  EXPECT_NEAR(v.x, 6, 1e-12);
-  EXPECT_NEAR(v.z, 8, 1e-12);
-  Vec3 zero{};
+  EXPECT_VEC_NEAR(v, (Vec3{6, 0, 8}), 1e-12);
+  Vec3 zero{}, infinite{INFINITY, 0, 0};
   EXPECT_FALSE(SetLength(zero, 1));
   EXPECT_EQ(zero, (Vec3{0, 0, 0}));
-  Vec3 infinite{INFINITY, 0, 0};
   EXPECT_FALSE(SetLength(infinite, 1));
-}
-
-void ExpectNear(const Vec3& actual, const Vec3& expected, double tolerance = 1e-12) {
-  EXPECT_NEAR(actual.x, expected.x, tolerance);
-  EXPECT_NEAR(actual.y, expected.y, tolerance);
-  EXPECT_NEAR(actual.z, expected.z, tolerance);
 }
 
 TEST(LocalFrames, LevelTrackMapsXToTheRightYUpAndZBackward) {
   // Travel along +x: the right edge lies toward +z.
-  const Vec3 o{1, 2, 3};
-  const Vec3 t{1, 2, 3.5};
-  const Vec3 a{1.2, 2, 3};
-  ExpectNear(LocalToWorld(o, t, a, {1, 0, 0}), {1, 2, 4});
-  ExpectNear(LocalToWorld(o, t, a, {0, 1, 0}), {1, 3, 3});
-  ExpectNear(LocalToWorld(o, t, a, {0, 0, 1}), {0, 2, 3});
+  const Vec3 o{1, 2, 3}, t{1, 2, 3.5}, a{1.2, 2, 3};
+  EXPECT_VEC_NEAR(LocalToWorld(o, t, a, {1, 0, 0}), (Vec3{1, 2, 4}), 1e-12);
+  EXPECT_VEC_NEAR(LocalToWorld(o, t, a, {0, 1, 0}), (Vec3{1, 3, 3}), 1e-12);
+  EXPECT_VEC_NEAR(LocalToWorld(o, t, a, {0, 0, 1}), (Vec3{0, 2, 3}), 1e-12);
 }
 
 TEST(LocalFrames, BankedAndClimbingTrackKeepsTheFrameOrthonormal) {
   // Travel along +z climbing at 45 degrees, banked so the right edge lies below.
-  const Vec3 o{0, 0, 0};
-  const Vec3 t{-0.8, -0.6, 0};
-  const Vec3 a{0, 0.1, 0.1};
+  const Vec3 o{0, 0, 0}, t{-0.8, -0.6, 0}, a{0, 0.1, 0.1};
   const Vec3 x = LocalToWorld(o, t, a, {1, 0, 0});
   const Vec3 y = LocalToWorld(o, t, a, {0, 1, 0});
   const Vec3 z = LocalToWorld(o, t, a, {0, 0, 1});
-  ExpectNear(x, {-0.8, -0.6, 0});
+  EXPECT_VEC_NEAR(x, (Vec3{-0.8, -0.6, 0}), 1e-12);
   EXPECT_NEAR(x.x * y.x + x.y * y.y + x.z * y.z, 0, 1e-12);
   EXPECT_NEAR(x.x * z.x + x.y * z.y + x.z * z.z, 0, 1e-12);
   EXPECT_NEAR(Length(y), 1, 1e-12);
@@ -80,12 +60,7 @@ TEST(LocalFrames, BankedAndClimbingTrackKeepsTheFrameOrthonormal) {
   EXPECT_LT(z.z, 0);
   EXPECT_LT(z.y, 0);
   EXPECT_GT(y.y, 0);
-}
-
-TEST(LocalFrames, PrecomputedFrameMatchesLocalToWorldExactly) {
-  const Vec3 o{0.3, -0.2, 5};
-  const Vec3 t{0.1, -0.4, 5.2};
-  const Vec3 a{0.5, -0.1, 5.1};
+  // The precomputed frame gives exactly the same points.
   const LocalFrame frame(o, t, a);
   for (const Vec3& v : {Vec3{0.1, 0.2, 0}, Vec3{-0.5, 0.015, 0}, Vec3{0, -1, 0.3}}) {
     EXPECT_EQ(frame.Apply(v), LocalToWorld(o, t, a, v));

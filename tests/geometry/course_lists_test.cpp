@@ -38,15 +38,18 @@ class CourseListsTest : public ::testing::Test {
 };
 
 TEST_F(CourseListsTest, FullBuildNamesEveryListAndRebuildsWithoutLeaking) {
+  // The recorder reports any non-finite vertex or texture coordinate as an error.
   EXPECT_TRUE(gl_.errors().empty());
   // 17 models, 6 line lists, four lists per point.
   EXPECT_EQ(gl_.LiveListCount(), 17 + 6 + 4 * 64);
+  int vertices = 0;
   for (int i = 1; i <= 64; ++i) {
     EXPECT_TRUE(gl_.IsLive(lists_.SurfaceLists(i)));
-    const bool tube =
-        course_.Points[i].TrackCode / 64 == 2 || course_.Points[i].TrackCode / 64 == 5;
-    EXPECT_EQ(lists_.ExteriorFlags(i), tube ? -1 : 0) << i;
+    vertices += gl_.VertexCount(lists_.SurfaceLists(i));
+    const int32_t type = course_.Points[i].TrackCode / 64;
+    EXPECT_EQ(lists_.ExteriorFlags(i), type == 2 || type == 5 ? -1 : 0) << i;
   }
+  EXPECT_GT(vertices, 5000);
   ASSERT_EQ(lists_.BuildAllLists(course_, prepared_, FeatureSwitches(), gl_), kGeometryOk);
   ASSERT_EQ(lists_.BuildLineLists(course_, prepared_, gl_), kGeometryOk);
   EXPECT_EQ(gl_.LiveListCount(), 17 + 6 + 4 * 64);
@@ -63,10 +66,7 @@ TEST_F(CourseListsTest, SingleSpanRebuildMatchesTheFullBuildExactly) {
     ASSERT_EQ(lists_.BuildSpanSurface(course_, prepared_, i, gl_), kGeometryOk);
     ASSERT_EQ(lists_.BuildSpanZones(course_, prepared_, FeatureSwitches(), i, gl_), kGeometryOk);
     ASSERT_EQ(lists_.BuildSpanPlates(course_, prepared_, FeatureSwitches(), i, gl_), kGeometryOk);
-    EXPECT_FALSE(gl_.IsLive(surface));
-    EXPECT_FALSE(gl_.IsLive(exterior));
-    EXPECT_FALSE(gl_.IsLive(zones));
-    EXPECT_FALSE(gl_.IsLive(plates));
+    for (int32_t old : {surface, exterior, zones, plates}) EXPECT_FALSE(gl_.IsLive(old));
     EXPECT_NE(lists_.SurfaceLists(i), surface);
     EXPECT_TRUE(SameCalls(gl_.List(lists_.SurfaceLists(i)), before)) << i;
     EXPECT_TRUE(SameCalls(gl_.List(lists_.ZoneLists(i)), gl_.List(zones))) << i;
@@ -75,13 +75,20 @@ TEST_F(CourseListsTest, SingleSpanRebuildMatchesTheFullBuildExactly) {
   EXPECT_TRUE(gl_.errors().empty());
 }
 
-TEST_F(CourseListsTest, ShrinkingTheCourseDeletesTheListsBeyondIt) {
+TEST_F(CourseListsTest, ShrinkingTheCourseDeletesTheListsBeyondItAndDeleteAllTheRest) {
   Course smaller = RingCourse(10, 9000);
   const PreparedCourse prepared = Prepare(smaller);
   ASSERT_EQ(lists_.BuildAllLists(smaller, prepared, FeatureSwitches(), gl_), kGeometryOk);
   EXPECT_EQ(lists_.SurfaceLists(11), 0);
   EXPECT_EQ(lists_.PlateLists(64), 0);
   EXPECT_EQ(gl_.LiveListCount(), 17 + 6 + 4 * 10);
+  // Deleting everything releases every name.
+  lists_.DeleteAll(gl_);
+  EXPECT_EQ(gl_.LiveListCount(), 0);
+  EXPECT_EQ(lists_.SurfaceLists(1), 0);
+  EXPECT_EQ(lists_.LineLists(0), 0);
+  EXPECT_EQ(lists_.Models().ModelLists[1], 0);
+  EXPECT_TRUE(gl_.errors().empty());
 }
 
 TEST_F(CourseListsTest, MismatchedPreparationIsRefusedAndChangesNothing) {
@@ -118,23 +125,6 @@ TEST_F(CourseListsTest, LineListsFollowTheCurvesAndPoints) {
   EXPECT_EQ(dots[0].width, 3.0);
   ASSERT_EQ(dots[0].vertices.size(), 64u);
   EXPECT_EQ(dots[0].vertices[63].position, CtlPosition(course_, 64));
-}
-
-TEST_F(CourseListsTest, DeleteAllReleasesEveryName) {
-  lists_.DeleteAll(gl_);
-  EXPECT_EQ(gl_.LiveListCount(), 0);
-  EXPECT_EQ(lists_.SurfaceLists(1), 0);
-  EXPECT_EQ(lists_.LineLists(0), 0);
-  EXPECT_EQ(lists_.Models().ModelLists[1], 0);
-  EXPECT_TRUE(gl_.errors().empty());
-}
-
-TEST_F(CourseListsTest, EveryVertexOfTheFullFeatureCourseIsFinite) {
-  // The recorder reports any non-finite vertex or texture coordinate as an error.
-  EXPECT_TRUE(gl_.errors().empty());
-  int vertices = 0;
-  for (int i = 1; i <= 64; ++i) vertices += gl_.VertexCount(lists_.SurfaceLists(i));
-  EXPECT_GT(vertices, 5000);
 }
 
 }  // namespace

@@ -7,35 +7,25 @@
 #include "geometry/point_along_span.h"
 #include "geometry/prepared_course.h"
 #include "geometry_courses.h"
+#include "geometry_test_util.h"
 
 namespace kurvex {
 namespace {
-
-Vec3 PointOf(const Course& course, int i) {
-  return {course.Points[i].X / 1000.0, course.Points[i].Y / 1000.0, course.Points[i].Z / 1000.0};
-}
-
-PreparedCourse Prepared(const Course& course, double distance = 0.25) {
-  PreparedCourse prepared;
-  EXPECT_EQ(PrepareCourse(course, distance, prepared), kGeometryOk);
-  return prepared;
-}
 
 TEST(EdgePoints, FlatCourseEdgesLieAtTheWidthsPerpendicularToTheNeighbourChord) {
   Course course = RingCourse(8, 10000);
   course.Points[3].RightWidth = 400;
   course.Points[3].LeftWidth = 120;
-  const PreparedCourse prepared = Prepared(course);
+  const PreparedCourse prepared = Prepare(course);
   for (int i = 1; i <= 8; ++i) {
-    const Vec3 p = PointOf(course, i);
-    const Vec3 chord = PointOf(course, i == 8 ? 1 : i + 1) - PointOf(course, i == 1 ? 8 : i - 1);
+    const Vec3 p = CtlPosition(course, i);
+    const Vec3 chord = CtlPosition(course, i % 8 + 1) - CtlPosition(course, (i + 6) % 8 + 1);
     const Vec3 right = prepared.RightEdgePoints[i] - p;
-    const Vec3 left = prepared.LeftEdgePoints[i] - p;
     EXPECT_NEAR(Length(right), course.Points[i].RightWidth / 1000.0, 1e-12);
-    EXPECT_NEAR(Length(left), course.Points[i].LeftWidth / 1000.0, 1e-12);
-    EXPECT_NEAR(right.x * chord.x + right.z * chord.z, 0, 1e-12);
+    EXPECT_NEAR(Distance(prepared.LeftEdgePoints[i], p), course.Points[i].LeftWidth / 1000.0,
+                1e-12);
     EXPECT_EQ(right.y, 0);
-    // Travel along (cos a, 0, sin a) has its right side toward (-sin a, 0, cos a).
+    // Travel along (cos a, 0, sin a) has its right side toward (-sin a, 0, cos a), square to it.
     EXPECT_NEAR(-chord.z * right.x + chord.x * right.z, Length(chord) * Length(right), 1e-12);
   }
 }
@@ -44,50 +34,43 @@ TEST(EdgePoints, Banking90PutsTheRightEdgeStraightBelow) {
   Course course = RingCourse(6, 8000);
   course.Banking[2] = 90;
   course.Banking[4] = 270;
-  const PreparedCourse prepared = Prepared(course);
-  const Vec3 below = prepared.RightEdgePoints[2] - PointOf(course, 2);
-  EXPECT_NEAR(below.x, 0, 1e-12);
-  EXPECT_NEAR(below.z, 0, 1e-12);
-  EXPECT_NEAR(below.y, -0.26, 1e-12);
-  EXPECT_NEAR((prepared.LeftEdgePoints[2] - PointOf(course, 2)).y, 0.26, 1e-12);
-  EXPECT_NEAR((prepared.RightEdgePoints[4] - PointOf(course, 4)).y, 0.26, 1e-12);
+  const PreparedCourse prepared = Prepare(course);
+  EXPECT_VEC_NEAR(prepared.RightEdgePoints[2] - CtlPosition(course, 2), (Vec3{0, -0.26, 0}), 1e-12);
+  EXPECT_NEAR((prepared.LeftEdgePoints[2] - CtlPosition(course, 2)).y, 0.26, 1e-12);
+  EXPECT_NEAR((prepared.RightEdgePoints[4] - CtlPosition(course, 4)).y, 0.26, 1e-12);
 }
 
 TEST(EdgePoints, PointAboveItsNeighboursTakesItsSideFromTheBankingAlone) {
   // Point 2 sits above the common x-z position of points 1 and 3, midway in height.
   Course course = RingCourse(4, 5000);
-  course.Points[1] = course.Points[3];
+  course.Points[1] = course.Points[2] = course.Points[3];
   course.Points[1].Y = -1000;
   course.Points[3].Y = 1000;
-  course.Points[2].X = course.Points[3].X;
-  course.Points[2].Z = course.Points[3].Z;
-  course.Points[2].Y = 0;
   course.Banking[2] = 90;
-  const PreparedCourse prepared = Prepared(course);
+  const PreparedCourse prepared = Prepare(course);
   // u = (0, 0, -1000) turned by -90 degrees in x-z.
-  const Vec3 right = prepared.RightEdgePoints[2] - PointOf(course, 2);
+  const Vec3 right = prepared.RightEdgePoints[2] - CtlPosition(course, 2);
   EXPECT_NEAR(right.x, -0.26, 1e-9);
   EXPECT_NEAR(right.z, 0, 1e-9);
 }
 
-TEST(EdgePoints, PointLevelWithCoincidentNeighboursStillGetsFiniteEdges) {
+TEST(EdgePoints, CoincidentNeighboursGiveFiniteEdgesAndHeadingFromTheBanking) {
   Course course = RingCourse(4, 5000);
   course.Points[3] = course.Points[1];  // points 2 and 4 have coincident neighbours
-  const PreparedCourse prepared = Prepared(course);
+  course.Banking[4] = 30;
+  const PreparedCourse prepared = Prepare(course);
   for (int i = 1; i <= 4; ++i) {
-    const Vec3 right = prepared.RightEdgePoints[i] - PointOf(course, i);
-    EXPECT_NEAR(Length(right), 0.26, 1e-12) << i;
-  }
-  // With no banking the fallback side is +z.
-  EXPECT_NEAR((prepared.RightEdgePoints[2] - PointOf(course, 2)).z, 0.26, 1e-12);
-  for (int i = 1; i <= 4; ++i) {
+    EXPECT_NEAR(Distance(prepared.RightEdgePoints[i], CtlPosition(course, i)), 0.26, 1e-12) << i;
     for (const Vec3& s : prepared.MidCurve.Span(i).Samples) ASSERT_TRUE(std::isfinite(s.x));
   }
+  // With no banking the fallback side is +z.
+  EXPECT_NEAR((prepared.RightEdgePoints[2] - CtlPosition(course, 2)).z, 0.26, 1e-12);
+  EXPECT_EQ(prepared.PointFrames[4].Heading, -60);
 }
 
 TEST(PreparedCurves, EverySpanHasOneSampleCountOnAllFourCurves) {
   const Course course = FullFeatureCourse();
-  const PreparedCourse prepared = Prepared(course, 0.1);
+  const PreparedCourse prepared = Prepare(course, 0.1);
   const SplineCurve* curves[] = {&prepared.CentreCurve, &prepared.RightEdgeCurve,
                                  &prepared.LeftEdgeCurve, &prepared.MidCurve};
   for (int i = 1; i <= 64; ++i) {
@@ -103,7 +86,7 @@ TEST(PreparedCurves, EverySpanHasOneSampleCountOnAllFourCurves) {
       const CurveSegment& next = curve->Span(i == 64 ? 1 : i + 1);
       EXPECT_LT(Distance(span.Samples.back(), next.Samples.front()), 1e-9);
     }
-    EXPECT_EQ(prepared.CentreCurve.Span(i).Samples[0], PointOf(course, i));
+    EXPECT_EQ(prepared.CentreCurve.Span(i).Samples[0], CtlPosition(course, i));
     EXPECT_EQ(prepared.RightEdgeCurve.Span(i).Samples[0], prepared.RightEdgePoints[i]);
     EXPECT_EQ(prepared.LeftEdgeCurve.Span(i).Samples[0], prepared.LeftEdgePoints[i]);
   }
@@ -111,18 +94,18 @@ TEST(PreparedCurves, EverySpanHasOneSampleCountOnAllFourCurves) {
 
 TEST(PreparedCurves, SegmentDistanceLongerThanASpanGivesTwoSamples) {
   const Course course = RingCourse(5, 3000);
-  const PreparedCourse prepared = Prepared(course, 50);
+  const PreparedCourse prepared = Prepare(course, 50);
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(prepared.CentreCurve.Span(i).Count(), 2);
-    EXPECT_EQ(prepared.MidCurve.Span(i).Count(), 2);
-    EXPECT_EQ(prepared.RightEdgeCurve.Span(i).Count(), 2);
-    EXPECT_EQ(prepared.LeftEdgeCurve.Span(i).Count(), 2);
+    for (const SplineCurve* curve : {&prepared.CentreCurve, &prepared.MidCurve,
+                                     &prepared.RightEdgeCurve, &prepared.LeftEdgeCurve}) {
+      EXPECT_EQ(curve->Span(i).Count(), 2);
+    }
   }
 }
 
 TEST(PreparedCurves, EqualWidthsMakeTheMidCurveTheCentreCurve) {
   const Course course = RingCourse(7, 9000, 300);
-  const PreparedCourse prepared = Prepared(course);
+  const PreparedCourse prepared = Prepare(course);
   for (int i = 1; i <= 7; ++i) {
     const CurveSegment& mid = prepared.MidCurve.Span(i);
     const CurveSegment& centre = prepared.CentreCurve.Span(i);
@@ -137,19 +120,18 @@ TEST(PreparedCurves, EdgeSamplesGrowLinearlyFromOneWidthToTheNext) {
   Course course = RingCourse(6, 9000);
   course.Points[2].RightWidth = 100;
   course.Points[3].RightWidth = 900;
-  const PreparedCourse prepared = Prepared(course, 0.05);
+  const PreparedCourse prepared = Prepare(course, 0.05);
   const CurveSegment& centre = prepared.CentreCurve.Span(2);
-  const CurveSegment& right = prepared.RightEdgeCurve.Span(2);
   const int n = centre.Count() - 1;
   for (int k = 1; k < n; ++k) {
-    const double expected = 0.1 + 0.8 * k / n;
-    EXPECT_NEAR(Distance(centre.Samples[k], right.Samples[k]), expected, 1e-12);
+    EXPECT_NEAR(Distance(centre.Samples[k], prepared.RightEdgeCurve.Span(2).Samples[k]),
+                0.1 + 0.8 * k / n, 1e-12);
   }
 }
 
 TEST(PreparedCurves, EdgeSampleOnTheCentreTakesTheOppositeSide) {
   const Course course = RingCourse(6, 9000);
-  PreparedCourse prepared = Prepared(course);
+  PreparedCourse prepared = Prepare(course);
   CurveSegment& right = prepared.RightEdgeCurve.Span(1);
   const CurveSegment& left = prepared.LeftEdgeCurve.Span(1);
   const Vec3 centre = prepared.CentreCurve.Span(1).Samples[2];
@@ -164,7 +146,7 @@ TEST(PreparedCurves, EdgeSampleOnTheCentreTakesTheOppositeSide) {
 TEST(PreparedMeasures, LengthsFramesAndChords) {
   Course course = RingCourse(4, 5000);
   course.Points[2].LeftWidth = course.Points[2].RightWidth = 60;
-  const PreparedCourse prepared = Prepared(course);
+  const PreparedCourse prepared = Prepare(course);
   double total = 0;
   for (int i = 1; i <= 4; ++i) {
     total += prepared.SegmentLength[i];
@@ -181,16 +163,8 @@ TEST(PreparedMeasures, LengthsFramesAndChords) {
   EXPECT_NEAR(prepared.PointFrames[1].Heading, -180, 1e-9);
 }
 
-TEST(PreparedMeasures, HeadingFallsBackToBankingWhenNeighboursCoincide) {
-  Course course = RingCourse(4, 5000);
-  course.Points[3] = course.Points[1];
-  course.Banking[2] = 30;
-  const PreparedCourse prepared = Prepared(course);
-  EXPECT_EQ(prepared.PointFrames[2].Heading, -60);
-}
-
-TEST(PreparedMeasures, BadInputIsRefusedOrClamped) {
-  PreparedCourse prepared = Prepared(RingCourse(5, 4000));
+TEST(PreparedMeasures, BadInputIsRefusedOrClampedAndFarOutCoordinatesStayBounded) {
+  PreparedCourse prepared = Prepare(RingCourse(5, 4000));
   Course three = RingCourse(3, 4000);
   EXPECT_EQ(PrepareCourse(three, 0.25, prepared), kGeometryBadPointCount);
   EXPECT_EQ(prepared.PointCount(), 0);
@@ -203,13 +177,10 @@ TEST(PreparedMeasures, BadInputIsRefusedOrClamped) {
   EXPECT_TRUE(IsPreparedFor(prepared, course));
   EXPECT_EQ(PrepareCourse(course, NAN, prepared), kGeometryOk);
   EXPECT_EQ(prepared.SegmentDistance, kMinSegmentDistance);
-}
 
-TEST(PreparedMeasures, FarOutCoordinatesStayBoundedAndFinite) {
-  Course course = RingCourse(4, 5000);
-  course.Points[2].X = 3.0e37f;
-  PreparedCourse prepared;
-  ASSERT_EQ(PrepareCourse(course, 0.01, prepared), kGeometryOk);
+  Course far_out = RingCourse(4, 5000);
+  far_out.Points[2].X = 3.0e37f;
+  ASSERT_EQ(PrepareCourse(far_out, 0.01, prepared), kGeometryOk);
   for (int i = 1; i <= 4; ++i) {
     EXPECT_LE(prepared.CentreCurve.Span(i).Count(), kMaxSpanIntervals + 1);
   }
@@ -217,7 +188,7 @@ TEST(PreparedMeasures, FarOutCoordinatesStayBoundedAndFinite) {
 
 TEST(SpanPoints, DistancesFractionsAndTheirLimits) {
   const Course course = RingCourse(4, 5000);
-  const PreparedCourse prepared = Prepared(course, 0.1);
+  const PreparedCourse prepared = Prepare(course, 0.1);
   const CurveSegment& span = prepared.CentreCurve.Span(1);
   const double length = span.Length;
 
@@ -238,7 +209,7 @@ TEST(SpanPoints, DistancesFractionsAndTheirLimits) {
   const SpanPoint third = PointAlongSpan(span, 1.0 / 3, kFraction);
   EXPECT_LE(span.Cum[third.lower], third.distance);
   EXPECT_GE(span.Cum[third.upper], third.distance);
-  EXPECT_EQ(CentrePointAtFraction(prepared, 1, 0), PointOf(course, 1));
+  EXPECT_EQ(CentrePointAtFraction(prepared, 1, 0), CtlPosition(course, 1));
 }
 
 TEST(SpanPoints, ZeroLengthSpanGivesItsPointNotNaN) {
@@ -246,8 +217,7 @@ TEST(SpanPoints, ZeroLengthSpanGivesItsPointNotNaN) {
   span.Samples = {{1, 2, 3}, {1, 2, 3}};
   RemeasureSegment(span);
   for (SpanMeasure mode : {kFromStart, kFromEnd, kFraction}) {
-    const SpanPoint p = PointAlongSpan(span, 0.5, mode);
-    EXPECT_EQ(p.point, (Vec3{1, 2, 3}));
+    EXPECT_EQ(PointAlongSpan(span, 0.5, mode).point, (Vec3{1, 2, 3}));
   }
 }
 

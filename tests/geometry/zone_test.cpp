@@ -30,32 +30,33 @@ TEST(ZoneSlots, EarlierKindsKeepTheirSlotsAndSwitchesDoNotHandThemOn) {
   EXPECT_EQ(AssignZoneSlots(course, 3, all), (ZoneSlots{kNoZone, kNoZone, kNoZone}));
 }
 
-struct ZoneList {
+// Records the zones of span i with every switch on; returns its strips.
+std::vector<RecordedPrimitive> ZoneStrips(const Course& course, const PreparedCourse& prepared,
+                                          int i, std::vector<DrawCall>* calls = nullptr) {
   RecordingDrawTarget gl;
-  int32_t name = 0;
-  std::vector<RecordedPrimitive> strips;
-};
-
-void BuildZoneList(const Course& course, const PreparedCourse& prepared, int i,
-                   const FeatureSwitches& switches, ZoneList& out) {
-  out.name = RecordList(out.gl, [&] {
-    BuildZones(i, course, prepared, switches, ZoneTexOffset(prepared, i), out.gl);
+  const int32_t name = RecordList(gl, [&] {
+    BuildZones(i, course, prepared, FeatureSwitches(), ZoneTexOffset(prepared, i), gl);
   });
-  out.strips = out.gl.Primitives(out.name);
-  EXPECT_TRUE(out.gl.errors().empty());
+  EXPECT_TRUE(gl.errors().empty());
+  if (calls != nullptr) *calls = gl.List(name);
+  return gl.Primitives(name);
 }
 
-TEST(ZoneStrips, CentreSlipZoneIsOneLaneAcrossTheWholeSpan) {
+TEST(ZoneStrips, CentreLaneSpansTheSpanAndTextureRunsOnAroundTheCourse) {
   Course course = RingCourse(5, 6000);
-  course.SlipZone[2] = 3;
+  course.DartZone[1] = 1;
+  course.DartZone[3] = 2;
+  course.SlipZone[4] = 3;
   const PreparedCourse prepared = Prepare(course);
-  ZoneList list;
-  BuildZoneList(course, prepared, 2, FeatureSwitches(), list);
-  const CurveSegment& mid = prepared.MidCurve.Span(2);
-  const CurveSegment& right = prepared.RightEdgeCurve.Span(2);
-  ASSERT_EQ(list.strips.size(), static_cast<size_t>(mid.Count() - 1));
-  for (size_t k = 0; k + 1 < static_cast<size_t>(mid.Count()); ++k) {
-    const std::vector<RecordedVertex>& v = list.strips[k].vertices;
+  std::vector<DrawCall> calls;
+  const std::vector<RecordedPrimitive> strips = ZoneStrips(course, prepared, 4, &calls);
+  EXPECT_EQ(calls[0].op, DrawOp::kTexturesEnable);
+  EXPECT_EQ(calls[1].op, DrawOp::kDrawColor);
+  const CurveSegment& mid = prepared.MidCurve.Span(4);
+  const CurveSegment& right = prepared.RightEdgeCurve.Span(4);
+  ASSERT_EQ(strips.size(), static_cast<size_t>(mid.Count() - 1));
+  for (size_t k = 0; k < strips.size(); ++k) {
+    const std::vector<RecordedVertex>& v = strips[k].vertices;
     ASSERT_EQ(v.size(), 4u);
     const Vec3& ahead = mid.Samples[k + 1];
     EXPECT_EQ(v[0].position,
@@ -66,37 +67,23 @@ TEST(ZoneStrips, CentreSlipZoneIsOneLaneAcrossTheWholeSpan) {
     EXPECT_EQ(v[2].s, 0);
     EXPECT_EQ(v[0].texture, TextureRef::Zone(kSlipZone));
   }
-  const std::vector<DrawCall>& calls = list.gl.List(list.name);
-  EXPECT_EQ(calls[0].op, DrawOp::kTexturesEnable);
-  EXPECT_EQ(calls[1].op, DrawOp::kDrawColor);
+  // v starts at 0 on span 1 and runs on through span 2, which has no zones.
+  EXPECT_TRUE(ZoneStrips(course, prepared, 2).empty());
+  EXPECT_EQ(ZoneStrips(course, prepared, 1).front().vertices[0].t, 0);
+  EXPECT_NEAR(
+      ZoneStrips(course, prepared, 3).front().vertices[0].t,
+      (prepared.MidCurve.Span(1).Length + prepared.MidCurve.Span(2).Length) * kZoneTextureFactor,
+      1e-9);
 }
 
 TEST(ZoneStrips, SideLanesFollowTheHalfWidthAndNarrowTheirTexture) {
   Course course = RingCourse(5, 6000, 60);  // half width 0.06: narrower than the centre lane
   course.PitArea[1] = 0;
   const PreparedCourse prepared = Prepare(course);
-  ZoneList list;
-  BuildZoneList(course, prepared, 1, FeatureSwitches(), list);
-  ASSERT_EQ(list.strips.size(), 2u * (prepared.MidCurve.Span(1).Count() - 1));
-  const RecordedVertex& left_bound = list.strips[0].vertices[0];
-  EXPECT_NEAR(left_bound.s, (0.06 - 0.105) * kZoneTextureFactor * 2 / 3, 1e-9);
-  EXPECT_EQ(list.strips[1].vertices[0].texture, TextureRef::Zone(kPitZone));
-}
-
-TEST(ZoneStrips, TextureRunsOnAroundTheCourseWhetherOrNotSpansHaveZones) {
-  Course course = RingCourse(5, 6000);
-  course.DartZone[1] = 1;
-  course.DartZone[3] = 2;
-  const PreparedCourse prepared = Prepare(course);
-  ZoneList first, third, empty;
-  BuildZoneList(course, prepared, 1, FeatureSwitches(), first);
-  BuildZoneList(course, prepared, 3, FeatureSwitches(), third);
-  BuildZoneList(course, prepared, 2, FeatureSwitches(), empty);
-  EXPECT_TRUE(empty.strips.empty());
-  EXPECT_EQ(first.strips.front().vertices[0].t, 0);
-  const double expected =
-      (prepared.MidCurve.Span(1).Length + prepared.MidCurve.Span(2).Length) * kZoneTextureFactor;
-  EXPECT_NEAR(third.strips.front().vertices[0].t, expected, 1e-9);
+  const std::vector<RecordedPrimitive> strips = ZoneStrips(course, prepared, 1);
+  ASSERT_EQ(strips.size(), 2u * (prepared.MidCurve.Span(1).Count() - 1));
+  EXPECT_NEAR(strips[0].vertices[0].s, (0.06 - 0.105) * kZoneTextureFactor * 2 / 3, 1e-9);
+  EXPECT_EQ(strips[1].vertices[0].texture, TextureRef::Zone(kPitZone));
 }
 
 }  // namespace

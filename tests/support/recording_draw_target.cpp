@@ -5,42 +5,7 @@
 
 namespace kurvex {
 
-const char* DrawOpName(DrawOp op) {
-  static const char* const kNames[] = {"DisplayListBegin",
-                                       "DisplayListEnd",
-                                       "DisplayListDelete",
-                                       "DisplayListCall",
-                                       "DrawSubTriangleStrip",
-                                       "DrawSubLines",
-                                       "DrawSubLineLoop",
-                                       "DrawSubPoints",
-                                       "EndSub",
-                                       "Vertex",
-                                       "TexturePoint",
-                                       "TextureSelect",
-                                       "TexturesEnable",
-                                       "TexturesDisable",
-                                       "Cull",
-                                       "DrawColor",
-                                       "PushMatrix",
-                                       "PopMatrix",
-                                       "Translate",
-                                       "Rotate",
-                                       "ScaleFactors"};
-  return kNames[static_cast<int>(op)];
-}
-
 namespace {
-
-DrawCall Call(DrawOp op, double a = 0, double b = 0, double c = 0, double d = 0) {
-  DrawCall call;
-  call.op = op;
-  call.args[0] = a;
-  call.args[1] = b;
-  call.args[2] = c;
-  call.args[3] = d;
-  return call;
-}
 
 const std::vector<DrawCall> kNoCalls;
 
@@ -62,28 +27,27 @@ Matrix Multiply(const Matrix& a, const Matrix& b) {
 
 Matrix RotationMatrix(double degrees, double x, double y, double z) {
   const double norm = std::sqrt(x * x + y * y + z * z);
-  if (norm == 0) return Identity();
+  Matrix m = Identity();
+  if (norm == 0) return m;
   x /= norm;
   y /= norm;
   z /= norm;
   const double rad = degrees * 3.14159265358979323846 / 180;
   const double c = std::cos(rad), s = std::sin(rad), t = 1 - c;
-  return {t * x * x + c,
-          t * x * y + s * z,
-          t * x * z - s * y,
-          0,
-          t * x * y - s * z,
-          t * y * y + c,
-          t * y * z + s * x,
-          0,
-          t * x * z + s * y,
-          t * y * z - s * x,
-          t * z * z + c,
-          0,
-          0,
-          0,
-          0,
-          1};
+  const double r[3][3] = {{t * x * x + c, t * x * y + s * z, t * x * z - s * y},
+                          {t * x * y - s * z, t * y * y + c, t * y * z + s * x},
+                          {t * x * z + s * y, t * y * z - s * x, t * z * z + c}};
+  for (int col = 0; col < 3; ++col) {
+    for (int row = 0; row < 3; ++row) m[col * 4 + row] = r[col][row];
+  }
+  return m;
+}
+
+// A translation (w 1) or a scaling (w 0) by (x, y, z).
+Matrix AffineMatrix(const double* a, bool translate) {
+  Matrix m = Identity();
+  for (int k = 0; k < 3; ++k) m[translate ? 12 + k : 5 * k] = a[k];
+  return m;
 }
 
 Vec3 Transform(const Matrix& m, const Vec3& v) {
@@ -104,21 +68,30 @@ struct ReplayState {
 
 }  // namespace
 
-void RecordingDrawTarget::Record(const DrawCall& call) {
-  calls_.push_back(call);
-  if (recording_ != 0) lists_[recording_].push_back(call);
+void RecordingDrawTarget::Record(DrawOp op, std::array<double, 4> args, int32_t name,
+                                 const TextureRef& texture) {
+  if (recording_ == 0) return;
+  DrawCall call;
+  call.op = op;
+  for (int k = 0; k < 4; ++k) call.args[k] = args[k];
+  call.name = name;
+  call.texture = texture;
+  lists_[recording_].push_back(call);
+}
+
+void RecordingDrawTarget::Open(DrawOp op, double width) {
+  if (in_primitive_) errors_.push_back("a primitive opened inside a primitive");
+  in_primitive_ = true;
+  Record(op, {width});
 }
 
 int32_t RecordingDrawTarget::DisplayListBegin() {
   if (recording_ != 0) errors_.push_back("DisplayListBegin while a list is open");
-  DrawCall call = Call(DrawOp::kDisplayListBegin);
-  call.name = next_name_++;
-  calls_.push_back(call);
-  recording_ = call.name;
+  recording_ = next_name_++;
   lists_[recording_].clear();
   live_[recording_] = true;
   matrix_depth_ = 0;
-  return call.name;
+  return recording_;
 }
 
 void RecordingDrawTarget::DisplayListEnd() {
@@ -126,104 +99,45 @@ void RecordingDrawTarget::DisplayListEnd() {
   if (in_primitive_) errors_.push_back("DisplayListEnd inside a primitive");
   if (matrix_depth_ != 0)
     errors_.push_back("list " + std::to_string(recording_) + " ends with unbalanced matrices");
-  calls_.push_back(Call(DrawOp::kDisplayListEnd));
   recording_ = 0;
 }
 
 void RecordingDrawTarget::DisplayListDelete(int32_t name) {
   if (!IsLive(name)) errors_.push_back("DisplayListDelete of list " + std::to_string(name));
-  DrawCall call = Call(DrawOp::kDisplayListDelete);
-  call.name = name;
-  Record(call);
+  Record(DrawOp::kDisplayListDelete, {}, name);
   live_[name] = false;
-}
-
-void RecordingDrawTarget::DisplayListCall(int32_t name) {
-  DrawCall call = Call(DrawOp::kDisplayListCall);
-  call.name = name;
-  Record(call);
-}
-
-void RecordingDrawTarget::DrawSubTriangleStrip() {
-  if (in_primitive_) errors_.push_back("DrawSubTriangleStrip inside a primitive");
-  in_primitive_ = true;
-  Record(Call(DrawOp::kDrawSubTriangleStrip));
-}
-
-void RecordingDrawTarget::DrawSubLines(float line_width) {
-  if (in_primitive_) errors_.push_back("DrawSubLines inside a primitive");
-  in_primitive_ = true;
-  Record(Call(DrawOp::kDrawSubLines, line_width));
-}
-
-void RecordingDrawTarget::DrawSubLineLoop(float line_width) {
-  if (in_primitive_) errors_.push_back("DrawSubLineLoop inside a primitive");
-  in_primitive_ = true;
-  Record(Call(DrawOp::kDrawSubLineLoop, line_width));
-}
-
-void RecordingDrawTarget::DrawSubPoints(float point_width) {
-  if (in_primitive_) errors_.push_back("DrawSubPoints inside a primitive");
-  in_primitive_ = true;
-  Record(Call(DrawOp::kDrawSubPoints, point_width));
 }
 
 void RecordingDrawTarget::EndSub() {
   if (!in_primitive_) errors_.push_back("EndSub without a primitive");
   in_primitive_ = false;
-  Record(Call(DrawOp::kEndSub));
+  Record(DrawOp::kEndSub);
 }
 
 void RecordingDrawTarget::Vertex(double x, double y, double z) {
   if (!in_primitive_) errors_.push_back("Vertex outside a primitive");
-  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) {
-    errors_.push_back("Vertex with a non-finite coordinate");
-  }
-  Record(Call(DrawOp::kVertex, x, y, z));
+  if (!std::isfinite(x + y + z)) errors_.push_back("Vertex with a non-finite coordinate");
+  Record(DrawOp::kVertex, {x, y, z});
 }
 
 void RecordingDrawTarget::TexturePoint(double s, double t) {
-  if (!std::isfinite(s) || !std::isfinite(t)) {
-    errors_.push_back("TexturePoint with a non-finite coordinate");
-  }
-  Record(Call(DrawOp::kTexturePoint, s, t));
+  if (!std::isfinite(s + t)) errors_.push_back("TexturePoint with a non-finite coordinate");
+  Record(DrawOp::kTexturePoint, {s, t});
 }
 
 void RecordingDrawTarget::TextureSelect(const TextureRef& texture, int16_t mode) {
   if (in_primitive_) errors_.push_back("TextureSelect inside a primitive");
-  DrawCall call = Call(DrawOp::kTextureSelect, mode);
-  call.texture = texture;
-  Record(call);
-}
-
-void RecordingDrawTarget::TexturesEnable() { Record(Call(DrawOp::kTexturesEnable)); }
-void RecordingDrawTarget::TexturesDisable() { Record(Call(DrawOp::kTexturesDisable)); }
-void RecordingDrawTarget::Cull(int16_t faces) { Record(Call(DrawOp::kCull, faces)); }
-
-void RecordingDrawTarget::DrawColor(int r, int g, int b, int a) {
-  Record(Call(DrawOp::kDrawColor, r, g, b, a));
+  Record(DrawOp::kTextureSelect, {double(mode)}, 0, texture);
 }
 
 void RecordingDrawTarget::PushMatrix() {
   ++matrix_depth_;
-  Record(Call(DrawOp::kPushMatrix));
+  Record(DrawOp::kPushMatrix);
 }
 
 void RecordingDrawTarget::PopMatrix() {
   if (--matrix_depth_ < 0 && recording_ != 0) errors_.push_back("PopMatrix without a push");
-  Record(Call(DrawOp::kPopMatrix));
-}
-
-void RecordingDrawTarget::Translate(double x, double y, double z) {
-  Record(Call(DrawOp::kTranslate, x, y, z));
-}
-
-void RecordingDrawTarget::Rotate(double degrees, double x, double y, double z) {
-  Record(Call(DrawOp::kRotate, degrees, x, y, z));
-}
-
-void RecordingDrawTarget::ScaleFactors(double x, double y, double z) {
-  Record(Call(DrawOp::kScaleFactors, x, y, z));
+  Record(DrawOp::kPopMatrix);
 }
 
 const std::vector<DrawCall>& RecordingDrawTarget::List(int32_t name) const {
@@ -294,25 +208,13 @@ void ReplayList(const std::map<int32_t, std::vector<DrawCall>>& lists,
           state.stack.pop_back();
         }
         break;
-      case DrawOp::kTranslate: {
-        Matrix m = Identity();
-        m[12] = a[0];
-        m[13] = a[1];
-        m[14] = a[2];
-        state.matrix = Multiply(state.matrix, m);
+      case DrawOp::kTranslate:
+      case DrawOp::kScaleFactors:
+        state.matrix = Multiply(state.matrix, AffineMatrix(a, call.op == DrawOp::kTranslate));
         break;
-      }
       case DrawOp::kRotate:
         state.matrix = Multiply(state.matrix, RotationMatrix(a[0], a[1], a[2], a[3]));
         break;
-      case DrawOp::kScaleFactors: {
-        Matrix m = Identity();
-        m[0] = a[0];
-        m[5] = a[1];
-        m[10] = a[2];
-        state.matrix = Multiply(state.matrix, m);
-        break;
-      }
       default:
         break;
     }

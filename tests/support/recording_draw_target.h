@@ -4,6 +4,7 @@
 // (nested lists, vertices outside a primitive, unbalanced matrices, deleting an unknown list)
 // is collected in errors().
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -14,9 +15,8 @@
 
 namespace kurvex {
 
+// The matrix operations come last.
 enum class DrawOp {
-  kDisplayListBegin,
-  kDisplayListEnd,
   kDisplayListDelete,
   kDisplayListCall,
   kDrawSubTriangleStrip,
@@ -38,13 +38,11 @@ enum class DrawOp {
   kScaleFactors,
 };
 
-const char* DrawOpName(DrawOp op);
-
 struct DrawCall {
   DrawOp op = DrawOp::kVertex;
   double args[4] = {0, 0, 0, 0};  // numeric arguments in the interface's order
   TextureRef texture;             // TextureSelect
-  int32_t name = 0;               // list name of Begin, Delete and Call
+  int32_t name = 0;               // list name of Delete and Call
 };
 
 struct RecordedVertex {
@@ -66,28 +64,32 @@ class RecordingDrawTarget : public DrawTarget {
   int32_t DisplayListBegin() override;
   void DisplayListEnd() override;
   void DisplayListDelete(int32_t name) override;
-  void DisplayListCall(int32_t name) override;
-  void DrawSubTriangleStrip() override;
-  void DrawSubLines(float line_width) override;
-  void DrawSubLineLoop(float line_width) override;
-  void DrawSubPoints(float point_width) override;
+  void DisplayListCall(int32_t name) override { Record(DrawOp::kDisplayListCall, {}, name); }
+  void DrawSubTriangleStrip() override { Open(DrawOp::kDrawSubTriangleStrip, 0); }
+  void DrawSubLines(float line_width) override { Open(DrawOp::kDrawSubLines, line_width); }
+  void DrawSubLineLoop(float line_width) override { Open(DrawOp::kDrawSubLineLoop, line_width); }
+  void DrawSubPoints(float point_width) override { Open(DrawOp::kDrawSubPoints, point_width); }
   void EndSub() override;
   void Vertex(double x, double y, double z) override;
   void TexturePoint(double s, double t) override;
   void TextureSelect(const TextureRef& texture, int16_t mode) override;
-  void TexturesEnable() override;
-  void TexturesDisable() override;
-  void Cull(int16_t faces) override;
-  void DrawColor(int r, int g, int b, int a) override;
+  void TexturesEnable() override { Record(DrawOp::kTexturesEnable); }
+  void TexturesDisable() override { Record(DrawOp::kTexturesDisable); }
+  void Cull(int16_t faces) override { Record(DrawOp::kCull, {double(faces)}); }
+  void DrawColor(int r, int g, int b, int a) override {
+    Record(DrawOp::kDrawColor, {double(r), double(g), double(b), double(a)});
+  }
   void PushMatrix() override;
   void PopMatrix() override;
-  void Translate(double x, double y, double z) override;
-  void Rotate(double degrees, double x, double y, double z) override;
-  void ScaleFactors(double x, double y, double z) override;
+  void Translate(double x, double y, double z) override { Record(DrawOp::kTranslate, {x, y, z}); }
+  void Rotate(double degrees, double x, double y, double z) override {
+    Record(DrawOp::kRotate, {degrees, x, y, z});
+  }
+  void ScaleFactors(double x, double y, double z) override {
+    Record(DrawOp::kScaleFactors, {x, y, z});
+  }
 
-  // Every call in order, inside lists or not.
-  const std::vector<DrawCall>& calls() const { return calls_; }
-  // The calls recorded into a list (its latest recording), without Begin and End.
+  // The calls recorded into a list (its latest recording).
   const std::vector<DrawCall>& List(int32_t name) const;
   bool IsLive(int32_t name) const;
   int LiveListCount() const;
@@ -102,9 +104,10 @@ class RecordingDrawTarget : public DrawTarget {
   int VertexCount(int32_t name) const;
 
  private:
-  void Record(const DrawCall& call);
+  void Record(DrawOp op, std::array<double, 4> args = {}, int32_t name = 0,
+              const TextureRef& texture = TextureRef());
+  void Open(DrawOp op, double width);  // a primitive
 
-  std::vector<DrawCall> calls_;
   std::map<int32_t, std::vector<DrawCall>> lists_;
   std::map<int32_t, bool> live_;
   std::vector<std::string> errors_;

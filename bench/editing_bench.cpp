@@ -54,4 +54,3 @@ BENCHMARK(BM_UndoRedo)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace kurvex
 
-BENCHMARK_MAIN();

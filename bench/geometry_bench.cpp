@@ -7,9 +7,11 @@
 
 #include "geometry/course_lists.h"
 #include "geometry/prepared_course.h"
-#include "geometry_courses.h"
+#include "test_courses.h"
 
 namespace kurvex {
+using test::FullFeatureCourse;
+
 namespace {
 
 // A drawing target that only counts calls, standing in for the GL layer.
@@ -91,4 +93,3 @@ BENCHMARK(BM_EditCycle)->Arg(25)->Arg(1)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace kurvex
 
-BENCHMARK_MAIN();

@@ -6,12 +6,14 @@
 
 #include <string>
 
-#include "geometry_courses.h"
-#include "preview/egl_context.h"
+#include "test_courses.h"
+#include "headless/egl_context.h"
 #include "preview/preview_scene.h"
 #include "synthetic_textures.h"
 
 namespace kurvex {
+using test::FullFeatureCourse;
+
 namespace {
 
 constexpr int kWidth = 1280, kHeight = 720;
@@ -30,7 +32,7 @@ void BM_CompileAllLists(benchmark::State& state) {
   HeadlessContext context;
   if (!MakeContext(context, state)) return;
   const Course course = FullFeatureCourse();
-  const TextureStore store = testing::MakeSyntheticTextureStore();
+  const TextureStore store = test::MakeSyntheticTextureStore();
   const GraphicsSettings settings;
   PreviewScene scene;
   scene.InitGL(kWidth, kHeight, settings, course.Sky);
@@ -58,7 +60,7 @@ void BM_DrawFrame(benchmark::State& state) {
     course.HorizonImage[h] = static_cast<uint8_t>(h * 7);
     course.HorizonAngle[h] = static_cast<float>(h * 60);
   }
-  const TextureStore store = testing::MakeSyntheticTextureStore();
+  const TextureStore store = test::MakeSyntheticTextureStore();
   const GraphicsSettings settings;
   PreviewScene scene;
   scene.InitGL(kWidth, kHeight, settings, course.Sky);

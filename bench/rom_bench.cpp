@@ -7,11 +7,13 @@
 #include "rom/header_checksum.h"
 #include "rom/rom_patch.h"
 #include "rom_builder.h"
+#include "test_courses.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
 
-using testing::TestRom;
+using test::TestRom;
 
 // One V64 image (the slower byte order) on disk and in memory, shared by every benchmark.
 struct Fixture {
@@ -19,7 +21,7 @@ struct Fixture {
     built.Write(dir.Path("in.v64"), true);
     rom.OpenRom(dir.Path("in.v64"));
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-      Course course = testing::RingCourse(64, slot);
+      Course course = test::SeededRingCourse(64, slot);
       course.Name = "BENCH " + std::to_string(slot);
       request.course_files[slot - 1] = dir.Path(std::to_string(slot) + ".kurv");
       SaveKurvFile(request.course_files[slot - 1], course);
@@ -28,7 +30,7 @@ struct Fixture {
     request.output_path = dir.Path("out.v64");
     request.checksum = true;
   }
-  testing::ScratchDir dir;
+  test::ScratchDir dir;
   TestRom built = TestRom::Filled('E');
   RomImage rom;
   PatchRequest request;

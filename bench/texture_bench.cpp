@@ -35,7 +35,7 @@ std::vector<uint8_t> TextureLikeData(size_t size) {
 
 void BM_DecodeMio0(benchmark::State& state) {
   const std::vector<uint8_t> data = TextureLikeData(200 * 1024);
-  const std::vector<uint8_t> block = kurvex::testing::CompressMio0(data);
+  const std::vector<uint8_t> block = kurvex::test::CompressMio0(data);
   std::vector<uint8_t> out(data.size());
   for (auto _ : state) {
     size_t length = 0;
@@ -53,7 +53,7 @@ kurvex::RomImage& TestRom() {
   static kurvex::RomImage rom = [] {
     kurvex::RomImage image;
     image.Identify(
-        kurvex::testing::BuildTextureRom('E', kurvex::testing::MakeTextureRomSource(1)).Image());
+        kurvex::test::BuildTextureRom('E', kurvex::test::MakeTextureRomSource(1)).Image());
     return image;
   }();
   return rom;

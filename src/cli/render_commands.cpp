@@ -10,7 +10,7 @@
 #include "cli/cli.h"
 #include "course/message.h"
 #include "preview/camera.h"
-#include "preview/headless_render.h"
+#include "headless/headless_render.h"
 #include "preview/settings_file.h"
 #include "rom/png_writer.h"
 #include "rom/rom_image.h"

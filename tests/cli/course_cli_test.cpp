@@ -9,23 +9,18 @@
 #include "course/kurv_file.h"
 #include "course/new_course.h"
 #include "process_runner.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RunProgram;
+using test::RunProgram;
 
 class CourseCliTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kurvex-cli-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  static testing::ProcessResult Cli(const std::vector<std::string>& args) {
+  std::string Path(const std::string& name) const { return dir_.Path(name); }
+  static test::ProcessResult Cli(const std::vector<std::string>& args) {
     return RunProgram(KURVEX_CLI, args);
   }
   static std::string Contents(const std::string& path) {
@@ -34,7 +29,7 @@ class CourseCliTest : public ::testing::Test {
     return std::string(bytes.begin(), bytes.end());
   }
 
-  fs::path dir_;
+  test::ScratchDir dir_;
 };
 
 TEST_F(CourseCliTest, NewWritesThe141ByteCourseAndSheetPrintsIt) {

@@ -7,22 +7,17 @@
 #include "course/course_files.h"
 #include "course/new_course.h"
 #include "process_runner.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RunProgram;
+using test::RunProgram;
 
 class EditingCliTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kurvex-edit-cli-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string Path(const std::string& name) const { return dir_.Path(name); }
   std::string Save(const Course& course, const std::string& name) const {
     EXPECT_TRUE(SaveKurvFile(Path(name), course).ok);
     return Path(name);
@@ -32,11 +27,11 @@ class EditingCliTest : public ::testing::Test {
     EXPECT_TRUE(LoadKurvFile(path, course).ok);
     return course;
   }
-  static testing::ProcessResult Cli(const std::vector<std::string>& args) {
+  static test::ProcessResult Cli(const std::vector<std::string>& args) {
     return RunProgram(KURVEX_CLI, args);
   }
 
-  fs::path dir_;
+  test::ScratchDir dir_;
 };
 
 TEST_F(EditingCliTest, StatsPrintsNineLabelledLines) {

@@ -10,12 +10,13 @@
 #include "process_runner.h"
 #include "rom/texture_dump.h"
 #include "synthetic_textures.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RunProgram;
+using test::RunProgram;
 
 uint32_t BigEndian32(const uint8_t* p) {
   return static_cast<uint32_t>(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3];
@@ -72,14 +73,10 @@ bool ReadStoredPng(const std::vector<uint8_t>& file, Png* png) {
 class RenderCliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kurvex-render-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     ASSERT_EQ(RunProgram(KURVEX_CLI, {"new", Path("new.kurv")}).exit_status, 0);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-  static testing::ProcessResult Render(const std::vector<std::string>& args) {
+  std::string Path(const std::string& name) const { return dir_.Path(name); }
+  static test::ProcessResult Render(const std::vector<std::string>& args) {
     std::vector<std::string> all = {"render"};
     all.insert(all.end(), args.begin(), args.end());
     return RunProgram(KURVEX_CLI, all);
@@ -103,11 +100,11 @@ class RenderCliTest : public ::testing::Test {
     return Path("opts.cfg");
   }
 
-  fs::path dir_;
+  test::ScratchDir dir_;
 };
 
 TEST_F(RenderCliTest, WritesTheFrameAtTheDefaultSize) {
-  const testing::ProcessResult result = Render({Path("new.kurv"), Path("frame.png")});
+  const test::ProcessResult result = Render({Path("new.kurv"), Path("frame.png")});
   ASSERT_EQ(result.exit_status, 0) << result.err;
   EXPECT_TRUE(result.out.empty());
   const Png png = Read(Path("frame.png"));
@@ -120,7 +117,7 @@ TEST_F(RenderCliTest, WritesTheFrameAtTheDefaultSize) {
 TEST_F(RenderCliTest, SizeCameraSettingsAndTexturesAreApplied) {
   const std::string settings = BareSettingsFile();
   // Looking at the horizon from beside the course: the sky above, no floor, no grid.
-  testing::ProcessResult result = Render({Path("new.kurv"), Path("sky.png"), "--size", "64x48",
+  test::ProcessResult result = Render({Path("new.kurv"), Path("sky.png"), "--size", "64x48",
                                           "--settings", settings, "--camera", "0,1,40,0,30,0"});
   ASSERT_EQ(result.exit_status, 0) << result.err;
   Png png = Read(Path("sky.png"));
@@ -130,7 +127,7 @@ TEST_F(RenderCliTest, SizeCameraSettingsAndTexturesAreApplied) {
 
   // Straight down on the new course's second point: white road, textured when textures come.
   std::string detail;
-  ASSERT_EQ(DoSaveTex(Path("plain.tex"), testing::MakeSyntheticTextureStore(), &detail),
+  ASSERT_EQ(DoSaveTex(Path("plain.tex"), test::MakeSyntheticTextureStore(), &detail),
             TexDumpResult::kOk);
   result = Render({Path("new.kurv"), Path("road.png"), "--size", "64x48", "--settings", settings,
                    "--camera", "5,3,0,0,270,0"});
@@ -160,7 +157,7 @@ TEST_F(RenderCliTest, BadArgumentsAreUsageErrorsAndWriteNothing) {
       {course, out, "--zoom", "2"},
   };
   for (const auto& args : bad) {
-    const testing::ProcessResult result = Render(args);
+    const test::ProcessResult result = Render(args);
     EXPECT_EQ(result.exit_status, 2) << args.back();
     EXPECT_NE(result.err.find("Usage: kurvex-cli render"), std::string::npos);
   }
@@ -169,7 +166,7 @@ TEST_F(RenderCliTest, BadArgumentsAreUsageErrorsAndWriteNothing) {
 
 TEST_F(RenderCliTest, UnreadableInputsFailWithTheirMessage) {
   const std::string out = Path("out.png");
-  testing::ProcessResult result = Render({Path("missing.kurv"), out});
+  test::ProcessResult result = Render({Path("missing.kurv"), out});
   EXPECT_EQ(result.exit_status, 1);
   EXPECT_EQ(result.err.rfind("Error: ", 0), 0u) << result.err;
   result = Render({Path("new.kurv"), out, "--settings", Path("missing.cfg")});
@@ -190,7 +187,7 @@ TEST_F(RenderCliTest, UnreadableInputsFailWithTheirMessage) {
 TEST_F(RenderCliTest, WithoutAnyGlItFailsWithAClearMessage) {
   // No EGL vendor library for the program to load: as on a machine without Mesa's EGL.
   ASSERT_EQ(::setenv("__EGL_VENDOR_LIBRARY_FILENAMES", Path("none.json").c_str(), 1), 0);
-  const testing::ProcessResult result = Render({Path("new.kurv"), Path("out.png")});
+  const test::ProcessResult result = Render({Path("new.kurv"), Path("out.png")});
   ::unsetenv("__EGL_VENDOR_LIBRARY_FILENAMES");
   EXPECT_EQ(result.exit_status, 1);
   EXPECT_EQ(result.err.rfind("Error: No OpenGL\r\n", 0), 0u) << result.err;

@@ -6,20 +6,22 @@
 
 #include "course/course_files.h"
 #include "process_runner.h"
+#include "test_courses.h"
 #include "rom/header_checksum.h"
 #include "rom/rom_layout.h"
 #include "rom_builder.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
 
-using testing::ProcessResult;
-using testing::TestRom;
+using test::ProcessResult;
+using test::TestRom;
 
 class RomCliTest : public ::testing::Test {
  protected:
   static ProcessResult Cli(const std::vector<std::string>& args) {
-    return testing::RunProgram(KURVEX_CLI, args);
+    return test::RunProgram(KURVEX_CLI, args);
   }
   std::string Path(const std::string& name) const { return dir_.Path(name); }
   std::string Rom(char region, bool v64) const {
@@ -28,7 +30,7 @@ class RomCliTest : public ::testing::Test {
     return path;
   }
 
-  testing::ScratchDir dir_;
+  test::ScratchDir dir_;
 };
 
 TEST_F(RomCliTest, RomInfoNamesRegionByteOrderAndEverySlot) {
@@ -63,7 +65,7 @@ TEST_F(RomCliTest, ExtractWritesEverySlotAndSheetReadsSlotsDirectly) {
 
 TEST_F(RomCliTest, PatchWithChecksumGivesAnImageThatChecksumAccepts) {
   const std::string in = Rom('J', true), out = Path("out.v64");
-  ASSERT_TRUE(SaveKurvFile(Path("x.kurv"), testing::RingCourse(8, 50)).ok);
+  ASSERT_TRUE(SaveKurvFile(Path("x.kurv"), test::SeededRingCourse(8, 50)).ok);
   const ProcessResult patched = Cli({"patch", in, out, "--slot", "queen1=" + Path("x.kurv"),
                                      "--slot", "2=" + in + "@Jack3", "--checksum"});
   ASSERT_EQ(patched.exit_status, 0) << patched.err;
@@ -85,11 +87,11 @@ TEST_F(RomCliTest, PatchWithChecksumGivesAnImageThatChecksumAccepts) {
 
 TEST_F(RomCliTest, ChecksumFailsOnAMismatchUntilFixed) {
   const std::string rom = Rom('E', true);
-  const std::vector<uint8_t> before = testing::FileBytes(rom);
+  const std::vector<uint8_t> before = test::FileBytes(rom);
   const ProcessResult stale = Cli({"checksum", rom});
   EXPECT_EQ(stale.exit_status, 1);
   EXPECT_EQ(stale.out.substr(0, 30), "CRC1 stored 00000000 computed ");
-  EXPECT_EQ(testing::FileBytes(rom), before);
+  EXPECT_EQ(test::FileBytes(rom), before);
   EXPECT_EQ(Cli({"checksum", rom, "--fix"}).exit_status, 0);
   EXPECT_EQ(Cli({"checksum", rom}).exit_status, 0);
   RomImage image;

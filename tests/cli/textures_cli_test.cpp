@@ -12,24 +12,25 @@
 #include "rom/texture_export.h"
 #include "rom/texture_loader.h"
 #include "texture_rom.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FileBytes;
+using test::FileBytes;
 
 class TexturesCliTest : public ::testing::Test {
  protected:
-  static testing::ProcessResult Cli(const std::vector<std::string>& args) {
+  static test::ProcessResult Cli(const std::vector<std::string>& args) {
     std::vector<std::string> all = {"textures"};
     all.insert(all.end(), args.begin(), args.end());
-    return testing::RunProgram(KURVEX_CLI, all);
+    return test::RunProgram(KURVEX_CLI, all);
   }
   // Writes a test image and returns its path; *expected is what its textures load as.
   std::string WriteRom(const std::string& name, char region, bool v64, TextureStore* expected) {
-    const testing::TestRom built =
-        testing::BuildTextureRom(region, testing::MakeTextureRomSource(region));
+    const test::TestRom built =
+        test::BuildTextureRom(region, test::MakeTextureRomSource(region));
     EXPECT_TRUE(built.Write(dir_.Path(name), v64));
     RomImage rom;
     EXPECT_EQ(rom.Identify(built.Image()), kRomOk);
@@ -37,7 +38,7 @@ class TexturesCliTest : public ::testing::Test {
     return dir_.Path(name);
   }
 
-  testing::ScratchDir dir_;
+  test::ScratchDir dir_;
 };
 
 TEST_F(TexturesCliTest, RomToDumpAndBackToAnIdenticalDump) {
@@ -85,8 +86,8 @@ TEST_F(TexturesCliTest, BadSourcesAreReportedAndNothingIsWritten) {
   EXPECT_EQ(run.exit_status, 1);
   EXPECT_EQ(run.err.rfind("Error: File access error\r\n", 0), 0u) << run.err;
   // A ROM whose track set of venue 2 is corrupt.
-  testing::TestRom corrupt_rom = testing::BuildTextureRom('P', testing::MakeTextureRomSource(3));
-  testing::Mio0Writer corrupt;
+  test::TestRom corrupt_rom = test::BuildTextureRom('P', test::MakeTextureRomSource(3));
+  test::Mio0Writer corrupt;
   corrupt.Reference(1, 3);
   corrupt_rom.Put(TextureOffsetsForRegion('P')->track_sets[2], corrupt.Finish());
   ASSERT_TRUE(corrupt_rom.Write(dir_.Path("corrupt.z64")));

@@ -10,6 +10,7 @@
 #include "course/course_files.h"
 #include "course/datasheet.h"
 #include "course/new_course.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
@@ -18,23 +19,17 @@ namespace fs = std::filesystem;
 
 class FileIoTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kurvex-io-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string Path(const std::string& name) const { return dir_.Path(name); }
   static std::string Contents(const std::string& path) {
     std::vector<uint8_t> bytes;
     EXPECT_TRUE(ReadWholeFile(path, bytes));
     return std::string(bytes.begin(), bytes.end());
   }
   size_t FileCount() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), {}));
+    return static_cast<size_t>(std::distance(fs::directory_iterator(dir_.path()), {}));
   }
 
-  fs::path dir_;
+  test::ScratchDir dir_;
 };
 
 TEST_F(FileIoTest, ReplacesAFileAndKeepsItsPermissions) {

@@ -9,12 +9,13 @@
 #include "course/kurv_file.h"
 #include "course/track_type.h"
 #include "editing/edit_result.h"
-#include "ring_course.h"
+#include "course/track_type.h"
+#include "test_courses.h"
 
 namespace kurvex {
 namespace {
 
-using testing::RingCourse;
+using test::RingCourse;
 
 std::vector<uint8_t> Image(const Course& course) {
   std::vector<uint8_t> bytes;

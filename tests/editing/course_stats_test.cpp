@@ -9,19 +9,22 @@
 #include <vector>
 
 #include "editing/friendly.h"
-#include "ring_course.h"
+#include "course/track_type.h"
+#include "course/new_course.h"
+#include "test_courses.h"
 
 namespace kurvex {
 namespace {
 
-using testing::RingCourse;
-using testing::SetType;
+using test::RingCourse;
+using test::SetType;
 
 // Every coordinate a whole shown unit, point 1 the finish stretch, no lap marker gate: a ring
 // that fits the Expansion Kit.
-Course FriendlyRing(int n, double radius = 10000) {
-  Course course = RingCourse(n, radius, 10);
-  course.Gate[2] = kNone;
+Course FriendlyRing(int n, float radius = 10000) {
+  Course course = RingCourse(n, radius);
+  test::RoundCoordinates(course, 10);
+  test::SetTrackCode(course, 1, 0);
   return course;
 }
 

@@ -5,12 +5,13 @@
 #include "course/course_compare.h"
 #include "course/number_text.h"
 #include "editing/edit_result.h"
-#include "ring_course.h"
+#include "course/track_type.h"
+#include "test_courses.h"
 
 namespace kurvex {
 namespace {
 
-using testing::RingCourse;
+using test::RingCourse;
 
 TEST(Extremes, BoxRules) {
   Extremes e;
@@ -44,11 +45,11 @@ TEST(CourseTransforms, CenterTranslateScale) {
   for (int i = 1; i <= 4; ++i) c.Points[i].Y = 700 + 100 * i;
   Extremes e;
   TranslateCourse(c, e, 100, 0, -50);
-  EXPECT_EQ(c.Points[1].X, 1000.0f);
-  EXPECT_EQ(c.Points[1].Z, -5500.0f);
+  EXPECT_EQ(c.Points[1].X, 6000.0f);
+  EXPECT_EQ(c.Points[1].Z, -500.0f);
   CenterTrack(c, e);
-  EXPECT_EQ(c.Points[1].X, 0.0f);
-  EXPECT_EQ(c.Points[3].Z, 5000.0f);
+  EXPECT_EQ(c.Points[1].X, 5000.0f);
+  EXPECT_EQ(c.Points[2].Z, 5000.0f);
   EXPECT_EQ(c.Points[1].Y, 0.0f);
   EXPECT_EQ(c.Points[4].Y, 300.0f);
 
@@ -57,19 +58,19 @@ TEST(CourseTransforms, CenterTranslateScale) {
   EXPECT_EQ(ScaleCourse(c, e, -2, true), kEditBadFactor);
   EXPECT_EQ(c.Points, before.Points);
   EXPECT_EQ(ScaleCourse(c, e, 1.5, true), kEditOk);
-  EXPECT_EQ(c.Points[3].Z, 7500.0f);
-  EXPECT_EQ(c.Points[3].LeftWidth, 390);
+  EXPECT_EQ(c.Points[2].Z, 7500.0f);
+  EXPECT_EQ(c.Points[2].LeftWidth, 390);
   EXPECT_EQ(ScaleCourse(c, e, 100, false), kEditOk);  // kept inside the hard limits
-  EXPECT_EQ(c.Points[3].Z, 20000.0f);
-  EXPECT_EQ(c.Points[3].LeftWidth, 390);
+  EXPECT_EQ(c.Points[2].Z, 20000.0f);
+  EXPECT_EQ(c.Points[2].LeftWidth, 390);
 }
 
 TEST(CourseTransforms, RotateAboutTheMiddle) {
   Course c = RingCourse(4);
   Extremes e;
   RotateCourse(c, e, 90, 0, 0);
-  EXPECT_NEAR(c.Points[1].X, -5000, 0.01);  // north turns to west
-  EXPECT_NEAR(c.Points[1].Z, 0, 0.01);
+  EXPECT_NEAR(c.Points[1].X, 0, 0.01);  // east turns to north
+  EXPECT_NEAR(c.Points[1].Z, -5000, 0.01);
   RotateCourse(c, e, 0, 0, 90);  // skew tips the course on its side
   EXPECT_NEAR(c.Points[1].Y, 0, 0.01);
   EXPECT_GE(c.Points[1].Y, 0.0f);

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "course/track_type.h"
-#include "ring_course.h"
+#include "course/track_type.h"
+#include "test_courses.h"
 
 namespace kurvex {
 namespace {
 
-using testing::RingCourse;
+using test::RingCourse;
 
 TEST(RomFriendly, KeepsTheFirstFeaturesInPointOrder) {
   Course c = RingCourse(25);
@@ -70,7 +71,7 @@ TEST(EkFriendly, RoundsToTheExpansionKitsRules) {
 
 TEST(EkFriendly, ReportsWhatItCannotRepair) {
   Course close = RingCourse(4, 5000);
-  close.Points[3] = {5000, 0, 300, 260, 260, 0x1800, 2};  // 30 units from point 2
+  close.Points[2] = {5000, 0, 300, 260, 260, 0x1800, 2};  // 30 units from point 1
   PreparedCourse prepared;
   std::vector<std::string> messages = EkFriendly(close, 0.25, prepared);
   ASSERT_EQ(messages.size(), 1u);

@@ -5,13 +5,14 @@
 #include "course/course_compare.h"
 #include "editing/drag_pads.h"
 #include "editing/edit_result.h"
-#include "ring_course.h"
+#include "course/track_type.h"
+#include "test_courses.h"
 
 namespace kurvex {
 namespace {
 
-using testing::RingCourse;
-using testing::SetType;
+using test::RingCourse;
+using test::SetType;
 
 TEST(PointEdits, TextBoxRules) {
   Course c = RingCourse(4);
@@ -99,7 +100,7 @@ TEST(PointEdits, AddPointAveragesAndCopies) {
   EXPECT_EQ(c.PitArea[5], 1);
   EXPECT_EQ(c.TrapField[5], 2);
   EXPECT_EQ(c.Gate[5], kNone);
-  EXPECT_LT(c.Points[5].X, -2000);  // between point 4 (west) and point 1 (north)
+  EXPECT_GT(c.Points[5].X, 2000);  // between point 4 (north) and point 1 (east)
   EXPECT_LT(c.Points[5].Z, -2000);
 
   Course d = RingCourse(4);
@@ -108,7 +109,7 @@ TEST(PointEdits, AddPointAveragesAndCopies) {
   PrepareCourse(d, 0.25, prepared);
   ASSERT_EQ(AddPoint(d, prepared, 2, 0.5, Extremes()), kEditOk);
   EXPECT_EQ(d.Banking[3], 315);
-  EXPECT_EQ(d.Points[4].X, 0.0f);  // the old point 3 moved up
+  EXPECT_EQ(d.Points[4].X, -5000.0f);  // the old point 3 moved up
 }
 
 TEST(PointEdits, AddPointNeedsRoomAndGeometry) {
@@ -161,8 +162,8 @@ TEST(PointEdits, DragPads) {
   ApplyDrag(c, 1, kPadRightWidth, 2, 0, 10, extremes);
   EXPECT_EQ(c.Points[1].RightWidth, 240);
   ApplyDrag(c, 1, kPadXZ, -2, 1, 10, extremes);  // right and up
-  EXPECT_EQ(c.Points[1].X, 20.0f);
-  EXPECT_EQ(c.Points[1].Z, -5010.0f);
+  EXPECT_EQ(c.Points[1].X, 5020.0f);
+  EXPECT_EQ(c.Points[1].Z, -10.0f);
   ApplyDrag(c, 1, kPadY, 0, -3, 10, extremes);  // below the floor is clamped
   EXPECT_EQ(c.Points[1].Y, 0.0f);
   ApplyDrag(c, 1, kPadBanking, 5, 0, 10, extremes);

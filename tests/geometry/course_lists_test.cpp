@@ -5,10 +5,13 @@
 #include <vector>
 
 #include "geometry/geometry_result.h"
-#include "geometry_courses.h"
+#include "test_courses.h"
 #include "geometry_test_util.h"
 
 namespace kurvex {
+using test::FullFeatureCourse;
+using test::RingCourse;
+
 namespace {
 
 bool SameCalls(const std::vector<DrawCall>& a, const std::vector<DrawCall>& b) {

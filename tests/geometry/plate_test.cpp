@@ -6,10 +6,13 @@
 #include "geometry/cgl_geometry.h"
 #include "geometry/model_lists.h"
 #include "geometry/plate_builder.h"
-#include "geometry_courses.h"
+#include "test_courses.h"
 #include "geometry_test_util.h"
 
 namespace kurvex {
+using test::RingCourse;
+using test::SetTrackCode;
+
 namespace {
 
 struct PlateList {

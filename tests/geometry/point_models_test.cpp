@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "geometry/model_lists.h"
-#include "geometry_courses.h"
+#include "test_courses.h"
 #include "geometry_test_util.h"
 
 namespace kurvex {
+using test::RingCourse;
+
 namespace {
 
 class PointModelsTest : public ::testing::Test {

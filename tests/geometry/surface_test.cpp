@@ -9,10 +9,13 @@
 #include "geometry/surface_builder.h"
 #include "geometry/surface_kind.h"
 #include "geometry/texture_offsets.h"
-#include "geometry_courses.h"
+#include "test_courses.h"
 #include "geometry_test_util.h"
 
 namespace kurvex {
+using test::RingCourse;
+using test::SetTrackCode;
+
 namespace {
 
 struct SpanList {

@@ -5,10 +5,12 @@
 #include "geometry/cgl_geometry.h"
 #include "geometry/texture_offsets.h"
 #include "geometry/zone_builder.h"
-#include "geometry_courses.h"
+#include "test_courses.h"
 #include "geometry_test_util.h"
 
 namespace kurvex {
+using test::RingCourse;
+
 namespace {
 
 TEST(ZoneSlots, EarlierKindsKeepTheirSlotsAndSwitchesDoNotHandThemOn) {

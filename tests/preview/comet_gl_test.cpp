@@ -7,7 +7,7 @@
 
 #include "gl_fixture.h"
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 namespace {
 
@@ -214,4 +214,4 @@ TEST(CometGLAnimation, StoppingFromTheEventPumpEndsTheLoopToo) {
 
 }  // namespace
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

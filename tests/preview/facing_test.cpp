@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "geometry/geometry_result.h"
-#include "geometry_courses.h"
+#include "test_courses.h"
 #include "gl_fixture.h"
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 namespace {
 
@@ -69,4 +69,4 @@ TEST_F(FacingTest, EverySurfaceShowsTheSideLookedAt) {
 
 }  // namespace
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

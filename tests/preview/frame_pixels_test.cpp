@@ -2,10 +2,10 @@
 #include <GL/gl.h>
 
 #include "geometry/geometry_result.h"
-#include "geometry_courses.h"
+#include "test_courses.h"
 #include "gl_fixture.h"
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 namespace {
 
@@ -211,4 +211,4 @@ TEST_F(FrameTest, KillGlFreesEveryListAndTexture) {
 
 }  // namespace
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 namespace {
 
@@ -112,4 +112,4 @@ Vec3 MidOfSpan(const Preview& preview, int span) {
   return samples[samples.size() / 2];
 }
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

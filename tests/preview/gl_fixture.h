@@ -11,13 +11,13 @@
 #include "course/course.h"
 #include "geometry/vec3.h"
 #include "preview/camera.h"
-#include "preview/egl_context.h"
+#include "headless/egl_context.h"
 #include "preview/graphics_settings.h"
 #include "preview/preview_scene.h"
 #include "rom/texture_store.h"
 #include "synthetic_textures.h"
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 constexpr int kPictureWidth = 200;
 constexpr int kPictureHeight = 150;
@@ -80,4 +80,4 @@ class Preview {
 // A point in the middle of a span, on the mid curve.
 Vec3 MidOfSpan(const Preview& preview, int span);
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "course/file_io.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
@@ -84,8 +85,8 @@ TEST(SettingsFile, ShortFileAppliesWhatItHolds) {
 }
 
 TEST(SettingsFile, LoadAndSaveResults) {
-  std::string dir = (std::filesystem::temp_directory_path() / "kurvex-opts-XXXXXX").string();
-  ASSERT_NE(::mkdtemp(dir.data()), nullptr);
+  const test::ScratchDir scratch;
+  const std::string dir = scratch.path();
   const std::string path = dir + "/" + kSettingsFileName;
   Settings settings;
   EXPECT_EQ(LoadSettingsFile(path, settings), kSettingsMissing);
@@ -99,7 +100,6 @@ TEST(SettingsFile, LoadAndSaveResults) {
   EXPECT_EQ(SettingsMessageCaption(kSettingsLoadFailed), "Load Settings");
   EXPECT_EQ(SaveSettingsFile(dir + "/no/such/dir/opts.cfg", settings), kSettingsSaveFailed);
   EXPECT_EQ(SettingsMessage(kSettingsSaveFailed), "Unable to save settings");
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "preview/comet_gl.h"
 #include "preview/texture_names.h"
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 namespace {
 
@@ -110,4 +110,4 @@ TEST_F(TextureUploadTest, ReferencesResolveToTheirTables) {
 
 }  // namespace
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

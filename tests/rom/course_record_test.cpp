@@ -5,17 +5,18 @@
 #include <gtest/gtest.h>
 
 #include "rom_builder.h"
+#include "test_courses.h"
 
 namespace kurvex {
 namespace {
 
-using testing::RecordOf;
-using testing::RingCourse;
-using testing::TestRom;
+using test::RecordOf;
+using test::SeededRingCourse;
+using test::TestRom;
 
 TEST(DecodeCourse, RecordsWithoutARingOfPointsAreRefused) {
   TestRom built('P');
-  Course ring = RingCourse(4, 1);
+  Course ring = SeededRingCourse(4, 1);
   for (int count : {3, 65}) {
     ring.PointCount = static_cast<uint8_t>(count);
     built.SetRecord(1, RecordOf(ring));
@@ -23,7 +24,7 @@ TEST(DecodeCourse, RecordsWithoutARingOfPointsAreRefused) {
     RomTables tables;
     ASSERT_EQ(rom.Identify(built.Image()), kRomOk);
     ASSERT_EQ(ReadRomTables(rom, tables), kRomTablesOk);
-    Course course = RingCourse(9, 9);
+    Course course = SeededRingCourse(9, 9);
     EXPECT_EQ(DecodeCourse(1, rom, tables, course), kRomCourseFailed);
     EXPECT_EQ(DecodeCourse(25, rom, tables, course), kRomCourseFailed);
     EXPECT_EQ(course.PointCount, 9);
@@ -31,7 +32,7 @@ TEST(DecodeCourse, RecordsWithoutARingOfPointsAreRefused) {
 }
 
 TEST(EncodeCourse, WritesZerosAbovePointCountAndInTheUnusedBytes) {
-  Course course = RingCourse(4, 3);
+  Course course = SeededRingCourse(4, 3);
   course.Points[5] = {1, 2, 3, 400, 400, 1, 2};
   course.Banking[5] = 9;
   course.PitArea[5] = 1;
@@ -39,13 +40,13 @@ TEST(EncodeCourse, WritesZerosAbovePointCountAndInTheUnusedBytes) {
   RomTables tables;
   ASSERT_EQ(EncodeCourse(3, course, 'E', tables), kRomCourseOk);
   EXPECT_EQ(std::vector<uint8_t>(course.RawRecord.begin(), course.RawRecord.end()),
-            RecordOf(RingCourse(4, 3)));
+            RecordOf(SeededRingCourse(4, 3)));
 }
 
 TEST(EncodeCourse, ACourseThatDoesNotFitTheRecordChangesNothing) {
   RomTables tables;
   tables.rom_course_names[0] = "kept";
-  Course wide = RingCourse(5, 1), banked = wide, short_ring = wide, skies = wide;
+  Course wide = SeededRingCourse(5, 1), banked = wide, short_ring = wide, skies = wide;
   wide.Points[2].LeftWidth = 70000;
   banked.Banking[5] = -1;
   short_ring.PointCount = 3;

@@ -22,7 +22,7 @@ RomImage VectorImage(bool xorshift, bool v64) {
     x ^= x << 5;
     StoreBigEndian32(&image[at], x);
   }
-  const testing::TestRom header('E');
+  const test::TestRom header('E');
   std::copy_n(header.z64().begin(), 4, image.begin());
   std::copy_n(header.z64().begin() + 0x20, 20, image.begin() + 0x20);
   image[0x3E] = 'E';

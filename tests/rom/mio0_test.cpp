@@ -11,8 +11,8 @@
 namespace kurvex {
 namespace {
 
-using testing::CompressMio0;
-using testing::Mio0Writer;
+using test::CompressMio0;
+using test::Mio0Writer;
 
 std::vector<uint8_t> Decode(const std::vector<uint8_t>& block, Mio0Result* result = nullptr) {
   std::vector<uint8_t> out;

@@ -6,6 +6,7 @@
 
 #include "rom/texture_export.h"
 #include "rom_builder.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
@@ -73,7 +74,7 @@ TEST(EncodePng, ALargeRgbaImageInStoredBlocks) {
 
 // The full export is run by the kurvex-cli tests; each file costs a flush to disk.
 TEST(ExportTexturePngs, StopsAtTheFirstFileThatCannotBeWritten) {
-  const testing::ScratchDir dir;
+  const test::ScratchDir dir;
   std::string error;
   EXPECT_FALSE(ExportTexturePngs(TextureStore(), dir.Path("missing"), &error));
   EXPECT_NE(error.find("missing/track-venue00-01.png"), std::string::npos) << error;

@@ -8,12 +8,13 @@
 
 #include "rom/rom_layout.h"
 #include "rom_builder.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
 
-using testing::ScratchDir;
-using testing::TestRom;
+using test::ScratchDir;
+using test::TestRom;
 
 // Reading Z64 and V64 images alike is checked by every test of the patch job.
 TEST(OpenRom, RefusesFilesThatAreNotTheGameWithTheirMessages) {

@@ -12,14 +12,16 @@
 #include "rom/course_record.h"
 #include "rom/header_checksum.h"
 #include "rom_builder.h"
+#include "test_courses.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
 
-using testing::FileBytes;
-using testing::RecordOf;
-using testing::RingCourse;
-using testing::TestRom;
+using test::FileBytes;
+using test::RecordOf;
+using test::SeededRingCourse;
+using test::TestRom;
 
 class PatchRomTest : public ::testing::Test {
  protected:
@@ -52,7 +54,7 @@ class PatchRomTest : public ::testing::Test {
     return course;
   }
 
-  testing::ScratchDir dir_;
+  test::ScratchDir dir_;
   std::vector<uint8_t> input_;
 };
 
@@ -65,9 +67,9 @@ TEST_F(PatchRomTest, WithoutCoursesOnlyTheTablesChange) {
   EXPECT_EQ(outcome.message, "");
   const std::vector<uint8_t> output = FileBytes(Out());
   ASSERT_EQ(output.size(), input_.size());
-  const testing::TestLayout& l = built.layout();
+  const test::TestLayout& l = built.layout();
   std::vector<std::pair<uint32_t, uint32_t>> tables = {{l.music, 24}};  // [start, start + size)
-  for (const testing::TestTable& t : {l.names, l.descriptions, l.horizons}) {
+  for (const test::TestTable& t : {l.names, l.descriptions, l.horizons}) {
     tables.insert(tables.end(), {{t.pointers, 96}, {t.block, t.size}});
   }
   size_t changed = 0;
@@ -88,7 +90,7 @@ TEST_F(PatchRomTest, WithoutCoursesOnlyTheTablesChange) {
 // rules: 'J' keeps JDescription, 'E' and 'P' keep Description), an untouched slot decodes from
 // where the builder put it, and no write reaches a guard.
 TEST_F(PatchRomTest, CoursesGoIntoTheirSlotsInEveryRegionAndByteOrderWithTheChecksum) {
-  Course course = RingCourse(64, 11);
+  Course course = SeededRingCourse(64, 11);
   course.Name = "LONG WAY \xFC";
   course.Description = "GO 2 LAPS";
   course.JDescription = "\xB1\xFF";
@@ -123,7 +125,7 @@ TEST_F(PatchRomTest, CoursesGoIntoTheirSlotsInEveryRegionAndByteOrderWithTheChec
                   RecordOf(course));
       }
       const Course untouched = Decoded(7);  // read where the builder put it
-      EXPECT_EQ(RecordOf(untouched), RecordOf(RingCourse(11, 7)));
+      EXPECT_EQ(RecordOf(untouched), RecordOf(SeededRingCourse(11, 7)));
       EXPECT_TRUE(std::equal(untouched.RawRecord.begin(), untouched.RawRecord.end(),
                              built.z64().begin() + built.RecordOffset(7)));
       EXPECT_EQ(untouched.Name, "RING 7");
@@ -142,11 +144,11 @@ TEST_F(PatchRomTest, CoursesGoIntoTheirSlotsInEveryRegionAndByteOrderWithTheChec
 TEST_F(PatchRomTest, SlotsThatCannotBePatchedAreListedAndKeepTheInputsCourse) {
   PatchRequest request = Request();
   request.course_files[5] = dir_.Path("missing.kurv");
-  request.course_files[1] = Kurv("good.kurv", RingCourse(9, 30));
+  request.course_files[1] = Kurv("good.kurv", SeededRingCourse(9, 30));
   request.course_files[6] = "wide";
   request.loader = [](const std::string& source, Course& course) {
     if (source != "wide") return LoadKurvFile(source, course);
-    course = RingCourse(5, 2);
+    course = SeededRingCourse(5, 2);
     course.Points[1].LeftWidth = 70000;  // a loader may deliver what the record cannot hold
     return FileOutcome{};
   };
@@ -165,7 +167,7 @@ TEST_F(PatchRomTest, SlotsThatCannotBePatchedAreListedAndKeepTheInputsCourse) {
 TEST_F(PatchRomTest, FullTablesAreReportedPerSlotAndNotWrittenPast) {
   PatchRequest request = Request();
   for (int s = 0; s < 24; ++s) {
-    Course course = RingCourse(4, s);
+    Course course = SeededRingCourse(4, s);
     course.Name = std::string(30, static_cast<char>('A' + s));
     request.course_files[s] = Kurv(std::to_string(s) + ".kurv", course);
   }

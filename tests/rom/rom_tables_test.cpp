@@ -9,11 +9,12 @@
 #include "course/byte_buffer.h"
 #include "rom/rom_course_loader.h"
 #include "rom_builder.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
 
-using testing::TestRom;
+using test::TestRom;
 
 RomTables Read(const TestRom& built, int16_t expected = kRomTablesOk) {
   RomImage rom;
@@ -41,11 +42,11 @@ TEST(ReadRomTables, ReadsEveryTableOfEveryRegion) {
 
 TEST(ReadRomTables, HorizonListsEndAtZeroAtSixEntriesAndAtTheBlockEnd) {
   TestRom built('E');
-  testing::TestHorizonLists lists;
+  test::TestHorizonLists lists;
   lists[0].assign(1, {0, 1.0f});  // image 0 ends the list at once
   lists[1].assign(8, {7, 45.0f});
   built.SetHorizons(lists);
-  const testing::TestTable& block = built.layout().horizons;
+  const test::TestTable& block = built.layout().horizons;
   built.PutU32(block.pointers + 8, block.address + block.size - 8);  // no terminator follows
   built.Put(block.block + block.size - 7, {9});
   const RomTables tables = Read(built);
@@ -57,7 +58,7 @@ TEST(ReadRomTables, HorizonListsEndAtZeroAtSixEntriesAndAtTheBlockEnd) {
 // The course loader reads such an image anyway (the patch job refuses it).
 TEST(ReadRomTables, WildPointersAndUnterminatedTextsAreReportedNotFollowed) {
   TestRom built = TestRom::Filled('J');
-  const testing::TestLayout& at = built.layout();
+  const test::TestLayout& at = built.layout();
   built.PutU32(at.names.pointers, at.names.address - 1);
   built.PutU32(at.descriptions.pointers + 4, at.descriptions.address + at.descriptions.size);
   built.PutU32(at.horizons.pointers + 8, 0xFFFFFFFF);
@@ -69,7 +70,7 @@ TEST(ReadRomTables, WildPointersAndUnterminatedTextsAreReportedNotFollowed) {
   EXPECT_EQ(tables.rom_horizons[2].count, 0);
   EXPECT_EQ(tables.rom_course_names[3], "");
   EXPECT_EQ(tables.rom_course_names[4], "ring 5");
-  testing::ScratchDir dir;
+  test::ScratchDir dir;
   ASSERT_TRUE(built.Write(dir.Path("wild.z64")));
   Course course;
   const FileOutcome loaded = LoadCourseFromRom(dir.Path("wild.z64"), 1, course);

@@ -9,12 +9,13 @@
 
 #include "course/file_io.h"
 #include "rom_builder.h"
+#include "scratch_dir.h"
 
 namespace kurvex {
 namespace {
 
-using testing::FileBytes;
-using testing::ScratchDir;
+using test::FileBytes;
+using test::ScratchDir;
 
 TextureStore RandomStore(uint32_t seed) {
   TextureStore store;

@@ -13,9 +13,9 @@
 namespace kurvex {
 namespace {
 
-using testing::BuildTextureRom;
-using testing::MakeTextureRomSource;
-using testing::TextureRomSource;
+using test::BuildTextureRom;
+using test::MakeTextureRomSource;
+using test::TextureRomSource;
 
 // What the store must hold for a source, built array by array from a zero-filled store.
 TextureStore Expected(const TextureRomSource& source) {
@@ -39,7 +39,7 @@ TextureStore Scribbled() {
   return store;
 }
 
-RomImage Open(const testing::TestRom& built, bool v64 = false, int16_t expected = kRomOk) {
+RomImage Open(const test::TestRom& built, bool v64 = false, int16_t expected = kRomOk) {
   RomImage rom;
   EXPECT_EQ(rom.Identify(built.Image(v64)), expected);
   return rom;
@@ -66,7 +66,7 @@ TEST(LoadRomTextures, EveryRegionAndByteOrderFillsTheWholeStore) {
 TEST(LoadRomTextures, CorruptOrOversizedBlocksAreReportedAndChangeNothing) {
   const TextureRomSource source = MakeTextureRomSource(7);
   const TextureBlockOffsets& e = *TextureOffsetsForRegion('E');
-  testing::Mio0Writer corrupt;
+  test::Mio0Writer corrupt;
   corrupt.Literal(1);
   corrupt.Reference(5, 3);
   const struct {
@@ -77,15 +77,15 @@ TEST(LoadRomTextures, CorruptOrOversizedBlocksAreReportedAndChangeNothing) {
   } cases[] = {
       {e.track_sets[5], corrupt.Finish(), TextureLoadResult::kCorruptBlock,
        "track set of venue 5: MIO0 back reference before the start of the data"},
-      {e.track_sets[9], testing::CompressMio0(std::vector<uint8_t>(49090, 7)),
+      {e.track_sets[9], test::CompressMio0(std::vector<uint8_t>(49090, 7)),
        TextureLoadResult::kBlockTooLarge,
        "track set of venue 9: decompressed length 49090 exceeds the texture array (49088)"},
-      {e.models, testing::CompressMio0(std::vector<uint8_t>(140546, 7)),
+      {e.models, test::CompressMio0(std::vector<uint8_t>(140546, 7)),
        TextureLoadResult::kBlockTooLarge,
        "model textures: decompressed length 140546 exceeds the texture array (140544)"},
   };
   for (const auto& c : cases) {
-    testing::TestRom built = BuildTextureRom('E', source);
+    test::TestRom built = BuildTextureRom('E', source);
     built.Put(c.offset, c.block);
     const TextureStore before = Scribbled();
     TextureStore store = before;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 namespace {
 
@@ -87,4 +87,4 @@ std::vector<uint8_t> CompressMio0(const std::vector<uint8_t>& data) {
   return writer.Finish();
 }
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 class Mio0Writer {
  public:
@@ -33,4 +33,4 @@ class Mio0Writer {
 // equal ones.
 std::vector<uint8_t> CompressMio0(const std::vector<uint8_t>& data);
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 namespace {
 
@@ -57,4 +57,4 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
   return result;
 }
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 struct ProcessResult {
   int exit_status = -1;  // -1 when the program did not exit normally
@@ -15,4 +15,4 @@ struct ProcessResult {
 
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args);
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

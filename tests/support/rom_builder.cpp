@@ -11,8 +11,9 @@
 
 #include "course/file_io.h"
 #include "course/track_type.h"
+#include "test_courses.h"
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 namespace {
 
@@ -70,7 +71,7 @@ TestRom TestRom::Filled(char region) {
   TestTexts names, descriptions;
   TestHorizonLists horizons;
   for (int slot = 1; slot <= 24; ++slot) {
-    rom.SetRecord(slot, RecordOf(RingCourse(4 + slot % 20, slot)));
+    rom.SetRecord(slot, RecordOf(SeededRingCourse(4 + slot % 20, slot)));
     names[slot - 1] = "ring " + std::to_string(slot);
     descriptions[slot - 1] = "Lap " + std::to_string(slot) + ".";
     for (int h = 1; h <= slot % 4; ++h) {
@@ -139,43 +140,6 @@ bool TestRom::Write(const std::string& path, bool v64) const {
   return WriteFileAtomically(path, image.data(), image.size());
 }
 
-Course RingCourse(int point_count, int seed) {
-  Course c;
-  c.HeaderByte = static_cast<uint8_t>(seed);
-  c.PointCount = static_cast<uint8_t>(point_count);
-  c.Venue = static_cast<uint8_t>(seed % 11);
-  c.Sky = static_cast<uint8_t>(seed % 8);
-  const float radius = 20000.0f + 500.0f * seed;
-  for (int i = 1; i <= kMaxPoints; ++i) {
-    for (auto* feature : {&c.PitArea, &c.DashPlate, &c.DartZone, &c.SlipZone, &c.JumpPlate,
-                          &c.TrapField, &c.Gate, &c.Structure, &c.Decoration}) {
-      (*feature)[i] = kNone;
-    }
-    if (i > point_count) continue;
-    const double angle = 2 * M_PI * (i - 1) / point_count;
-    CtlPoint& p = c.Points[i];
-    // Whole numbers, and + 0 so that no coordinate is a negative zero.
-    p.X = std::round(radius * static_cast<float>(std::cos(angle))) + 0.0f;
-    p.Y = static_cast<float>(100 * (i % 3) + seed);
-    p.Z = std::round(radius * static_cast<float>(std::sin(angle))) + 0.0f;
-    p.LeftWidth = 200 + 10 * i;
-    p.RightWidth = 300 + 5 * i;
-    p.TrackCode = TrackCodeFor(kNormal, (seed + i) % 16);
-    p.TrackFlags = TrackFlagsForType(kNormal);
-    c.Banking[i] = (7 * i + seed) % 360;
-  }
-  c.PitArea[1] = 0;
-  c.DashPlate[2] = 1;
-  c.JumpPlate[2] = 0;
-  c.DartZone[3] = 2;
-  c.TrapField[3] = 2;
-  c.SlipZone[4] = 3;
-  c.Gate[1] = 1;
-  c.Structure[4] = static_cast<uint8_t>(seed % 15);
-  c.Decoration[1] = static_cast<uint8_t>(seed % 5);
-  return c;
-}
-
 std::vector<uint8_t> RecordOf(const Course& c) {
   std::vector<uint8_t> r(2016, 0);
   r[0] = c.HeaderByte;
@@ -201,30 +165,4 @@ std::vector<uint8_t> RecordOf(const Course& c) {
   return r;
 }
 
-ScratchDir::ScratchDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "kurvex-rom-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-ScratchDir::~ScratchDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::vector<std::string> ScratchDir::Files() const {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-std::vector<uint8_t> FileBytes(const std::string& path) {
-  std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(path, bytes)) bytes.clear();
-  return bytes;
-}
-
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

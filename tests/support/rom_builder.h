@@ -12,7 +12,7 @@
 
 #include "course/course.h"
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 struct TestTable {
   uint32_t pointers, block, size, address;  // ROM offsets, block size, game address
@@ -37,7 +37,7 @@ class TestRom {
   // All zeros but the header fields and the guards; every slot points at an empty name,
   // description and horizon list, and its record is empty (0 points).
   explicit TestRom(char region = 'E');
-  // Every slot holds a valid course (RingCourse(4 + slot % 20, slot)), the name "ring <slot>",
+  // Every slot holds a valid course (SeededRingCourse(4 + slot % 20, slot)), the name "ring <slot>",
   // the description "Lap <slot>.", the horizons slot + h at 30 * h degrees for h = 1 .. slot % 4
   // and the music number slot % 9.
   static TestRom Filled(char region);
@@ -71,29 +71,7 @@ class TestRom {
   std::vector<uint8_t> z64_;
 };
 
-// A valid course of point_count points on a circle (nothing ValidateCourse would change),
-// different for every seed.
-Course RingCourse(int point_count, int seed);
 // The game's 2016-byte record of a course, points above PointCount zero.
 std::vector<uint8_t> RecordOf(const Course& course);
 
-// A fresh folder under the temporary directory, removed with everything in it.
-class ScratchDir {
- public:
-  ScratchDir();
-  ~ScratchDir();
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-  const std::string& path() const { return path_; }
-  std::string Path(const std::string& name) const { return path_ + "/" + name; }
-  // The names of the files in the folder, sorted.
-  std::vector<std::string> Files() const;
-
- private:
-  std::string path_;
-};
-
-// A file's bytes; empty when it cannot be read.
-std::vector<uint8_t> FileBytes(const std::string& path);
-
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

@@ -1,6 +1,6 @@
 #include "synthetic_textures.h"
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 namespace {
 
@@ -100,4 +100,4 @@ TextureStore MakeSyntheticTextureStore() {
   return store;
 }
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

@@ -7,7 +7,7 @@
 
 #include "rom/texture_store.h"
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 struct Rgb8 {
   uint8_t r = 0, g = 0, b = 0;
@@ -27,4 +27,4 @@ TextureHalves SyntheticColours(TextureTable table, int index, int venue = 0);
 // opaque white on the left half and transparent on the right.
 TextureStore MakeSyntheticTextureStore();
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

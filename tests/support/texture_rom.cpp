@@ -6,7 +6,7 @@
 
 #include "mio0_compressor.h"
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 namespace {
 
@@ -73,4 +73,4 @@ TestRom BuildTextureRom(char region, const TextureRomSource& source) {
   return rom;
 }
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

@@ -10,7 +10,7 @@
 
 #include "rom_builder.h"
 
-namespace kurvex::testing {
+namespace kurvex::test {
 
 // The blocks in the game's own formats, before packing.
 struct TextureRomSource {
@@ -28,4 +28,4 @@ TextureRomSource MakeTextureRomSource(uint32_t seed, size_t track_set_length = 4
 // The image with the packed blocks; for a region without texture offsets, a bare TestRom.
 TestRom BuildTextureRom(char region, const TextureRomSource& source);
 
-}  // namespace kurvex::testing
+}  // namespace kurvex::test

@@ -1,33 +1,54 @@
-#include "geometry_courses.h"
+#include "test_courses.h"
 
 #include <cmath>
 
+#include "course/new_course.h"
 #include "course/track_type.h"
 
-namespace kurvex {
+namespace kurvex::test {
 
 Course RingCourse(int n, float radius, int32_t width) {
-  Course course;
+  Course course = NewCourse();
+  course.Gate[2] = kNone;
   course.PointCount = static_cast<uint8_t>(n);
-  for (int i = 1; i <= kMaxPoints + 1; ++i) {
-    course.PitArea[i] = course.DashPlate[i] = course.DartZone[i] = course.SlipZone[i] = kNone;
-    course.JumpPlate[i] = course.TrapField[i] = course.Gate[i] = kNone;
-    course.Structure[i] = course.Decoration[i] = kNone;
-  }
   for (int i = 1; i <= n; ++i) {
-    const double angle = 2 * 3.14159265358979323846 * (i - 1) / n;
+    const double angle = 2 * M_PI * (i - 1) / n;
     CtlPoint& point = course.Points[i];
-    point.X = static_cast<float>(radius * std::cos(angle));
-    point.Z = static_cast<float>(radius * std::sin(angle));
+    // Whole stored units, so that the quarter points lie exactly on the axes.
+    point.X = static_cast<float>(std::round(radius * std::cos(angle))) + 0.0f;
+    point.Z = static_cast<float>(std::round(radius * std::sin(angle))) + 0.0f;
     point.LeftWidth = point.RightWidth = width;
     SetTrackCode(course, i, 2);
   }
   return course;
 }
 
-void SetTrackCode(Course& course, int i, int32_t track_code) {
-  course.Points[i].TrackCode = track_code;
-  course.Points[i].TrackFlags = TrackFlagsForType(TrackTypeOfCode(track_code));
+Course SeededRingCourse(int n, int seed) {
+  Course c = RingCourse(n, 20000.0f + 500.0f * seed);
+  c.HeaderByte = static_cast<uint8_t>(seed);
+  c.Name.clear();
+  c.Source.clear();
+  c.RomMusic = 0;
+  c.Venue = static_cast<uint8_t>(seed % 11);
+  c.Sky = static_cast<uint8_t>(seed % 8);
+  for (int i = 1; i <= n; ++i) {
+    CtlPoint& p = c.Points[i];
+    p.Y = static_cast<float>(100 * (i % 3) + seed);
+    p.LeftWidth = 200 + 10 * i;
+    p.RightWidth = 300 + 5 * i;
+    p.TrackCode = TrackCodeFor(kNormal, (seed + i) % 16);
+    c.Banking[i] = (7 * i + seed) % 360;
+  }
+  c.PitArea[1] = 0;
+  c.DashPlate[2] = 1;
+  c.JumpPlate[2] = 0;
+  c.DartZone[3] = 2;
+  c.TrapField[3] = 2;
+  c.SlipZone[4] = 3;
+  c.Gate[1] = 1;
+  c.Structure[4] = static_cast<uint8_t>(seed % 15);
+  c.Decoration[1] = static_cast<uint8_t>(seed % 5);
+  return c;
 }
 
 Course FullFeatureCourse() {
@@ -59,4 +80,22 @@ Course FullFeatureCourse() {
   return course;
 }
 
-}  // namespace kurvex
+void SetTrackCode(Course& course, int i, int32_t track_code) {
+  course.Points[i].TrackCode = track_code;
+  course.Points[i].TrackFlags = TrackFlagsForType(TrackTypeOfCode(track_code));
+}
+
+void SetType(Course& course, int i, int type) {
+  course.Points[i].TrackCode = TrackCodeFor(type, 0);
+  course.Points[i].TrackFlags = TrackFlagsForType(type);
+}
+
+void RoundCoordinates(Course& course, float unit) {
+  for (int i = 1; i <= course.PointCount; ++i) {
+    CtlPoint& p = course.Points[i];
+    // + 0 so that no coordinate is a negative zero.
+    for (float* v : {&p.X, &p.Y, &p.Z}) *v = std::round(*v / unit) * unit + 0.0f;
+  }
+}
+
+}  // namespace kurvex::test

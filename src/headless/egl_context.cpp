@@ -1,4 +1,4 @@
-#include "preview/egl_context.h"
+#include "headless/egl_context.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>

@@ -1,8 +1,8 @@
-#include "preview/headless_render.h"
+#include "headless/headless_render.h"
 
 #include "course/message.h"
 #include "geometry/geometry_result.h"
-#include "preview/egl_context.h"
+#include "headless/egl_context.h"
 #include "preview/preview_scene.h"
 
 namespace kurvex {

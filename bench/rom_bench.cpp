@@ -73,7 +73,7 @@ void BM_PatchAllSlotsWithChecksum(benchmark::State& state) {
   const PatchRequest& request = Shared().request;
   for (auto _ : state) {
     const PatchOutcome outcome = PatchRom(request);
-    if (outcome.code != kPatchOk) state.SkipWithError(outcome.message.c_str());
+    if (outcome.code != kPatchOk) state.SkipWithError(outcome.message.Text().c_str());
   }
 }
 BENCHMARK(BM_PatchAllSlotsWithChecksum)->Unit(benchmark::kMillisecond)->UseRealTime();

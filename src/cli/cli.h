@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "course/course.h"
+#include "course/message.h"
 
 namespace kurvex::cli {
 
@@ -26,15 +27,15 @@ int RunFriendly(const Args& args);
 int RunTransform(const Args& args);
 
 // Prints a failure message (title line, empty line, body lines) to standard error.
-int Fail(const std::string& message);
+int Fail(const Message& message);
 // Prints a usage complaint and the command's usage to standard error.
 int UsageError(const std::string& command, const std::string& complaint);
 std::string Usage(const std::string& command);
 
 // Reads a COURSE argument: a KURV file, a track text file (*.txt) or a ROM slot ROMPATH@SLOT.
-bool LoadCourseArgument(const std::string& argument, Course& course, std::string* message);
+bool LoadCourseArgument(const std::string& argument, Course& course, Message* message);
 // Writes OUT in the form its extension names: *.kurv or *.txt.
 bool IsCourseOutputName(const std::string& path);
-bool SaveCourseOutput(const std::string& path, const Course& course, std::string* message);
+bool SaveCourseOutput(const std::string& path, const Course& course, Message* message);
 
 }  // namespace kurvex::cli

@@ -21,7 +21,7 @@ bool HasExtension(const std::string& path, const std::string& extension) {
   return true;
 }
 
-bool Report(const FileOutcome& outcome, std::string* message) {
+bool Report(const FileOutcome& outcome, Message* message) {
   if (!outcome.ok && message) *message = outcome.message;
   return outcome.ok;
 }
@@ -29,7 +29,7 @@ bool Report(const FileOutcome& outcome, std::string* message) {
 // ROMPATH@SLOT: the text after the last "@" names a slot. A name with an "@" that names no
 // slot is still a course file when such a file exists.
 bool SplitRomSlot(const std::string& argument, std::string* rom_path, int* slot,
-                  std::string* message) {
+                  Message* message) {
   const size_t at = argument.rfind('@');
   if (at == std::string::npos) return false;
   *rom_path = argument.substr(0, at);
@@ -37,7 +37,7 @@ bool SplitRomSlot(const std::string& argument, std::string* rom_path, int* slot,
   if (*slot != 0) return true;
   std::error_code error;
   if (std::filesystem::exists(argument, error)) return false;
-  *message = JoinMessage("Error: Unknown course slot",
+  *message = MakeMessage("Error: Unknown course slot",
                          {"\"" + argument.substr(at + 1) + "\" names no course slot of the ROM.",
                           "SLOT is 1..24 or a slot name such as Jack1 or queen6."});
   return true;
@@ -45,10 +45,11 @@ bool SplitRomSlot(const std::string& argument, std::string* rom_path, int* slot,
 
 }  // namespace
 
-bool LoadCourseArgument(const std::string& argument, Course& course, std::string* message) {
+bool LoadCourseArgument(const std::string& argument, Course& course, Message* message) {
   // Text files start from a zeroed record in the new-course state, like a fresh editor.
   course = NewCourse();
-  std::string rom_path, slot_message;
+  std::string rom_path;
+  Message slot_message;
   int slot = 0;
   if (SplitRomSlot(argument, &rom_path, &slot, &slot_message)) {
     if (slot == 0) return Report({false, slot_message}, message);
@@ -64,7 +65,7 @@ bool IsCourseOutputName(const std::string& path) {
   return HasExtension(path, ".kurv") || HasExtension(path, ".txt");
 }
 
-bool SaveCourseOutput(const std::string& path, const Course& course, std::string* message) {
+bool SaveCourseOutput(const std::string& path, const Course& course, Message* message) {
   if (HasExtension(path, ".txt")) return Report(SaveTrackTextFile(path, course), message);
   return Report(SaveKurvFile(path, course), message);
 }

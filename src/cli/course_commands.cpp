@@ -10,7 +10,7 @@ namespace kurvex::cli {
 int RunNew(const Args& args) {
   if (args.size() != 1) return UsageError("new", "expects one output file");
   if (!IsCourseOutputName(args[0])) return UsageError("new", "OUT must end in .kurv or .txt");
-  std::string message;
+  Message message;
   if (!SaveCourseOutput(args[0], NewCourse(), &message)) return Fail(message);
   return kExitOk;
 }
@@ -19,7 +19,7 @@ int RunConvert(const Args& args) {
   if (args.size() != 2) return UsageError("convert", "expects a course and an output file");
   if (!IsCourseOutputName(args[1])) return UsageError("convert", "OUT must end in .kurv or .txt");
   Course course;
-  std::string message;
+  Message message;
   if (!LoadCourseArgument(args[0], course, &message)) return Fail(message);
   if (!SaveCourseOutput(args[1], course, &message)) return Fail(message);
   return kExitOk;
@@ -28,7 +28,7 @@ int RunConvert(const Args& args) {
 int RunSheet(const Args& args) {
   if (args.size() != 1) return UsageError("sheet", "expects one course");
   Course course;
-  std::string message;
+  Message message;
   if (!LoadCourseArgument(args[0], course, &message)) return Fail(message);
   const std::string sheet = GenDatasheet(course);
   std::fwrite(sheet.data(), 1, sheet.size(), stdout);

@@ -27,7 +27,7 @@ bool ParseNumbers(const std::string& text, size_t count, std::vector<double>& nu
 }
 
 // Loads COURSE into a document, as the editor does when it opens a course.
-bool LoadDocument(const std::string& argument, CourseDocument& document, std::string* message) {
+bool LoadDocument(const std::string& argument, CourseDocument& document, Message* message) {
   Course course;
   if (!LoadCourseArgument(argument, course, message)) return false;
   document.Replace(course);
@@ -71,7 +71,7 @@ int ParseTransforms(const Args& args, std::vector<Transform>& transforms, bool& 
 int RunStats(const Args& args) {
   if (args.size() != 1) return UsageError("stats", "expects one course");
   CourseDocument document;
-  std::string message;
+  Message message;
   if (!LoadDocument(args[0], document, &message)) return Fail(message);
   for (const std::string& line : StatsLines(Stats(document.course(), document.prepared()))) {
     std::printf("%s\n", line.c_str());
@@ -85,13 +85,13 @@ int RunFriendly(const Args& args) {
   }
   if (!IsCourseOutputName(args[2])) return UsageError("friendly", "OUT must end in .kurv or .txt");
   CourseDocument document;
-  std::string message;
+  Message message;
   if (!LoadDocument(args[1], document, &message)) return Fail(message);
   if (args[0] == "--rom") {
     document.RomFriendly();
   } else {
-    for (const std::string& report : document.EkFriendly()) {
-      std::fprintf(stderr, "%s\n", report.c_str());
+    for (const Message& report : document.EkFriendly()) {
+      std::fprintf(stderr, "%s\n", report.Text().c_str());
     }
   }
   if (!SaveCourseOutput(args[2], document.course(), &message)) return Fail(message);
@@ -107,7 +107,7 @@ int RunTransform(const Args& args) {
     return status;
   }
   CourseDocument document;
-  std::string message;
+  Message message;
   if (!LoadDocument(args[0], document, &message)) return Fail(message);
   for (const Transform& t : transforms) {
     const std::vector<double>& v = t.values;

@@ -97,8 +97,8 @@ std::string Usage(const std::string& command) {
   return usage;
 }
 
-int Fail(const std::string& message) {
-  std::fprintf(stderr, "%s\n", message.c_str());
+int Fail(const Message& message) {
+  std::fprintf(stderr, "%s\n", message.Text().c_str());
   return kExitFailed;
 }
 

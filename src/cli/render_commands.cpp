@@ -110,14 +110,14 @@ std::string ParseOptions(const Args& args, RenderOptions* options) {
   return "";
 }
 
-bool LoadSettings(const std::string& path, Settings& settings, std::string* message) {
+bool LoadSettings(const std::string& path, Settings& settings, Message* message) {
   const int16_t result = LoadSettingsFile(path, settings);
   if (result == kSettingsOk) return true;
   if (result == kSettingsMissing) {
-    *message = JoinMessage("Error: File not found",
+    *message = MakeMessage("Error: File not found",
                            {"The settings file " + path + " could not be found."});
   } else {
-    *message = JoinMessage("Error: " + SettingsMessageCaption(result), {SettingsMessage(result)});
+    *message = MakeMessage("Error: " + SettingsMessageCaption(result), {SettingsMessage(result)});
   }
   return false;
 }
@@ -150,7 +150,7 @@ int RunRender(const Args& args) {
   if (!complaint.empty()) return UsageError("render", complaint);
 
   Course course;
-  std::string message;
+  Message message;
   if (!LoadCourseArgument(options.course, course, &message)) return Fail(message);
   Settings settings;
   if (!options.settings.empty() && !LoadSettings(options.settings, settings, &message)) {
@@ -180,7 +180,7 @@ int RunRender(const Args& args) {
   std::string error;
   if (!WritePng(options.out, rgb.data(), picture.width, picture.height, 3, &error)) {
     return Fail(
-        JoinMessage("Error: File access error", {"The picture could not be written:", error}));
+        MakeMessage("Error: File access error", {"The picture could not be written:", error}));
   }
   return kExitOk;
 }

@@ -22,8 +22,8 @@ int Print(const std::string& text) {
   return std::fflush(stdout) == 0 ? kExitOk : kExitFailed;
 }
 
-std::string WriteFailure(const std::string& error, const std::string& last_line) {
-  return JoinMessage("Error: File access error",
+Message WriteFailure(const std::string& error, const std::string& last_line) {
+  return MakeMessage("Error: File access error",
                      {"A file I/O error occurred while trying to write", error, last_line});
 }
 

@@ -19,7 +19,7 @@ bool IsTextureDumpName(const std::string& path) {
   return path.size() >= 4 && TexDumpSaveName(path) == path;
 }
 
-bool ExportPngs(const TextureStore& store, const std::string& folder, std::string* message) {
+bool ExportPngs(const TextureStore& store, const std::string& folder, Message* message) {
   std::error_code made;
   std::filesystem::create_directories(folder, made);
   std::string detail;
@@ -28,7 +28,7 @@ bool ExportPngs(const TextureStore& store, const std::string& folder, std::strin
   } else if (ExportTexturePngs(store, folder, &detail)) {
     return true;
   }
-  *message = JoinMessage("Error: File access error",
+  *message = MakeMessage("Error: File access error",
                          {"The texture pictures could not be written:", detail});
   return false;
 }
@@ -42,7 +42,7 @@ int RunTextures(const Args& args) {
   }
   if (!png && !IsTextureDumpName(args[1])) return UsageError("textures", "OUT must end in .tex");
   TextureStore store;
-  std::string message;
+  Message message;
   if (!LoadTextureSource(args[0], store, &message)) return Fail(message);
   if (png) return ExportPngs(store, args[2], &message) ? kExitOk : Fail(message);
   std::string detail;

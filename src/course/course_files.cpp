@@ -13,7 +13,7 @@ namespace kurvex {
 
 namespace {
 
-FileOutcome Failure(std::string message) { return {false, std::move(message)}; }
+FileOutcome Failure(Message message) { return {false, std::move(message)}; }
 
 bool FileExists(const std::string& path) {
   struct stat st;
@@ -22,12 +22,12 @@ bool FileExists(const std::string& path) {
 
 FileOutcome ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
   if (!FileExists(path)) {
-    return Failure(JoinMessage("Error: File not found", {"The file selected could not be found.",
+    return Failure(MakeMessage("Error: File not found", {"The file selected could not be found.",
                                                          "Please select a different file."}));
   }
   std::string error;
   if (!ReadWholeFile(path, bytes, &error)) {
-    return Failure(JoinMessage("Error: File access error",
+    return Failure(MakeMessage("Error: File access error",
                                {"A file I/O error occurred while trying to read", error}));
   }
   return {};
@@ -36,7 +36,7 @@ FileOutcome ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) 
 FileOutcome WriteFileBytes(const std::string& path, const uint8_t* data, size_t size) {
   std::string error;
   if (!WriteFileAtomically(path, data, size, &error)) {
-    return Failure(JoinMessage("Error: File access error",
+    return Failure(MakeMessage("Error: File access error",
                                {"A file I/O error occurred while trying to save", error,
                                 "An existing file of that name was left as it was."}));
   }
@@ -61,7 +61,9 @@ FileOutcome LoadTrackTextFile(const std::string& path, Course& course) {
   if (!outcome.ok) return outcome;
   const std::string text(bytes.begin(), bytes.end());
   if (ReadDatasheet(text, course) != kSheetOk) {
-    return Failure(std::string("Error: Data Sheet overflow\r\n\r\n") + kSheetOverflowMessage);
+    Message overflow = SheetOverflowMessage();
+    overflow.title = "Error: Data Sheet overflow";
+    return Failure(overflow);
   }
   return {};
 }

@@ -5,12 +5,13 @@
 #include <string>
 
 #include "course/course.h"
+#include "course/message.h"
 
 namespace kurvex {
 
 struct FileOutcome {
   bool ok = true;
-  std::string message;  // title line, empty line, body lines; empty on success
+  Message message;  // empty on success
 };
 
 // On failure the course is unchanged, except after a KURV decoding failure (-1) or a sheet

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "course/course.h"
+#include "course/message.h"
 
 namespace kurvex {
 
@@ -21,7 +22,7 @@ enum SheetResult : int16_t {
 int16_t ReadDatasheet(const std::string& text, Course& course);
 
 // The message shown for kSheetOverflow.
-extern const char kSheetOverflowMessage[];
+Message SheetOverflowMessage();
 
 // The save-name rule of Export: ".txt" appended where missing, "New File.txt" for short names.
 std::string CompleteTextFileName(const std::string& name);

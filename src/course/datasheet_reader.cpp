@@ -18,9 +18,10 @@
 
 namespace kurvex {
 
-const char kSheetOverflowMessage[] =
-    "A serious error has occured. This\r\nis likely due to a Double overflow.\r\n"
-    "Please refine your Data Sheet data\r\nand try again.";
+Message SheetOverflowMessage() {
+  return MakeMessage("", {"A serious error has occured. This", "is likely due to a Double overflow.",
+                          "Please refine your Data Sheet data", "and try again."});
+}
 
 std::string CompleteTextFileName(const std::string& name) {
   return CompleteFileName(name, ".txt", "New File.txt");

@@ -207,35 +207,35 @@ std::string CourseFileResultText(int code) {
   }
 }
 
-std::string KurvCheck(int code, double file_version) {
+Message KurvCheck(int code, double file_version) {
   switch (code) {
     case kKurvUnknownError:
-      return JoinMessage("Error: (Unknown)", {"An unknown error occurred while trying to decode",
+      return MakeMessage("Error: (Unknown)", {"An unknown error occurred while trying to decode",
                                               "the track file. Please check your computer system",
                                               "for problems and try again."});
     case kKurvNotKurv:
-      return JoinMessage("Error: Unknown file format",
+      return MakeMessage("Error: Unknown file format",
                          {"The file selected is not a valid KURV file.",
                           "Please select a different file."});
     case kKurvNotFZeroX:
-      return JoinMessage("Error: Incorrect file type",
+      return MakeMessage("Error: Incorrect file type",
                          {"The file specified was identified as a valid",
                           "KURV file, but does not identify itself as an",
                           "F-Zero X track file. Please select a different", "file."});
     case kKurvBadVersion:
-      return JoinMessage("Error: Unsupported file format",
+      return MakeMessage("Error: Unsupported file format",
                          {"The file specified was identified as a KURV",
                           "F-Zero X track file, but it specifies an",
                           "unsupported version number (" + DefaultNumberText(file_version) +
                               "). Please",
                           "select a different file."});
     default:
-      return "";
+      return {};
   }
 }
 
-std::string KurvTextTooLongMessage(const std::string& field) {
-  return JoinMessage("Error: Text too long",
+Message KurvTextTooLongMessage(const std::string& field) {
+  return MakeMessage("Error: Text too long",
                      {"The " + field + " text has more than 255 characters,",
                       "which a KURV file cannot hold. Please shorten it", "and save again."});
 }

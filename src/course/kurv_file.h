@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "course/course.h"
+#include "course/message.h"
 
 namespace kurvex {
 
@@ -38,10 +39,9 @@ int16_t ReadCourseFile(Course& course, const uint8_t* data, size_t size,
 
 std::string CourseFileResultText(int code);
 
-// The user message for a read result: title line, empty line, body lines, joined by CR LF;
-// empty when there is nothing to report.
-std::string KurvCheck(int code, double file_version);
+// The user message for a read result; empty when there is nothing to report.
+Message KurvCheck(int code, double file_version);
 // The user message for a save refused because the named text field is too long.
-std::string KurvTextTooLongMessage(const std::string& field);
+Message KurvTextTooLongMessage(const std::string& field);
 
 }  // namespace kurvex

@@ -1,13 +1,32 @@
 #include "course/message.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace kurvex {
 
-std::string JoinMessage(const std::string& title, std::initializer_list<std::string> body) {
-  std::string message = title + "\r\n";
-  for (const std::string& line : body) message += "\r\n" + line;
-  return message;
+std::string Message::Text(const std::string& eol) const {
+  std::string text = title;
+  if (!title.empty() && !lines.empty()) text += eol;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0 || !title.empty()) text += eol;
+    text += lines[i];
+  }
+  return text;
+}
+
+std::string Message::Paragraph() const {
+  std::string text;
+  for (const std::string& line : lines) {
+    if (line.empty()) continue;
+    if (!text.empty()) text += ' ';
+    text += line;
+  }
+  return text;
+}
+
+Message MakeMessage(std::string title, std::initializer_list<std::string> body) {
+  return {std::move(title), body};
 }
 
 std::string DefaultNumberText(double value) {

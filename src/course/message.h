@@ -1,13 +1,30 @@
 #pragma once
-// User messages below the windows: a title line, an empty line and the body lines, joined by
-// CR LF. The windows show them in message boxes; kurvex-cli prints them.
+// A user message from below the windows: a title line such as "Error: File not found" and the
+// body lines. The windows show it in a message box (the body as one paragraph, wrapped by the
+// box); kurvex-cli prints it line by line; the data sheet keeps its CR LF text.
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace kurvex {
 
-std::string JoinMessage(const std::string& title, std::initializer_list<std::string> body);
+struct Message {
+  std::string title;               // empty for a message that is only a body
+  std::vector<std::string> lines;  // the body
+
+  bool empty() const { return title.empty() && lines.empty(); }
+  // The title, an empty line and the body lines, joined by eol; without a title, the body.
+  std::string Text(const std::string& eol = "\r\n") const;
+  // The body lines joined by blanks, for a box that wraps its text.
+  std::string Paragraph() const;
+  bool operator==(const Message& other) const {
+    return title == other.title && lines == other.lines;
+  }
+  bool operator!=(const Message& other) const { return !(*this == other); }
+};
+
+Message MakeMessage(std::string title, std::initializer_list<std::string> body);
 
 // A number in its shortest everyday decimal form (15 significant digits, no trailing zeros),
 // as in "1.2".

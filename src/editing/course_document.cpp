@@ -204,8 +204,8 @@ int16_t CourseDocument::RomFriendly() {
   });
 }
 
-std::vector<std::string> CourseDocument::EkFriendly() {
-  std::vector<std::string> messages;
+std::vector<Message> CourseDocument::EkFriendly() {
+  std::vector<Message> messages;
   Apply([&](Course& c, int&) {
     messages = kurvex::EkFriendly(c, segment_distance_, prepared_);
     return kEditOk;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "course/course.h"
+#include "course/message.h"
 #include "editing/course_history.h"
 #include "editing/drag_pads.h"
 #include "editing/extremes.h"
@@ -80,7 +81,7 @@ class CourseDocument {
   int16_t LineUp(int from, int to, bool equidistant);
   int16_t RomFriendly();
   // Returns the messages of what could not be repaired.
-  std::vector<std::string> EkFriendly();
+  std::vector<Message> EkFriendly();
   // Course Properties edits; a list index outside its list changes nothing.
   int16_t ChooseVenue(int index);
   int16_t ChooseSky(int index);

@@ -2,10 +2,6 @@
 
 namespace kurvex {
 
-namespace {
-const char kMismatch[] =
-    "Only Normal, No Track or same-type\r\ntrack segments can be connected.";
-}
 
 std::string EditResultText(int code) {
   switch (code) {
@@ -22,13 +18,19 @@ std::string EditResultText(int code) {
   }
 }
 
-std::string EditMessage(int code) {
+Message EditMessage(int code) {
   switch (code) {
-    case kEditUnknownError: return "An unknown error has occurred.";
-    case kEditTrackMismatch: return kMismatch;
+    case kEditUnknownError:
+      return MakeMessage("", {"An unknown error has occurred."});
+    case kEditTrackMismatch:
+      return MakeMessage("", {"Only Normal, No Track or same-type",
+                              "track segments can be connected."});
     case kEditDeleteMismatch:
-      return std::string(kMismatch) + "\r\nDeleting this control point will cause\r\na mismatch.";
-    default: return "";
+      return MakeMessage("", {"Only Normal, No Track or same-type",
+                              "track segments can be connected.",
+                              "Deleting this control point will cause", "a mismatch."});
+    default:
+      return {};
   }
 }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "course/message.h"
+
 namespace kurvex {
 
 enum EditResult : int16_t {
@@ -21,7 +23,7 @@ enum EditResult : int16_t {
 std::string EditResultText(int code);
 // The message box text for a refusal (empty for the codes the windows show nothing for),
 // and its caption.
-std::string EditMessage(int code);
+Message EditMessage(int code);
 std::string EditMessageCaption(int code);
 
 }  // namespace kurvex

@@ -114,19 +114,22 @@ void RoundPoint(Course& c, int i, FeatureCounter& counter) {
   }
 }
 
-std::string CloseCasesMessage(int count) {
+Message CloseCasesMessage(int count) {
   const std::string cases =
       count == 1 ? "There is 1 case" : "There are " + std::to_string(count) + " cases";
-  return cases +
-         " where control points\r\nare less than 50 units apart. The Make\r\n"
-         "EK Friendly function cannot correct\r\nthis. Please adjust the course so that\r\n"
-         "the distance between any two control\r\npionts is greater than 50.";
+  return MakeMessage("", {cases + " where control points", "are less than 50 units apart. The Make",
+                          "EK Friendly function cannot correct",
+                          "this. Please adjust the course so that",
+                          "the distance between any two control", "pionts is greater than 50."});
 }
 
-const char kTooLongMessage[] =
-    "The course length is greater than 25,000.\r\nThe Make EK Friendly function cannot\r\n"
-    "correct this. Please adjust the course\r\nso the total length is no greater than\r\n"
-    "25,000. See the Course Properties window\r\nfor total length readout.";
+Message TooLongMessage() {
+  return MakeMessage("", {"The course length is greater than 25,000.",
+                          "The Make EK Friendly function cannot",
+                          "correct this. Please adjust the course",
+                          "so the total length is no greater than",
+                          "25,000. See the Course Properties window", "for total length readout."});
+}
 
 }  // namespace
 
@@ -135,20 +138,20 @@ void RomFriendly(Course& course) {
   for (int i = 1; i <= course.PointCount; ++i) counter.Apply(course, i);
 }
 
-std::vector<std::string> EkFriendly(Course& course, double segment_distance,
-                                    PreparedCourse& prepared) {
+std::vector<Message> EkFriendly(Course& course, double segment_distance,
+                                PreparedCourse& prepared) {
   FeatureCounter counter(kEkLimits);
   for (int i = 1; i <= course.PointCount; ++i) RoundPoint(course, i, counter);
   PrepareCourse(course, segment_distance, prepared);
   if (course.Venue == kGpEndingVenue) course.Venue = 6;  // Sector
 
-  std::vector<std::string> messages;
+  std::vector<Message> messages;
   int close = 0;
   for (int i = 1; i <= course.PointCount; ++i) {
     if (prepared.ChordLength[i] < kEkMinChordLength) ++close;
   }
   if (close > 0) messages.push_back(CloseCasesMessage(close));
-  if (prepared.CourseLength > kEkMaxCourseLength) messages.push_back(kTooLongMessage);
+  if (prepared.CourseLength > kEkMaxCourseLength) messages.push_back(TooLongMessage());
   return messages;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "course/course.h"
+#include "course/message.h"
 #include "geometry/prepared_course.h"
 
 namespace kurvex {
@@ -16,8 +17,8 @@ void RomFriendly(Course& course);
 // Rounds the course to the Expansion Kit's rules and removes what it cannot hold. The course is
 // prepared into `prepared` to measure it; what cannot be repaired (points too close together, a
 // course too long) comes back as messages for a box captioned kEkFriendlyCaption.
-std::vector<std::string> EkFriendly(Course& course, double segment_distance,
-                                    PreparedCourse& prepared);
+std::vector<Message> EkFriendly(Course& course, double segment_distance,
+                                PreparedCourse& prepared);
 
 extern const char kEkFriendlyCaption[];  // "Make EK Friendly"
 

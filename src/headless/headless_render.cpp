@@ -7,18 +7,18 @@
 
 namespace kurvex {
 
-std::string RenderMessage(int16_t result, const std::string& detail) {
+Message RenderMessage(int16_t result, const std::string& detail) {
   switch (result) {
     case kRenderOk:
-      return "";
+      return {};
     case kRenderNoGl:
-      return JoinMessage("Error: No OpenGL",
+      return MakeMessage("Error: No OpenGL",
                          {"No OpenGL context could be created for drawing without a window",
                           "(EGL, Mesa surfaceless platform): " + detail});
     case kRenderBadCourse:
-      return JoinMessage("Error: Course cannot be drawn", {detail});
+      return MakeMessage("Error: Course cannot be drawn", {detail});
     default:
-      return JoinMessage("Error: An unknown error has occurred.", {detail});
+      return MakeMessage("Error: An unknown error has occurred.", {detail});
   }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "course/course.h"
+#include "course/message.h"
 #include "preview/camera.h"
 #include "preview/graphics_settings.h"
 #include "rom/texture_store.h"
@@ -42,7 +43,7 @@ enum RenderResult : int16_t {
 };
 
 // The user message of a failure; detail is the reason the context or the course gave.
-std::string RenderMessage(int16_t result, const std::string& detail);
+Message RenderMessage(int16_t result, const std::string& detail);
 
 int16_t RenderCourse(const Course& course, const RenderJob& job, RenderedPicture* picture,
                      std::string* detail);

@@ -17,8 +17,8 @@ FileOutcome OpenRomWithTables(const std::string& path, RomImage& rom, RomTables&
   return {};
 }
 
-std::string BadCourseRecordMessage(int slot) {
-  return JoinMessage("Error: Bad course record",
+Message BadCourseRecordMessage(int slot) {
+  return MakeMessage("Error: Bad course record",
                      {"The course record of " + SlotName(slot) + " in the ROM file",
                       "does not hold a course of 4 to 64 CTL points."});
 }

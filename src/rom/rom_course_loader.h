@@ -6,6 +6,7 @@
 
 #include "course/course.h"
 #include "course/course_files.h"
+#include "course/message.h"
 #include "rom/rom_image.h"
 #include "rom/rom_tables.h"
 
@@ -20,7 +21,7 @@ FileOutcome OpenRomWithTables(const std::string& path, RomImage& rom, RomTables&
                               DamagedTables damaged = DamagedTables::kRead);
 
 // The message for a slot whose record does not hold a course.
-std::string BadCourseRecordMessage(int slot);
+Message BadCourseRecordMessage(int slot);
 
 // Reads slot 1..24 of the image at path into the course. On failure the course is unchanged.
 FileOutcome LoadCourseFromRom(const std::string& path, int slot, Course& course);

@@ -69,31 +69,31 @@ std::string RomResultText(int code) {
   }
 }
 
-std::string FileCheck(int code, uint8_t region_byte) {
+Message FileCheck(int code, uint8_t region_byte) {
   switch (code) {
     case kRomUnknownError:
-      return JoinMessage("Error: (Unknown)", {"An unknown error occurred while trying to open",
+      return MakeMessage("Error: (Unknown)", {"An unknown error occurred while trying to open",
                                               "the ROM file. Please check your computer system",
                                               "for problems and try again."});
     case kRomFileAccessError:
-      return JoinMessage("Error: File access error",
+      return MakeMessage("Error: File access error",
                          {"A file I/O error occurred while trying to open",
                           "the ROM file. Make sure the file is available",
                           "and not being used by other programs."});
     case kRomNotFZeroX:
-      return JoinMessage("Error: Incorrect game signature",
+      return MakeMessage("Error: Incorrect game signature",
                          {"The file specified was not identified as a valid",
                           "F-Zero X ROM in Z64 or V64 format. Please select a", "different file."});
     case kRomBadRegion: {
       char hex[8];
       std::snprintf(hex, sizeof hex, "%X", region_byte);
-      return JoinMessage("Error: Bad region code",
+      return MakeMessage("Error: Bad region code",
                          {"The ROM file specified was identified as F-Zero X,",
                           std::string("but contained an unsupported region code (0x") + hex + ").",
                           "Please select a different file."});
     }
     default:
-      return "";
+      return {};
   }
 }
 

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "course/message.h"
+
 namespace kurvex {
 
 constexpr size_t kRomSize = 0x1000000;  // 16 MiB; any other length is not the game
@@ -29,7 +31,7 @@ enum RomResult : int16_t {
 std::string RomResultText(int code);
 // The user message of an OpenRom result: title line, empty line, body lines joined by CR LF;
 // empty for kRomOk. region_byte is only used by kRomBadRegion.
-std::string FileCheck(int code, uint8_t region_byte);
+Message FileCheck(int code, uint8_t region_byte);
 
 // Exchanges bytes 0 and 1, 2 and 3, ... of the first count bytes; an odd last byte stays.
 void SwapBytePairs(uint8_t* data, size_t count);

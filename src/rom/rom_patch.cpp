@@ -26,7 +26,7 @@ bool SameFile(const std::string& a, const std::string& b) {
   return !error_a && !error_b && canonical_a == canonical_b;
 }
 
-PatchOutcome Failure(int16_t code, std::string message) { return {code, std::move(message), {}}; }
+PatchOutcome Failure(int16_t code, Message message) { return {code, std::move(message), {}}; }
 
 std::string ProblemLine(const SlotProblem& problem) {
   switch (problem.kind) {
@@ -40,11 +40,11 @@ std::string ProblemLine(const SlotProblem& problem) {
   }
 }
 
-std::string ProblemsMessage(const std::vector<SlotProblem>& problems) {
-  if (problems.empty()) return "";
-  std::string message =
-      "The following courses encountered\r\nerrors while attempting to patch:\r\n";
-  for (const SlotProblem& problem : problems) message += "\r\n" + ProblemLine(problem);
+Message ProblemsMessage(const std::vector<SlotProblem>& problems) {
+  if (problems.empty()) return {};
+  Message message =
+      MakeMessage("", {"The following courses encountered", "errors while attempting to patch:", ""});
+  for (const SlotProblem& problem : problems) message.lines.push_back(ProblemLine(problem));
   return message;
 }
 
@@ -109,7 +109,7 @@ PatchOutcome PatchRom(const PatchRequest& request) {
   if (!opened.ok) return Failure(kPatchInputError, opened.message);
   if (SameFile(request.input_path, request.output_path)) {
     return Failure(kPatchSameFile,
-                   JoinMessage("Error with Output ROM file",
+                   MakeMessage("Error with Output ROM file",
                                {"Input ROM and Output ROM cannot be",
                                 "The same. Please specify a different", "Output ROM."}));
   }
@@ -129,7 +129,7 @@ PatchOutcome PatchRom(const PatchRequest& request) {
   std::string error;
   if (!rom.SaveRom(request.output_path, &error)) {
     return Failure(kPatchWriteError,
-                   JoinMessage("Error: File access error",
+                   MakeMessage("Error: File access error",
                                {"A file I/O error occurred while trying to write", error,
                                 "An existing file of that name was left as it was."}));
   }

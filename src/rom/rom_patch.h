@@ -14,6 +14,7 @@
 
 #include "course/course.h"
 #include "course/course_files.h"
+#include "course/message.h"
 #include "rom/rom_layout.h"
 
 namespace kurvex {
@@ -46,13 +47,13 @@ enum class SlotProblemKind {
 struct SlotProblem {
   int slot = 0;
   SlotProblemKind kind = SlotProblemKind::kLoadFailed;
-  std::string message;  // for kLoadFailed, the loader's message
+  Message message;  // for kLoadFailed, the loader's message
 };
 
 struct PatchOutcome {
   int16_t code = kPatchOk;
   // The failure's message; for kPatchOk the list of slot problems the window shows, or empty.
-  std::string message;
+  Message message;
   std::vector<SlotProblem> problems;  // in slot order
 };
 

@@ -42,18 +42,18 @@ std::string RomTablesResultText(int code) {
   }
 }
 
-std::string RomTablesMessage(int code) {
+Message RomTablesMessage(int code) {
   switch (code) {
     case kRomTablesUnknownError:
-      return JoinMessage("Error: (Unknown)", {"An unknown error occurred while trying to read",
+      return MakeMessage("Error: (Unknown)", {"An unknown error occurred while trying to read",
                                               "the course tables of the ROM file."});
     case kRomTablesDamaged:
-      return JoinMessage(
+      return MakeMessage(
           "Error: Damaged course tables",
           {"The course name, description or horizon tables of",
            "the ROM file point outside their blocks. Please", "select a different file."});
     default:
-      return "";
+      return {};
   }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "course/message.h"
 #include "rom/rom_image.h"
 #include "rom/rom_layout.h"
 #include "rom/table_codec.h"
@@ -27,7 +28,7 @@ enum RomTablesResult : int16_t {
 
 std::string RomTablesResultText(int code);
 // The user message of a ReadRomTables result (title, empty line, body); empty for kRomTablesOk.
-std::string RomTablesMessage(int code);
+Message RomTablesMessage(int code);
 
 // Fills every table for the image's region, in the order names, descriptions, horizons, music.
 // Entries that could not be read are left empty and give kRomTablesDamaged.

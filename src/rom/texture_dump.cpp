@@ -61,23 +61,24 @@ const char* TexDumpResultText(TexDumpResult result) {
   return "(Invalid error number)";
 }
 
-std::string TexDumpMessage(TexDumpResult result, const std::string& detail) {
+Message TexDumpMessage(TexDumpResult result, const std::string& detail) {
   switch (result) {
     case TexDumpResult::kOk:
-      return "";
+      return {};
     case TexDumpResult::kNotTexDump:
-      return "The selected file is not an F-Zero X\r\ntexture dump. Plese select a different\r\n"
-             "file.";
+      return MakeMessage("", {"The selected file is not an F-Zero X",
+                              "texture dump. Plese select a different", "file."});
     case TexDumpResult::kNotFound:
-      return "The file selected could not be found.\r\nPlease select a different file.";
+      return MakeMessage("", {"The file selected could not be found.",
+                              "Please select a different file."});
     case TexDumpResult::kFileAccess:
-      return JoinMessage(
+      return MakeMessage(
           "Error: File access error",
           {"A file I/O error occurred while reading or writing", "the texture dump:", detail});
     case TexDumpResult::kUnknown:
       break;
   }
-  return "An unknown error has occurred.";
+  return MakeMessage("", {"An unknown error has occurred."});
 }
 
 std::string TexDumpSaveName(const std::string& name) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "course/message.h"
 #include "rom/texture_store.h"
 
 namespace kurvex {
@@ -24,7 +25,7 @@ enum class TexDumpResult : int16_t {
 const char* TexDumpResultText(TexDumpResult result);
 // The user message for a failed load or save (empty for kOk); detail is the system's reason for
 // a file access error.
-std::string TexDumpMessage(TexDumpResult result, const std::string& detail = "");
+Message TexDumpMessage(TexDumpResult result, const std::string& detail = "");
 
 // The save dialog's name rule: a name not ending in ".tex" (any case) gets it appended, and a
 // name shorter than that becomes "New File.tex".

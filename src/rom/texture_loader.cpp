@@ -125,9 +125,9 @@ const char* TextureLoadResultText(TextureLoadResult result) {
   return "(Invalid error number)";
 }
 
-std::string TextureLoadMessage(TextureLoadResult result, const std::string& detail) {
-  if (result == TextureLoadResult::kOk) return "";
-  return JoinMessage(
+Message TextureLoadMessage(TextureLoadResult result, const std::string& detail) {
+  if (result == TextureLoadResult::kOk) return {};
+  return MakeMessage(
       std::string("Error: ") + TextureLoadResultText(result),
       {"The textures could not be loaded from the ROM file;", "nothing was changed.", detail});
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "course/message.h"
 #include "rom/rom_image.h"
 #include "rom/texture_store.h"
 
@@ -24,7 +25,7 @@ enum class TextureLoadResult : int16_t {
 
 const char* TextureLoadResultText(TextureLoadResult result);
 // The user message for a failed load; detail names the block and the fault.
-std::string TextureLoadMessage(TextureLoadResult result, const std::string& detail);
+Message TextureLoadMessage(TextureLoadResult result, const std::string& detail);
 
 // Fixed read lengths of the blocks.
 inline constexpr size_t kTrackSetReadLength = 50000;

@@ -16,7 +16,7 @@ bool IsTextureDumpPath(const std::string& path) {
   return !error && size == kTexDumpSize;
 }
 
-bool LoadTextureSource(const std::string& path, TextureStore& store, std::string* message) {
+bool LoadTextureSource(const std::string& path, TextureStore& store, Message* message) {
   std::string detail;
   if (IsTextureDumpPath(path)) {
     const TexDumpResult result = DoLoadTex(path, store, &detail);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "course/message.h"
 #include "rom/texture_store.h"
 
 namespace kurvex {
@@ -13,6 +14,6 @@ bool IsTextureDumpPath(const std::string& path);
 
 // Fills the store from the file; on failure the store is unchanged and *message holds the user
 // message (title line, empty line, body lines).
-bool LoadTextureSource(const std::string& path, TextureStore& store, std::string* message);
+bool LoadTextureSource(const std::string& path, TextureStore& store, Message* message);
 
 }  // namespace kurvex

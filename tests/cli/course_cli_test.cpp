@@ -63,7 +63,7 @@ TEST_F(CourseCliTest, BadFilesFailWithTheEditorsMessage) {
   const auto bad = Cli({"sheet", Path("bad.kurv")});
   EXPECT_EQ(bad.exit_status, 1);
   EXPECT_EQ(bad.out, "");
-  EXPECT_EQ(bad.err, KurvCheck(kKurvNotKurv, 0) + "\n");
+  EXPECT_EQ(bad.err, KurvCheck(kKurvNotKurv, 0).Text() + "\n");
 
   std::vector<uint8_t> v12;
   WriteCourseFile(NewCourse(), v12);

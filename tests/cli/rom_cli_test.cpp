@@ -102,7 +102,7 @@ TEST_F(RomCliTest, ChecksumFailsOnAMismatchUntilFixed) {
 TEST_F(RomCliTest, FailuresAndUsageErrorsHaveTheirExitStatus) {
   const ProcessResult missing = Cli({"rom-info", Path("missing.z64")});
   EXPECT_EQ(missing.exit_status, 1);
-  EXPECT_EQ(missing.err, FileCheck(kRomFileAccessError, 0) + "\n");
+  EXPECT_EQ(missing.err, FileCheck(kRomFileAccessError, 0).Text() + "\n");
   const std::string rom = Rom('E', false);
   const ProcessResult slot = Cli({"sheet", rom + "@jack7"});
   EXPECT_EQ(slot.exit_status, 1);

@@ -59,11 +59,11 @@ TEST_F(FileIoTest, CourseFilesReportMissingAndBadFiles) {
   Course course = NewCourse();
   FileOutcome missing = LoadKurvFile(Path("none.kurv"), course);
   EXPECT_FALSE(missing.ok);
-  EXPECT_EQ(missing.message,
+  EXPECT_EQ(missing.message.Text(),
             "Error: File not found\r\n\r\nThe file selected could not be found.\r\n"
             "Please select a different file.");
   ASSERT_TRUE(WriteFileAtomically(Path("bad.kurv"), std::string("KURVXY")));
-  EXPECT_EQ(LoadKurvFile(Path("bad.kurv"), course).message.substr(0, 26),
+  EXPECT_EQ(LoadKurvFile(Path("bad.kurv"), course).message.Text().substr(0, 26),
             "Error: Incorrect file type");
 }
 
@@ -87,7 +87,7 @@ TEST_F(FileIoTest, RefusedSaveKeepsTheOldFile) {
   course.Source = std::string(300, 's');
   const FileOutcome outcome = SaveKurvFile(Path("a.kurv"), course);
   EXPECT_FALSE(outcome.ok);
-  EXPECT_EQ(outcome.message.substr(0, 21), "Error: Text too long\r");
+  EXPECT_EQ(outcome.message.Text().substr(0, 21), "Error: Text too long\r");
   EXPECT_EQ(Contents(Path("a.kurv")), before);
 }
 

@@ -87,7 +87,7 @@ TEST(KurvFile, VersionsOtherThan11AreRefusedWithTheirNumber) {
   double version = 0;
   EXPECT_EQ(ReadCourseFile(course, bytes.data(), bytes.size(), &version), kKurvBadVersion);
   EXPECT_EQ(course.Name, "UNTOUCHED");
-  EXPECT_EQ(KurvCheck(kKurvBadVersion, version),
+  EXPECT_EQ(KurvCheck(kKurvBadVersion, version).Text(),
             "Error: Unsupported file format\r\n\r\n"
             "The file specified was identified as a KURV\r\n"
             "F-Zero X track file, but it specifies an\r\n"
@@ -102,10 +102,10 @@ TEST(KurvFile, WrongMagicAndGameTag) {
   bytes[0] = 'k';
   ReadBack(bytes, kKurvNotKurv);
   ReadBack({}, kKurvNotKurv);
-  EXPECT_EQ(KurvCheck(kKurvNotKurv, 0),
+  EXPECT_EQ(KurvCheck(kKurvNotKurv, 0).Text(),
             "Error: Unknown file format\r\n\r\nThe file selected is not a valid KURV file.\r\n"
             "Please select a different file.");
-  EXPECT_EQ(KurvCheck(kKurvOk, 1.1), "");
+  EXPECT_EQ(KurvCheck(kKurvOk, 1.1).Text(), "");
   EXPECT_EQ(CourseFileResultText(2), "Not an F-Zero X track file");
   EXPECT_EQ(CourseFileResultText(99), "Unknown error code");
 }
@@ -205,7 +205,7 @@ TEST(KurvFile, OverlongTextIsRefusedNamingTheField) {
   std::string field;
   EXPECT_EQ(WriteCourseFile(c, bytes, &field), kKurvTextTooLong);
   EXPECT_EQ(field, "Description");
-  EXPECT_NE(KurvTextTooLongMessage(field).find("The Description text has more than 255"),
+  EXPECT_NE(KurvTextTooLongMessage(field).Text().find("The Description text has more than 255"),
             std::string::npos);
   c.Description.resize(255);
   EXPECT_EQ(WriteCourseFile(c, bytes, &field), kKurvOk);

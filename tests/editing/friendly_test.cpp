@@ -51,7 +51,7 @@ TEST(EkFriendly, RoundsToTheExpansionKitsRules) {
   c.DashPlate[4] = 1;
   c.Points[5].TrackCode = 3;  // Normal texture 3 at GP Ending becomes 6
   PreparedCourse prepared;
-  const std::vector<std::string> messages = EkFriendly(c, 0.25, prepared);
+  const std::vector<Message> messages = EkFriendly(c, 0.25, prepared);
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(c.Points[1].TrackCode, 0);
   EXPECT_EQ(c.Points[2].X, 1230.0f);
@@ -73,9 +73,9 @@ TEST(EkFriendly, ReportsWhatItCannotRepair) {
   Course close = RingCourse(4, 5000);
   close.Points[2] = {5000, 0, 300, 260, 260, 0x1800, 2};  // 30 units from point 1
   PreparedCourse prepared;
-  std::vector<std::string> messages = EkFriendly(close, 0.25, prepared);
+  std::vector<Message> messages = EkFriendly(close, 0.25, prepared);
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].substr(0, 37), "There is 1 case where control points\r");
+  EXPECT_EQ(messages[0].Text().substr(0, 37), "There is 1 case where control points\r");
 
   // A zig-zag across the whole box is far longer than 25,000 shown units.
   Course big = RingCourse(16);
@@ -87,8 +87,8 @@ TEST(EkFriendly, ReportsWhatItCannotRepair) {
   big.Points[9].Z = big.Points[8].Z + 100;
   messages = EkFriendly(big, 0.25, prepared);
   ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[0].substr(0, 20), "There is 1 case wher");
-  EXPECT_EQ(messages[1].substr(0, 41), "The course length is greater than 25,000.");
+  EXPECT_EQ(messages[0].Text().substr(0, 20), "There is 1 case wher");
+  EXPECT_EQ(messages[1].Text().substr(0, 41), "The course length is greater than 25,000.");
 }
 
 }  // namespace

@@ -127,7 +127,7 @@ TEST(PointEdits, DeletePointChecksTheJoin) {
   SetType(c, 4, kHalfPipe);
   EXPECT_EQ(DeletePoint(c, 3), kEditDeleteMismatch);
   EXPECT_EQ(c.PointCount, 6);
-  EXPECT_NE(EditMessage(kEditDeleteMismatch).find("Deleting this control point will cause"),
+  EXPECT_NE(EditMessage(kEditDeleteMismatch).Text().find("Deleting this control point will cause"),
             std::string::npos);
   SetType(c, 4, kNormal);
   int selected = 0;

@@ -35,12 +35,12 @@ TEST(OpenRom, RefusesFilesThatAreNotTheGameWithTheirMessages) {
   EXPECT_EQ(rom.OpenRom(dir.Path("missing.z64")), kRomFileAccessError);
   EXPECT_EQ(rom.OpenRom(dir.path()), kRomFileAccessError);
   EXPECT_EQ(rom.OpenRom(dir.Path("d.v64")), kRomBadRegion);
-  EXPECT_EQ(FileCheck(kRomBadRegion, rom.region_byte()),
+  EXPECT_EQ(FileCheck(kRomBadRegion, rom.region_byte()).Text(),
             "Error: Bad region code\r\n\r\n"
             "The ROM file specified was identified as F-Zero X,\r\n"
             "but contained an unsupported region code (0x44).\r\n"
             "Please select a different file.");
-  EXPECT_EQ(FileCheck(kRomFileAccessError, 0),
+  EXPECT_EQ(FileCheck(kRomFileAccessError, 0).Text(),
             "Error: File access error\r\n\r\n"
             "A file I/O error occurred while trying to open\r\n"
             "the ROM file. Make sure the file is available\r\n"

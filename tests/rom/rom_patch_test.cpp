@@ -63,8 +63,8 @@ TEST_F(PatchRomTest, WithoutCoursesOnlyTheTablesChange) {
   built.SetNames({"same", "", "same", "shared tail"});  // re-packing moves these
   Input(built);
   const PatchOutcome outcome = PatchRom(Request());
-  ASSERT_EQ(outcome.code, kPatchOk) << outcome.message;
-  EXPECT_EQ(outcome.message, "");
+  ASSERT_EQ(outcome.code, kPatchOk) << outcome.message.Text();
+  EXPECT_EQ(outcome.message.Text(), "");
   const std::vector<uint8_t> output = FileBytes(Out());
   ASSERT_EQ(output.size(), input_.size());
   const test::TestLayout& l = built.layout();
@@ -111,7 +111,7 @@ TEST_F(PatchRomTest, CoursesGoIntoTheirSlotsInEveryRegionAndByteOrderWithTheChec
       const TestRom built = TestRom::Filled(region);
       Input(built, v64);
       const PatchOutcome outcome = PatchRom(request);
-      ASSERT_EQ(outcome.code, kPatchOk) << outcome.message;
+      ASSERT_EQ(outcome.code, kPatchOk) << outcome.message.Text();
       EXPECT_TRUE(outcome.problems.empty());
       EXPECT_EQ(FileBytes(In()), input_);
       Course expected = course;
@@ -153,12 +153,12 @@ TEST_F(PatchRomTest, SlotsThatCannotBePatchedAreListedAndKeepTheInputsCourse) {
     return FileOutcome{};
   };
   const PatchOutcome outcome = PatchRom(request);
-  ASSERT_EQ(outcome.code, kPatchOk) << outcome.message;
-  EXPECT_EQ(outcome.message,
+  ASSERT_EQ(outcome.code, kPatchOk) << outcome.message.Text();
+  EXPECT_EQ(outcome.message.Text(),
             "The following courses encountered\r\nerrors while attempting to patch:\r\n\r\n"
             "Jack 6\r\nQueen 1 (the course does not fit the game's course record)");
   ASSERT_EQ(outcome.problems.size(), 2u);
-  EXPECT_EQ(outcome.problems[0].message.substr(0, 21), "Error: File not found");
+  EXPECT_EQ(outcome.problems[0].message.Text().substr(0, 21), "Error: File not found");
   EXPECT_EQ(Decoded(2).PointCount, 9);
   EXPECT_EQ(Decoded(6).PointCount, 10);
   EXPECT_EQ(Decoded(7).Name, "RING 7");
@@ -175,7 +175,7 @@ TEST_F(PatchRomTest, FullTablesAreReportedPerSlotAndNotWrittenPast) {
   ASSERT_EQ(outcome.code, kPatchOk);
   ASSERT_EQ(outcome.problems.size(), 12u);  // 12 names of 31 bytes fit in 400
   EXPECT_EQ(outcome.problems[0].slot, 13);
-  EXPECT_NE(outcome.message.find("\r\nKing 1 (name, description or horizons cut to fit the ROM)"),
+  EXPECT_NE(outcome.message.Text().find("\r\nKing 1 (name, description or horizons cut to fit the ROM)"),
             std::string::npos);
   RomImage rom;
   EXPECT_EQ(Decoded(13, &rom).Name, std::string(27, 'M'));  // cut at the block's end
@@ -190,7 +190,7 @@ TEST_F(PatchRomTest, AnOutputThatIsTheInputIsRefusedInAnySpelling) {
     request.output_path = out;
     const PatchOutcome outcome = PatchRom(request);
     EXPECT_EQ(outcome.code, kPatchSameFile) << out;
-    EXPECT_EQ(outcome.message.substr(0, 30), "Error with Output ROM file\r\n\r\n");
+    EXPECT_EQ(outcome.message.Text().substr(0, 30), "Error with Output ROM file\r\n\r\n");
   }
   EXPECT_EQ(FileBytes(In()), input_);
 }
@@ -204,7 +204,7 @@ TEST_F(PatchRomTest, BadInputsAndUnwritableOutputsWriteNothing) {
   request.input_path = dir_.Path("d.z64");
   PatchOutcome outcome = PatchRom(request);
   EXPECT_EQ(outcome.code, kPatchInputError);
-  EXPECT_EQ(outcome.message, FileCheck(kRomBadRegion, 'D'));
+  EXPECT_EQ(outcome.message.Text(), FileCheck(kRomBadRegion, 'D').Text());
   request.input_path = dir_.Path("wild.z64");
   EXPECT_EQ(PatchRom(request).code, kPatchInputError);
   request = Request();

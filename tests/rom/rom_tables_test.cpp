@@ -74,7 +74,7 @@ TEST(ReadRomTables, WildPointersAndUnterminatedTextsAreReportedNotFollowed) {
   ASSERT_TRUE(built.Write(dir.Path("wild.z64")));
   Course course;
   const FileOutcome loaded = LoadCourseFromRom(dir.Path("wild.z64"), 1, course);
-  ASSERT_TRUE(loaded.ok) << loaded.message;
+  ASSERT_TRUE(loaded.ok) << loaded.message.Text();
   EXPECT_EQ(course.Name, "");
   EXPECT_EQ(course.PointCount, 5);
 }

@@ -63,7 +63,7 @@ TEST(TexDump, AnythingButAWholeDumpIsRefusedAndTheStoreIsUnchanged) {
   EXPECT_EQ(DoLoadTex(dir.Path("missing.tex"), store), TexDumpResult::kNotFound);
   EXPECT_EQ(DoLoadTex(dir.path(), store), TexDumpResult::kNotTexDump);
   EXPECT_EQ(store, original);
-  EXPECT_EQ(TexDumpMessage(TexDumpResult::kNotFound),
+  EXPECT_EQ(TexDumpMessage(TexDumpResult::kNotFound).Text(),
             "The file selected could not be found.\r\nPlease select a different file.");
 }
 
@@ -85,7 +85,7 @@ TEST(TexDump, SavesReplaceTheFileWholeAndAFailedSaveLeavesNothing) {
   EXPECT_EQ(DoSaveTex(dir.Path("no-such-folder/x.tex"), RandomStore(6), &detail),
             TexDumpResult::kFileAccess);
   EXPECT_NE(detail.find("no-such-folder"), std::string::npos);
-  EXPECT_NE(TexDumpMessage(TexDumpResult::kFileAccess, detail).find(detail), std::string::npos);
+  EXPECT_NE(TexDumpMessage(TexDumpResult::kFileAccess, detail).Text().find(detail), std::string::npos);
   EXPECT_EQ(dir.Files(), std::vector<std::string>{"keep.tex"});
 }
 

@@ -93,7 +93,7 @@ TEST(LoadRomTextures, CorruptOrOversizedBlocksAreReportedAndChangeNothing) {
     EXPECT_EQ(LoadRomTextures(Open(built), store, &detail), c.expected) << c.detail;
     EXPECT_EQ(detail, c.detail);
     EXPECT_EQ(store, before) << c.detail;
-    EXPECT_NE(TextureLoadMessage(c.expected, detail).find(detail), std::string::npos);
+    EXPECT_NE(TextureLoadMessage(c.expected, detail).Text().find(detail), std::string::npos);
   }
 }
 

@@ -1,12 +1,11 @@
 #include "editing/course_document.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "course/course_compare.h"
-#include "course/datasheet.h"
-#include "editing/course_transforms.h"
 #include "editing/edit_result.h"
-#include "editing/friendly.h"
 
 namespace kurvex {
 
@@ -14,212 +13,227 @@ CourseDocument::CourseDocument(double segment_distance) : segment_distance_(segm
   state_.course.PointCount = kMinPoints;
 }
 
-void CourseDocument::Replace(const Course& course) {
-  state_ = {course, 1};
-  Settle();
-  history_.Clear();
+int CourseDocument::AddListener(Listener listener) {
+  listeners_.emplace_back(next_listener_id_, std::move(listener));
+  return next_listener_id_++;
 }
 
-void CourseDocument::SelectPoint(int i) {
-  if (i >= 1 && i <= state_.course.PointCount) state_.current_point = i;
+void CourseDocument::RemoveListener(int id) {
+  listeners_.erase(std::remove_if(listeners_.begin(), listeners_.end(),
+                                  [id](const auto& entry) { return entry.first == id; }),
+                   listeners_.end());
 }
 
-void CourseDocument::SetSegmentDistance(double distance) {
-  segment_distance_ = distance;
+CourseDocument::Snapshot CourseDocument::Take() const {
+  return {state_, extremes_, IsModified(), UndoName(), RedoName()};
+}
+
+void CourseDocument::Notify(const Snapshot& before, DocumentChange change) {
+  const DocumentChange diff = DiffStates(before.state, state_);
+  change.course = change.course || diff.course;
+  change.point_count = change.point_count || diff.point_count;
+  change.venue = change.venue || diff.venue;
+  change.course_wide = change.course_wide || diff.course_wide;
+  change.points |= diff.points;
+  change.selection = change.selection || diff.selection;
+  change.settled = !gesture_.active;
+  change.extremes = change.extremes || before.extremes != extremes_;
+  change.modified = before.modified != IsModified();
+  change.history = before.undo_name != UndoName() || before.redo_name != RedoName();
+  if (!change.Any()) return;
+  // A listener may add or remove listeners while it is told.
+  const auto listeners = listeners_;
+  for (const auto& entry : listeners) entry.second(change);
+}
+
+void CourseDocument::Prepare() {
   PrepareCourse(state_.course, segment_distance_, prepared_);
+  const int last = std::max<int>(1, state_.course.PointCount);
+  state_.current_point = std::clamp(state_.current_point, 1, last);
 }
 
 void CourseDocument::Settle() {
-  Course& course = state_.course;
-  SeparateCoincidentNeighbours(course);
-  ReExtreme(course, extremes_);
-  PrepareCourse(course, segment_distance_, prepared_);
-  if (state_.current_point > course.PointCount) state_.current_point = course.PointCount;
-  if (state_.current_point < 1) state_.current_point = 1;
+  SeparateCoincidentNeighbours(state_.course);
+  ReExtreme(state_.course, extremes_);
+  Prepare();
 }
 
-int16_t CourseDocument::Apply(const Change& change) {
-  CourseState before = state_;
-  const int16_t result = change(state_.course, state_.current_point);
-  if (result != kEditOk) {
-    state_ = std::move(before);
-    return result;
-  }
+void CourseDocument::Replace(const Course& course) {
+  const Snapshot before = Take();
+  gesture_ = {};
+  drag_ = {};
+  state_ = {course, 1};
   Settle();
-  if (state_.course == before.course) return kEditUnchanged;
-  history_.Record(std::move(before));
+  history_.Clear();
+  DocumentChange change;
+  change.replaced = true;
+  Notify(before, change);
+}
+
+void CourseDocument::SelectPoint(int i) {
+  if (i < 1 || i > state_.course.PointCount || i == state_.current_point) return;
+  if (gesture_.active) EndGesture();
+  const Snapshot before = Take();
+  state_.current_point = i;
+  Notify(before);
+}
+
+void CourseDocument::SetSegmentDistance(double distance) {
+  const Snapshot before = Take();
+  segment_distance_ = distance;
+  Prepare();
+  DocumentChange change;
+  change.options = true;
+  Notify(before, change);
+}
+
+int16_t CourseDocument::SetDragSpeed(double shown) {
+  const double speed = DragSpeedFromShown(shown);
+  if (!std::isfinite(speed)) return kEditBadNumber;
+  const Snapshot before = Take();
+  drag_speed_ = speed;
+  DocumentChange change;
+  change.options = true;
+  Notify(before, change);
   return kEditOk;
 }
 
+int16_t CourseDocument::SetAddOffset(double shown) {
+  if (!std::isfinite(shown)) return kEditBadNumber;
+  const Snapshot before = Take();
+  add_offset_ = AddOffsetFromShown(shown);
+  DocumentChange change;
+  change.options = true;
+  Notify(before, change);
+  return kEditOk;
+}
+
+void CourseDocument::RestoreExtremes(const Extremes& extremes) {
+  const Snapshot before = Take();
+  extremes_ = extremes;
+  RePosition(state_.course, extremes_);
+  Prepare();
+  Notify(before);
+}
+
+int16_t CourseDocument::Apply(const Change& change, const Step& step) {
+  if (!step.typing_box.empty()) return ApplyTyping(change, step);
+  if (gesture_.active) EndGesture();
+  const Snapshot before = Take();
+  CourseState start = state_;
+  const int16_t result = change(state_.course, state_.current_point);
+  if (result != kEditOk) {
+    state_ = std::move(start);
+    return result;
+  }
+  Settle();
+  const bool changed = state_.course != start.course;
+  if (changed) history_.Record(std::move(start), step.name);
+  Notify(before);
+  return changed ? kEditOk : kEditUnchanged;
+}
+
+int16_t CourseDocument::ApplyIf(const std::function<bool(Course& course)>& change,
+                                const Step& step) {
+  return Apply([&](Course& c, int&) { return change(c) ? kEditOk : kEditUnchanged; }, step);
+}
+
+int16_t CourseDocument::ApplyTyping(const Change& change, const Step& step) {
+  if (!gesture_.active || gesture_.typing_box != step.typing_box) {
+    if (gesture_.active) EndGesture();
+    BeginGestureState(step.name, step.typing_box);
+  }
+  return UpdateGesture(change);
+}
+
+void CourseDocument::FinishTyping() {
+  if (gesture_.active && !gesture_.typing_box.empty()) EndGesture();
+}
+
+bool CourseDocument::GestureChangedCourse() const {
+  return gesture_.active && gesture_.start.course != state_.course;
+}
+
+void CourseDocument::BeginGestureState(const std::string& name, const std::string& typing_box) {
+  gesture_ = {true, name, typing_box, state_};
+}
+
+void CourseDocument::BeginGesture(const std::string& name) {
+  if (gesture_.active) EndGesture();
+  BeginGestureState(name, "");
+}
+
+int16_t CourseDocument::UpdateGesture(const Change& change) {
+  if (!gesture_.active) return kEditUnknownError;
+  const Snapshot before = Take();
+  CourseState kept = state_;
+  const int16_t result = change(state_.course, state_.current_point);
+  if (result != kEditOk) {
+    state_ = std::move(kept);
+    return result;
+  }
+  Prepare();
+  const bool changed = state_.course != kept.course;
+  Notify(before);
+  return changed ? kEditOk : kEditUnchanged;
+}
+
+void CourseDocument::EndGesture() {
+  if (!gesture_.active) return;
+  Snapshot before = Take();
+  CourseState start = std::move(gesture_.start);
+  const std::string name = gesture_.name;
+  gesture_ = {};
+  drag_ = {};
+  // Compared with the state before the gesture, so that views which followed it only partly
+  // (the lists of the moved point) now rebuild everything it changed.
+  before.state = start;
+  Settle();
+  if (state_.course != start.course) history_.Record(std::move(start), name);
+  Notify(before);
+}
+
+void CourseDocument::CancelGesture() {
+  if (!gesture_.active) return;
+  const Snapshot before = Take();
+  state_ = std::move(gesture_.start);
+  gesture_ = {};
+  drag_ = {};
+  Prepare();
+  Notify(before);
+}
+
+std::string CourseDocument::UndoName() const {
+  return GestureChangedCourse() ? gesture_.name : history_.UndoName();
+}
+
+std::string CourseDocument::RedoName() const {
+  return GestureChangedCourse() ? "" : history_.RedoName();
+}
+
 bool CourseDocument::Undo() {
+  if (gesture_.active) EndGesture();
+  const Snapshot before = Take();
   if (!history_.Undo(state_)) return false;
-  PrepareCourse(state_.course, segment_distance_, prepared_);
+  Prepare();
+  Notify(before);
   return true;
 }
 
 bool CourseDocument::Redo() {
+  if (gesture_.active) EndGesture();
+  const Snapshot before = Take();
   if (!history_.Redo(state_)) return false;
-  PrepareCourse(state_.course, segment_distance_, prepared_);
+  Prepare();
+  Notify(before);
   return true;
 }
 
-int16_t CourseDocument::SetCoordinate(Axis axis, double shown) {
-  return Apply([&](Course& c, int& i) {
-    kurvex::SetCoordinate(c, i, axis, shown, extremes_);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::SetWidth(bool left, double shown) {
-  return Apply([&](Course& c, int& i) {
-    kurvex::SetWidth(c, i, left, shown);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::SetBanking(double shown) {
-  return Apply([&](Course& c, int& i) {
-    c.Banking[i] = NormaliseBanking(shown);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::ChangeTrackType(int track_type) {
-  return Apply([&](Course& c, int& i) { return kurvex::ChangeTrackType(c, i, track_type); });
-}
-
-int16_t CourseDocument::ChangeTexture(int list_index) {
-  return Apply([&](Course& c, int& i) {
-    kurvex::ChangeTexture(c, i, list_index);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::SetFeature(PointArray<uint8_t> Course::*feature, int list_index) {
-  return Apply([&](Course& c, int& i) {
-    SetFeatureFromList(c.*feature, i, list_index);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::ChangeZone(ZoneKind zone, int v) {
-  return Apply([&](Course& c, int& i) {
-    kurvex::ChangeZone(c, i, zone, v);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::SetStructure(int kind_list_index, bool left, bool right) {
-  return Apply([&](Course& c, int& i) {
-    c.Structure[i] = StructureFromControls(kind_list_index, left, right);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::AddPoint() {
-  return Apply([&](Course& c, int& i) {
-    return kurvex::AddPoint(c, prepared_, i, add_offset_, extremes_, &i);
-  });
-}
-
-int16_t CourseDocument::DeletePoint() {
-  return Apply([&](Course& c, int& i) { return kurvex::DeletePoint(c, i, &i); });
-}
-
-int16_t CourseDocument::MakeFirst() {
-  return Apply([&](Course& c, int& i) {
-    kurvex::MakeFirst(c, i);
-    i = 1;
-    return kEditOk;
-  });
-}
-
-void CourseDocument::BeginDrag(DragPad pad, double x, double y) {
-  drag_.Down(pad, x, y);
-  drag_start_ = state_;
-}
-
-bool CourseDocument::DragMove(DragPad pad, double x, double y) {
-  double dx, dy;
-  if (!drag_.Move(pad, x, y, &dx, &dy)) return false;
-  ApplyDrag(state_.course, state_.current_point, pad, dx, dy, drag_speed_, extremes_);
-  return true;
-}
-
-void CourseDocument::EndDrag(DragPad pad) {
-  if (!drag_.Up(pad)) return;
-  Settle();
-  if (state_.course != drag_start_.course) history_.Record(std::move(drag_start_));
-}
-
-int16_t CourseDocument::SetExtreme(Axis axis, bool maximum, double shown) {
-  kurvex::SetExtreme(extremes_, axis, maximum, shown);
-  return Apply([&](Course& c, int&) {
-    RePosition(c, extremes_);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::UseDefaultExtremes() {
-  extremes_ = Extremes::Defaults();
-  return Apply([&](Course& c, int&) {
-    RePosition(c, extremes_);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::CenterTrack() {
-  return Apply([&](Course& c, int&) {
-    kurvex::CenterTrack(c, extremes_);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::Translate(double x, double y, double z) {
-  return Apply([&](Course& c, int&) {
-    TranslateCourse(c, extremes_, x, y, z);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::Rotate(double azimuth, double elevation, double skew) {
-  return Apply([&](Course& c, int&) {
-    RotateCourse(c, extremes_, azimuth, elevation, skew);
-    return kEditOk;
-  });
-}
-
-int16_t CourseDocument::Scale(double factor, bool scale_width) {
-  return Apply([&](Course& c, int&) { return ScaleCourse(c, extremes_, factor, scale_width); });
-}
-
-int16_t CourseDocument::LineUp(int from, int to, bool equidistant) {
-  return Apply([&](Course& c, int&) { return kurvex::LineUp(c, from, to, equidistant); });
-}
-
-int16_t CourseDocument::RomFriendly() {
-  return Apply([&](Course& c, int&) {
-    kurvex::RomFriendly(c);
-    return kEditOk;
-  });
-}
-
-std::vector<Message> CourseDocument::EkFriendly() {
-  std::vector<Message> messages;
-  Apply([&](Course& c, int&) {
-    messages = kurvex::EkFriendly(c, segment_distance_, prepared_);
-    return kEditOk;
-  });
-  return messages;
-}
-
-int16_t CourseDocument::UpdateFromSheet(const std::string& text) {
-  int16_t sheet_result = kSheetOk;
-  Apply([&](Course& c, int&) {
-    sheet_result = ReadDatasheet(text, c);
-    return kEditOk;
-  });
-  return sheet_result;
+void CourseDocument::MarkClean() {
+  if (gesture_.active) EndGesture();
+  const Snapshot before = Take();
+  history_.MarkClean();
+  Notify(before);
 }
 
 }  // namespace kurvex

@@ -1,16 +1,22 @@
 #pragma once
 // The document: the course being edited with its prepared geometry, the selected point and the
-// editing settings. Every change goes through Apply, which records an undo step, then settles
-// the course as every edit does (coincident neighbours parted, extremes widened, the course
-// validated and prepared again).
+// editing settings. Every change is a named step that Undo takes back. A step settles the
+// course as every edit does (coincident neighbours parted, extremes widened, the course
+// validated and prepared again), then tells the listeners what changed.
+//
+// Drags and typing are gestures: each move or keystroke changes the course at once (prepared,
+// so the preview follows) but the course settles, and the step is recorded, only when the
+// gesture ends — at mouse-up, or when the box being typed in is left.
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "course/course.h"
 #include "course/message.h"
 #include "editing/course_history.h"
+#include "editing/document_change.h"
 #include "editing/drag_pads.h"
 #include "editing/extremes.h"
 #include "editing/game_text_field.h"
@@ -24,6 +30,16 @@ class CourseDocument {
   // A change of the course and, when it wants, of the selected point. It returns kEditOk to be
   // kept; any other result leaves the document as it was.
   using Change = std::function<int16_t(Course& course, int& current_point)>;
+  using Listener = std::function<void(const DocumentChange& change)>;
+
+  // What a step is called in the Edit menu, and, for typing, the box it belongs to: keystrokes
+  // into the same box follow one another in one step.
+  struct Step {
+    Step(std::string step_name, std::string box = "")
+        : name(std::move(step_name)), typing_box(std::move(box)) {}
+    std::string name;
+    std::string typing_box;  // empty: a step of its own, settled at once
+  };
 
   explicit CourseDocument(double segment_distance = kDefaultSegmentDistance);
 
@@ -35,28 +51,39 @@ class CourseDocument {
   double add_offset() const { return add_offset_; }
   double segment_distance() const { return segment_distance_; }
 
+  // Listeners hear of every change after it is made. The id removes one again.
+  int AddListener(Listener listener);
+  void RemoveListener(int id);
+
   // A course that was loaded or made new: the history starts afresh and is clean.
   void Replace(const Course& course);
   void SelectPoint(int i);
   void SetSegmentDistance(double distance);
-  void SetDragSpeed(double shown) { drag_speed_ = DragSpeedFromShown(shown); }
-  void SetAddOffset(double shown) { add_offset_ = AddOffsetFromShown(shown); }
+  // The Element Properties options; a number that is not finite is refused (kEditBadNumber).
+  int16_t SetDragSpeed(double shown);
+  int16_t SetAddOffset(double shown);
+  // Extremes as kept between runs: taken as they are, then the course is kept inside them.
+  void RestoreExtremes(const Extremes& extremes);
 
-  int16_t Apply(const Change& change);
+  int16_t Apply(const Change& change, const Step& step);
   // Apply for a change that tells only whether it did anything.
-  int16_t ApplyIf(const std::function<bool(Course& course)>& change);
+  int16_t ApplyIf(const std::function<bool(Course& course)>& change, const Step& step);
 
-  bool CanUndo() const { return history_.CanUndo(); }
-  bool CanRedo() const { return history_.CanRedo(); }
+  bool CanUndo() const { return history_.CanUndo() || GestureChangedCourse(); }
+  bool CanRedo() const { return !GestureChangedCourse() && history_.CanRedo(); }
+  std::string UndoName() const;
+  std::string RedoName() const;
   bool Undo();
   bool Redo();
-  bool IsModified() const { return history_.IsModified(); }
-  void MarkClean() { history_.MarkClean(); }
+  bool IsModified() const { return history_.IsModified() || GestureChangedCourse(); }
+  void MarkClean();
 
-  // Point edits of the current point.
-  int16_t SetCoordinate(Axis axis, double shown);
-  int16_t SetWidth(bool left, double shown);
-  int16_t SetBanking(double shown);
+  // Point edits of the current point. Typing writes the value at once and settles when the
+  // box is left (FinishTyping); a commit settles at once.
+  enum class Entry { kCommit, kTyping };
+  int16_t SetCoordinate(Axis axis, double shown, Entry entry = Entry::kCommit);
+  int16_t SetWidth(bool left, double shown, Entry entry = Entry::kCommit);
+  int16_t SetBanking(double shown, Entry entry = Entry::kCommit);
   int16_t ChangeTrackType(int track_type);
   int16_t ChangeTexture(int list_index);
   int16_t SetFeature(PointArray<uint8_t> Course::*feature, int list_index);
@@ -65,11 +92,22 @@ class CourseDocument {
   int16_t AddPoint();
   int16_t DeletePoint();
   int16_t MakeFirst();
+  // Ends the typing in a box: the course settles and the keystrokes become one step.
+  void FinishTyping();
 
-  // A drag is one step: the course changes with every move and is settled once, at the end.
+  // A drag pad: the course changes with every move and settles once, at the end.
   void BeginDrag(DragPad pad, double x, double y);
   bool DragMove(DragPad pad, double x, double y);
   void EndDrag(DragPad pad);
+  bool Dragging() const { return drag_.Dragging(); }
+
+  // Any other gesture (a point dragged in the preview): one step named `name`; Cancel puts the
+  // course back as it was when the gesture began.
+  void BeginGesture(const std::string& name);
+  int16_t UpdateGesture(const Change& change);
+  void EndGesture();
+  void CancelGesture();
+  bool InGesture() const { return gesture_.active; }
 
   // Whole-course operations.
   int16_t SetExtreme(Axis axis, bool maximum, double shown);
@@ -88,7 +126,8 @@ class CourseDocument {
   int16_t ChooseRomMusic(int index);
   int16_t ChooseEkMusic(int index);
   int16_t SetSource(const std::string& text);
-  // A key pressed in a game text field, and a click on the special-character palette.
+  // A key pressed in a game text field, and a click on the special-character palette; the
+  // keys typed into one field follow one another in one step.
   int16_t TextFieldKey(GameTextField& field, int key, bool shift);
   int16_t PaletteClick(GameTextField& field, int x, int y);
   // *entry receives the new entry, *selected the entry to select after a delete.
@@ -102,7 +141,29 @@ class CourseDocument {
   int16_t UpdateFromSheet(const std::string& text);
 
  private:
+  struct Gesture {
+    bool active = false;
+    std::string name;
+    std::string typing_box;
+    CourseState start;
+  };
+
+  // Everything the listeners compare a change against.
+  struct Snapshot {
+    CourseState state;
+    Extremes extremes;
+    bool modified;
+    std::string undo_name, redo_name;
+  };
+
   void Settle();
+  void Prepare();
+  bool GestureChangedCourse() const;
+  void BeginGestureState(const std::string& name, const std::string& typing_box);
+  void EndGestureState();
+  Snapshot Take() const;
+  void Notify(const Snapshot& before, DocumentChange change = {});
+  int16_t ApplyTyping(const Change& change, const Step& step);
 
   CourseState state_;
   PreparedCourse prepared_;
@@ -112,7 +173,9 @@ class CourseDocument {
   double drag_speed_ = 10;   // shown 1.0
   double add_offset_ = 0.5;  // shown 50.0
   DragTracker drag_;
-  CourseState drag_start_;
+  Gesture gesture_;
+  std::vector<std::pair<int, Listener>> listeners_;
+  int next_listener_id_ = 1;
 };
 
 }  // namespace kurvex

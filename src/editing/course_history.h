@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "course/course.h"
@@ -19,10 +20,14 @@ class CourseHistory {
  public:
   static constexpr size_t kMaxSteps = 1000;
 
-  // Records `before` as the state one step back from the state now being entered.
-  void Record(CourseState before);
+  // Records `before` as the state one step back from the state now being entered by the step
+  // of this name ("Add Point").
+  void Record(CourseState before, std::string name);
   bool CanUndo() const { return !undo_.empty(); }
   bool CanRedo() const { return !redo_.empty(); }
+  // The name of the step Undo / Redo would take back or do again; empty when there is none.
+  std::string UndoName() const { return undo_.empty() ? "" : undo_.back().name; }
+  std::string RedoName() const { return redo_.empty() ? "" : redo_.back().name; }
   // Swap `current` with the state one step back / forward. False when there is none.
   bool Undo(CourseState& current);
   bool Redo(CourseState& current);
@@ -36,6 +41,7 @@ class CourseHistory {
   struct Step {
     CourseState state;
     uint64_t revision;
+    std::string name;
   };
 
   std::vector<Step> undo_, redo_;

@@ -9,8 +9,9 @@ namespace kurvex {
 
 namespace {
 
+// Clamped before the conversion: a fast drag must not wrap around the int32 range.
 int32_t DraggedWidth(int32_t width, double change) {
-  return std::clamp(static_cast<int32_t>(std::nearbyint(width + change)), 50, 1950);
+  return static_cast<int32_t>(std::clamp(std::nearbyint(width + change), 50.0, 1950.0));
 }
 
 }  // namespace
@@ -34,10 +35,11 @@ void ApplyDrag(Course& course, int i, DragPad pad, double dx, double dy, double 
     case kPadRightWidth:
       p.RightWidth = DraggedWidth(p.RightWidth, -width_speed * dx);
       break;
-    case kPadBanking:
-      course.Banking[i] =
-          NormaliseBanking(course.Banking[i] - std::max(drag_speed / 10, 1.0) * dx);
+    case kPadBanking: {
+      const double banking = course.Banking[i] - std::max(drag_speed / 10, 1.0) * dx;
+      if (std::isfinite(banking)) course.Banking[i] = NormaliseBanking(banking);
       break;
+    }
   }
 }
 

@@ -14,6 +14,8 @@ std::string EditResultText(int code) {
     case kEditTooFewPoints: return "Too few CTL points";
     case kEditBadFactor: return "Scale factor must be above 0";
     case kEditNotPrepared: return "Course not prepared";
+    case kEditBadNumber: return "Not a finite number";
+    case kEditBadIndex: return "No such list entry";
     default: return "Unknown error code";
   }
 }

@@ -18,6 +18,8 @@ enum EditResult : int16_t {
   kEditTooFewPoints = 5,      // a course needs at least 4 points
   kEditBadFactor = 6,         // a scale factor of 0 or below
   kEditNotPrepared = 7,       // the operation needs the course's prepared geometry
+  kEditBadNumber = 8,         // a number that is not finite, or overflows once scaled
+  kEditBadIndex = 9,          // a list index outside its list
 };
 
 std::string EditResultText(int code);

@@ -14,6 +14,13 @@ struct Extremes {
 
   static Extremes Defaults() { return {}; }
   double Clamp(Axis axis, double value) const;
+  bool operator==(const Extremes& o) const {
+    for (int a = 0; a < 3; ++a) {
+      if (min[a] != o.min[a] || max[a] != o.max[a]) return false;
+    }
+    return true;
+  }
+  bool operator!=(const Extremes& o) const { return !(*this == o); }
 };
 
 constexpr double kHardMin[3] = {-20000, 0, -20000};

@@ -28,9 +28,9 @@ int DeleteTypeNumber(int32_t track_code) {
 }
 
 PointArray<uint8_t> Course::*const kFeatures[] = {
-    &Course::PitArea, &Course::DashPlate, &Course::DartZone, &Course::SlipZone,
-    &Course::JumpPlate, &Course::TrapField, &Course::Gate, &Course::Structure,
-    &Course::Decoration};
+    &Course::PitArea,  &Course::DashPlate, &Course::DartZone,
+    &Course::SlipZone, &Course::JumpPlate, &Course::TrapField,
+    &Course::Gate,     &Course::Structure, &Course::Decoration};
 
 void ClearPoint(Course& course, int i) {
   CtlPoint& p = course.Points[i];
@@ -48,13 +48,15 @@ void SetCoordinate(Course& course, int i, Axis axis, double shown, const Extreme
 
 void SetWidth(Course& course, int i, bool left, double shown) {
   int32_t& width = left ? course.Points[i].LeftWidth : course.Points[i].RightWidth;
-  width = std::clamp(RoundToInt(shown * 10), kMinWidth, kMaxWidth);
+  // Clamped before the conversion, so a huge number cannot wrap around the int32 range.
+  width = RoundToInt(std::clamp(std::nearbyint(shown * 10), double{kMinWidth}, double{kMaxWidth}));
 }
 
 int32_t NormaliseBanking(double degrees) {
-  const double b = std::nearbyint(degrees);
-  int32_t result = RoundToInt(b - 360 * std::floor(b / 360));
-  if (result < 0) result += 360;
+  // fmod is exact, also for whole numbers far beyond the int32 range.
+  double b = std::fmod(std::nearbyint(degrees), 360.0);
+  if (b < 0) b += 360;
+  const int32_t result = RoundToInt(b);
   return result >= 360 ? result - 360 : result;
 }
 
@@ -95,10 +97,18 @@ void ChangeZone(Course& course, int i, ZoneKind zone, int v) {
     if (other == zone || v < 0) continue;
     uint8_t& value = (*zones[other])[i];
     switch (v) {
-      case 0: if (value != 3) value = kNone; break;
-      case 1: value = value == 0 ? 2 : value == 1 ? kNone : value; break;
-      case 2: value = value == 0 ? 1 : value == 2 ? kNone : value; break;
-      case 3: if (value == 3) value = kNone; break;
+      case 0:
+        if (value != 3) value = kNone;
+        break;
+      case 1:
+        value = value == 0 ? 2 : value == 1 ? kNone : value;
+        break;
+      case 2:
+        value = value == 0 ? 1 : value == 2 ? kNone : value;
+        break;
+      case 3:
+        if (value == 3) value = kNone;
+        break;
     }
   }
   (*zones[zone])[i] = v < 0 ? kNone : static_cast<uint8_t>(v);
@@ -138,8 +148,8 @@ int16_t AddPoint(Course& course, const PreparedCourse& prepared, int c, double a
   int32_t bank = RoundToInt((course.Banking[c] + course.Banking[q]) / 2.0);
   if (std::abs(bank - course.Banking[c]) > 90) bank -= 180;
   course.Banking[added] = NormaliseBanking(bank);
-  for (auto feature : {&Course::JumpPlate, &Course::Gate, &Course::Structure,
-                       &Course::Decoration}) {
+  for (auto feature :
+       {&Course::JumpPlate, &Course::Gate, &Course::Structure, &Course::Decoration}) {
     (course.*feature)[added] = kNone;
   }
   if (new_point) *new_point = added;

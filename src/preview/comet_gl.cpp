@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <chrono>
 #include <cmath>
 
 namespace kurvex {
@@ -46,11 +45,6 @@ GLenum PolygonModeOf(int mode) {
   }
 }
 
-int64_t SteadyMilliseconds() {
-  using namespace std::chrono;
-  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
 }  // namespace
 
 bool CometGL::Initialize(int width, int height) {
@@ -64,8 +58,6 @@ bool CometGL::Initialize(int width, int height) {
   for (int light = 0; light < 8; ++light) glDisable(GL_LIGHT0 + light);
   return true;
 }
-
-void CometGL::UnInitialize() { StopAnimation(); }
 
 int32_t CometGL::DisplayListBegin() {
   const GLuint name = glGenLists(1);
@@ -189,10 +181,7 @@ void CometGL::Clear() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
 
 void CometGL::ClearColor(int r, int g, int b) { glClearColor(Unit(r), Unit(g), Unit(b), 1.0f); }
 
-void CometGL::SwapBuffer() {
-  glFinish();
-  if (swap_) swap_();
-}
+void CometGL::Finish() { glFinish(); }
 
 void CometGL::Viewport(double x, double y, double width, double height, double near_plane,
                        double far_plane, double fovy) {
@@ -240,19 +229,6 @@ void CometGL::SmoothingDisable() {
   glDisable(GL_POLYGON_SMOOTH);
   glDisable(GL_LINE_SMOOTH);
   glDisable(GL_POINT_SMOOTH);
-}
-
-void CometGL::StartAnimation(const std::function<void(int32_t)>& tick,
-                             const std::function<void()>& pump, const Clock& clock) {
-  const Clock now = clock ? clock : Clock(SteadyMilliseconds);
-  animating_ = true;
-  int64_t last = now();
-  do {
-    const int64_t current = now();
-    tick(static_cast<int32_t>(current - last));
-    last = current;
-    if (pump) pump();
-  } while (animating_);
 }
 
 }  // namespace kurvex

@@ -5,8 +5,6 @@
 // and are scaled to 0..1 here.
 
 #include <cstdint>
-#include <functional>
-#include <utility>
 
 #include "geometry/draw_target.h"
 
@@ -31,9 +29,6 @@ class CometGL : public DrawTarget {
   // Sets the projection for the size and the default state on the current context; false when
   // no context is current.
   bool Initialize(int width, int height);
-  // Stops the animation; the owner deletes its lists and textures before and releases the
-  // context after.
-  void UnInitialize();
 
   // DrawTarget.
   int32_t DisplayListBegin() override;
@@ -83,9 +78,8 @@ class CometGL : public DrawTarget {
   void PolygonMode(int face, int mode);
   void Clear();
   void ClearColor(int r, int g, int b);
-  // Waits for the frame to finish, then lets the context's owner present it.
-  void SwapBuffer();
-  void SetSwapHandler(std::function<void()> swap) { swap_ = std::move(swap); }
+  // Waits until every drawing call so far has reached the framebuffer.
+  void Finish();
 
   // A width or height of 0 or less keeps the previous viewport and projection.
   void Viewport(double x, double y, double width, double height, double near_plane,
@@ -99,18 +93,8 @@ class CometGL : public DrawTarget {
   void SmoothingEnable();
   void SmoothingDisable();
 
-  // The animation loop: raises tick with the milliseconds since the previous pass, then runs
-  // pump (the window system's pending events), until StopAnimation is called from either.
-  using Clock = std::function<int64_t()>;  // milliseconds
-  void StartAnimation(const std::function<void(int32_t)>& tick, const std::function<void()>& pump,
-                      const Clock& clock = {});
-  void StopAnimation() { animating_ = false; }
-  bool Animating() const { return animating_; }
-
  private:
   const TextureNames* texture_names_ = nullptr;
-  std::function<void()> swap_;
-  bool animating_ = false;
 };
 
 }  // namespace kurvex

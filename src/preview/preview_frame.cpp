@@ -61,7 +61,6 @@ void PreviewFrame::BuildGrid(CometGL& gl) {
 }
 
 void PreviewFrame::KillGL(CometGL& gl, CourseDisplayLists& lists, TextureNames& textures) {
-  gl.StopAnimation();
   // The star list goes as well: a name kept past its context could delete an unrelated list
   // of the next one.
   for (int32_t* name : {&grid_list_, &star_list_name_}) {
@@ -70,7 +69,6 @@ void PreviewFrame::KillGL(CometGL& gl, CourseDisplayLists& lists, TextureNames& 
   }
   lists.DeleteAll(gl);
   DeleteTextures(gl, textures);
-  gl.UnInitialize();
 }
 
 void PreviewFrame::GenStars(CometGL& gl, uint32_t seed) {
@@ -136,7 +134,6 @@ void PreviewFrame::DrawFrame(CometGL& gl, const FrameInputs& in) const {
   gl.PopMatrix();
   // Filled again, so that next frame's sky, drawn before the mode is chosen, is never a wire.
   gl.PolygonMode(3, 1);
-  gl.SwapBuffer();
 }
 
 void PreviewFrame::DrawCourse(CometGL& gl, const FrameInputs& in) const {

@@ -51,7 +51,7 @@ class PreviewFrame {
   void AdvanceTime(int32_t elapsed_ms, bool animation_timer);
   // Draws one frame at the current clock.
   void DrawFrame(CometGL& gl, const FrameInputs& in) const;
-  // One pass of the animation loop: advance, then draw.
+  // One frame of the running preview: the clock advanced, then the frame drawn.
   void G_Tick(CometGL& gl, int32_t elapsed_ms, const FrameInputs& in);
 
   double AnimationTime() const { return animation_time_; }

@@ -188,30 +188,6 @@ TEST_F(CometGLTest, RenderToTextureCopiesTheLowerLeftPixels) {
   EXPECT_FALSE(glIsTexture(name));
 }
 
-TEST(CometGLAnimation, TickListenerThatStopsEndsTheLoopAfterItsPass) {
-  CometGL gl;
-  int64_t now = 1000;
-  std::vector<int32_t> ticks;
-  int pumps = 0;
-  gl.StartAnimation(
-      [&](int32_t elapsed) {
-        ticks.push_back(elapsed);
-        now += 40;
-        if (ticks.size() == 3) gl.StopAnimation();
-      },
-      [&] { ++pumps; }, [&] { return now; });
-  EXPECT_EQ(ticks, (std::vector<int32_t>{0, 40, 40}));
-  EXPECT_EQ(pumps, 3);  // the pass that stopped still lets the events through
-  EXPECT_FALSE(gl.Animating());
-}
-
-TEST(CometGLAnimation, StoppingFromTheEventPumpEndsTheLoopToo) {
-  CometGL gl;
-  int ticks = 0;
-  gl.StartAnimation([&](int32_t) { ++ticks; }, [&] { gl.UnInitialize(); });
-  EXPECT_EQ(ticks, 1);
-}
-
 }  // namespace
 
 }  // namespace kurvex::test

@@ -123,20 +123,94 @@ void Camera::Tick(const CameraButtons& buttons, bool* moved_position, bool* move
   if (moved_angles) *moved_angles = angles;
 }
 
-void Camera::SetFromText(Box box, const std::string& text) {
-  if (text.empty()) return;
-  const double n = ReadLeadingNumber(text).value;
+bool Camera::SetFromText(Box box, const std::string& text) {
+  if (text.empty()) return false;
+  const ParsedNumber parsed = ReadLeadingNumber(text);
+  return !parsed.overflow && SetValue(box, parsed.value);
+}
+
+bool Camera::SetValue(Box box, double n) {
+  if (!std::isfinite(n)) return false;
   switch (box) {
-    case kBoxX: values_.x = std::clamp(n, -kCameraLimit, kCameraLimit); break;
-    case kBoxY: values_.y = std::clamp(n, -kCameraLimit, kCameraLimit); break;
-    case kBoxZ: values_.z = std::clamp(n, -kCameraLimit, kCameraLimit); break;
-    case kBoxAzimuth: values_.azimuth = WrapDegrees(n); break;
-    case kBoxElevation: values_.elevation = WrapDegrees(n); break;
-    case kBoxSkew: values_.skew = WrapDegrees(n); break;
-    case kBoxCoordSpeed: values_.coord_speed = n; break;
-    case kBoxAngSpeed: values_.ang_speed = n; break;
+    case kBoxX:
+      values_.x = std::clamp(n, -kCameraLimit, kCameraLimit);
+      break;
+    case kBoxY:
+      values_.y = std::clamp(n, -kCameraLimit, kCameraLimit);
+      break;
+    case kBoxZ:
+      values_.z = std::clamp(n, -kCameraLimit, kCameraLimit);
+      break;
+    case kBoxAzimuth:
+      values_.azimuth = WrapDegrees(n);
+      break;
+    case kBoxElevation:
+      values_.elevation = WrapDegrees(n);
+      break;
+    case kBoxSkew:
+      values_.skew = WrapDegrees(n);
+      break;
+    case kBoxCoordSpeed:
+      values_.coord_speed = n;
+      break;
+    case kBoxAngSpeed:
+      values_.ang_speed = n;
+      break;
   }
   frame_ = CameraFrame::Of(values_);
+  return true;
+}
+
+double Camera::Value(Box box) const {
+  switch (box) {
+    case kBoxX:
+      return values_.x;
+    case kBoxY:
+      return values_.y;
+    case kBoxZ:
+      return values_.z;
+    case kBoxAzimuth:
+      return values_.azimuth;
+    case kBoxElevation:
+      return values_.elevation;
+    case kBoxSkew:
+      return values_.skew;
+    case kBoxCoordSpeed:
+      return values_.coord_speed;
+    default:
+      return values_.ang_speed;
+  }
+}
+
+void Camera::Restore(const CameraValues& values) {
+  const CameraValues defaults;
+  values_.coord_hold = values.coord_hold;
+  values_.coord_relative = values.coord_relative;
+  values_.ang_hold = values.ang_hold;
+  values_.ang_relative = values.ang_relative;
+  const Camera given(values);
+  for (Box box :
+       {kBoxX, kBoxY, kBoxZ, kBoxAzimuth, kBoxElevation, kBoxSkew, kBoxCoordSpeed, kBoxAngSpeed}) {
+    // A damaged file's value gives way to the default rather than to nothing.
+    if (!SetValue(box, given.Value(box))) SetValue(box, Camera(defaults).Value(box));
+  }
+}
+
+void Camera::Turn(double azimuth_degrees, double elevation_degrees) {
+  if (!std::isfinite(azimuth_degrees) || !std::isfinite(elevation_degrees)) return;
+  values_.azimuth = WrapDegrees(values_.azimuth + azimuth_degrees);
+  values_.elevation = WrapDegrees(values_.elevation + elevation_degrees);
+  frame_ = CameraFrame::Of(values_);
+}
+
+void Camera::MoveAlongView(double right, double up, double forward) {
+  if (!std::isfinite(right) || !std::isfinite(up) || !std::isfinite(forward)) return;
+  // The camera's own axes as the relative position buttons use them.
+  Axes d{-right, -up, -forward};
+  ToWorld(d, frame_);
+  values_.x = std::clamp(values_.x - d.x, -kCameraLimit, kCameraLimit);
+  values_.y = std::clamp(values_.y - d.y, -kCameraLimit, kCameraLimit);
+  values_.z = std::clamp(values_.z + d.z, -kCameraLimit, kCameraLimit);
 }
 
 }  // namespace kurvex

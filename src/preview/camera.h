@@ -8,10 +8,10 @@
 namespace kurvex {
 
 struct CameraValues {
-  double x = 0, y = 20, z = 0;            // preview units, each within -50..50
+  double x = 0, y = 20, z = 0;                    // preview units, each within -50..50
   double azimuth = 0, elevation = 270, skew = 0;  // degrees, 0 <= value < 360
-  double coord_speed = 0.1;  // preview units per step
-  double ang_speed = 1.0;    // degrees per step
+  double coord_speed = 0.1;                       // preview units per step
+  double ang_speed = 1.0;                         // degrees per step
   bool coord_hold = false, coord_relative = true;
   bool ang_hold = false, ang_relative = true;
 };
@@ -49,10 +49,30 @@ class Camera {
   void MoveAngsB(const CameraButtons& buttons);
 
   // The value boxes: the number the text starts with; positions clamped, angles wrapped into
-  // 0..360 (their radian copies follow), speeds taken as they are. An empty text changes
-  // nothing.
-  enum Box { kBoxX, kBoxY, kBoxZ, kBoxAzimuth, kBoxElevation, kBoxSkew, kBoxCoordSpeed, kBoxAngSpeed };
-  void SetFromText(Box box, const std::string& text);
+  // 0..360 (their radian copies follow), speeds taken as they are. An empty text, and a
+  // number that overflows or is not finite, change nothing and return false.
+  enum Box {
+    kBoxX,
+    kBoxY,
+    kBoxZ,
+    kBoxAzimuth,
+    kBoxElevation,
+    kBoxSkew,
+    kBoxCoordSpeed,
+    kBoxAngSpeed
+  };
+  bool SetFromText(Box box, const std::string& text);
+  // The same rules for a number from elsewhere (the settings file).
+  bool SetValue(Box box, double value);
+  double Value(Box box) const;
+  // Every box's value through the box rules, as the settings file gives them; the options
+  // (hold, relative) are taken as they are.
+  void Restore(const CameraValues& values);
+
+  // The preview's mouse: turns the view by degrees, and moves the eye along its own axes
+  // (right, up, forward) in preview units, kept within reach.
+  void Turn(double azimuth_degrees, double elevation_degrees);
+  void MoveAlongView(double right, double up, double forward);
 
  private:
   CameraValues values_;

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "preview/view_projection.h"
+
 namespace kurvex {
 
 namespace {
@@ -49,7 +51,7 @@ GLenum PolygonModeOf(int mode) {
 
 bool CometGL::Initialize(int width, int height) {
   if (glGetString(GL_VERSION) == nullptr) return false;
-  Viewport(0, 0, width, height, 0.1, 100, 45);
+  Viewport(0, 0, width, height, kNearPlane, kFarPlane, kFieldOfView);
   glClearColor(0, 0, 0, 0);
   glClearDepth(1.0);
   glDepthFunc(GL_LEQUAL);

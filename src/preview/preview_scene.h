@@ -4,6 +4,7 @@
 // order the lists depend on: textures first (their names are recorded into the lists), then the
 // model lists (the plate lists call them), then the course's lists.
 
+#include <bitset>
 #include <cstdint>
 
 #include "course/course.h"
@@ -38,6 +39,12 @@ class PreviewScene {
   // Prepares the course at the settings' segment distance and rebuilds its line lists and
   // per-point lists with the settings' feature boxes. A geometry result code.
   int16_t BuildCourse(const Course& course, const GraphicsSettings& settings);
+  // The same after a change of the given points only: the course is prepared again, the line
+  // lists rebuilt, and the lists of the spans whose shape those points reach.
+  int16_t RebuildNear(const Course& course, const GraphicsSettings& settings,
+                      const std::bitset<kMaxPoints + 2>& points);
+  // The zone and plate lists of every span, after a feature box changed.
+  int16_t RebuildFeatureLists(const Course& course, const GraphicsSettings& settings);
 
   void DrawFrame(const Course& course, const CameraValues& camera, const GraphicsSettings& settings,
                  bool course_loaded, int selected_point);

@@ -25,7 +25,7 @@ struct ElementSettings {
 };
 
 // Tool windows in file order.
-enum ToolWindow : int {
+enum ToolWindowIndex : int {
   kWindowCourse = 0,
   kWindowElement,
   kWindowPreview,

@@ -158,14 +158,18 @@ TextureLoadResult LoadTexturesFromBlocks(char region, const RomBlockReader& read
   return result;
 }
 
-TextureLoadResult LoadRomTextures(const RomImage& rom, TextureStore& store, std::string* detail) {
+TextureLoadResult LoadRomTextures(const RomImage& rom, TextureStore& store, std::string* detail,
+                                  const TextureProgress& progress) {
   if (!rom.loaded()) {
     if (detail) *detail = "no ROM image is open";
     return TextureLoadResult::kReadError;
   }
-  const RomBlockReader read = [&rom](uint32_t offset, size_t length, std::vector<uint8_t>& block) {
+  int blocks_done = 0;
+  const RomBlockReader read = [&](uint32_t offset, size_t length, std::vector<uint8_t>& block) {
     block.resize(length);
-    return rom.ReadBlock(offset, block.data(), length);
+    const bool ok = rom.ReadBlock(offset, block.data(), length);
+    if (progress) progress(++blocks_done, kTextureBlockCount);
+    return ok;
   };
   return LoadTexturesFromBlocks(rom.region(), read, store, detail);
 }

@@ -56,8 +56,13 @@ using RomBlockReader =
 TextureLoadResult LoadTexturesFromBlocks(char region, const RomBlockReader& read,
                                          TextureStore& store, std::string* detail = nullptr);
 
+// The blocks a load reads, and a report after each: how many are done of how many.
+inline constexpr int kTextureBlockCount = kVenueCount + 4;
+using TextureProgress = std::function<void(int blocks_done, int block_count)>;
+
 // The same from an opened image (kRomOk); its byte order is already taken care of by ReadBlock.
 TextureLoadResult LoadRomTextures(const RomImage& rom, TextureStore& store,
-                                  std::string* detail = nullptr);
+                                  std::string* detail = nullptr,
+                                  const TextureProgress& progress = {});
 
 }  // namespace kurvex

@@ -58,8 +58,15 @@ TEST(LoadRomTextures, EveryRegionAndByteOrderFillsTheWholeStore) {
     const RomImage rom = Open(BuildTextureRom(c.region, source), c.v64);
     TextureStore store = Scribbled();
     std::string detail;
-    ASSERT_EQ(LoadRomTextures(rom, store, &detail), TextureLoadResult::kOk) << detail;
+    std::vector<int> reports;
+    const auto progress = [&](int done, int count) {
+      EXPECT_EQ(count, kTextureBlockCount);
+      reports.push_back(done);
+    };
+    ASSERT_EQ(LoadRomTextures(rom, store, &detail, progress), TextureLoadResult::kOk) << detail;
     EXPECT_TRUE(store == Expected(source));
+    ASSERT_EQ(reports.size(), size_t{kTextureBlockCount});  // one report per block, in order
+    EXPECT_EQ(reports.back(), kTextureBlockCount);
   }
 }
 

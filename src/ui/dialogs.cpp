@@ -1,0 +1,86 @@
+#include "ui/dialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace kurvex {
+
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::kInformation:
+      return QMessageBox::Information;
+    case MessageIcon::kExclamation:
+      return QMessageBox::Warning;
+    default:
+      return QMessageBox::Critical;
+  }
+}
+
+}  // namespace
+
+void QtDialogs::ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                            const Message& message) {
+  QMessageBox box(BoxIcon(icon), caption, QString(), QMessageBox::Ok, parent);
+  const QString body = QString::fromStdString(message.Paragraph());
+  if (message.title.empty()) {
+    box.setText(body);
+  } else {
+    box.setText(QString::fromStdString(message.title));
+    box.setInformativeText(body);
+  }
+  box.exec();
+}
+
+bool QtDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString& text) {
+  return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+SaveChoice QtDialogs::AskSaveChanges(QWidget* parent, const QString& course_name) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Kurvex"),
+                  QStringLiteral("The course \"%1\" has changes that are not saved.")
+                      .arg(course_name),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setInformativeText(QStringLiteral("Do you want to save them?"));
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveChoice::kSave;
+    case QMessageBox::Discard:
+      return SaveChoice::kDiscard;
+    default:
+      return SaveChoice::kCancel;
+  }
+}
+
+QString QtDialogs::OpenFileName(QWidget* parent, const QString& title, const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
+QString QtDialogs::SaveFileName(QWidget* parent, const QString& title, const QString& filter) {
+  // The windows ask about replacing a file themselves, with the editor's own question.
+  return QFileDialog::getSaveFileName(parent, title, QString(), filter, nullptr,
+                                      QFileDialog::DontConfirmOverwrite);
+}
+
+QString QtDialogs::FolderName(QWidget* parent, const QString& title) {
+  return QFileDialog::getExistingDirectory(parent, title);
+}
+
+bool QtDialogs::OpenExternal(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+Message LinesMessage(std::initializer_list<std::string> lines) { return MakeMessage("", lines); }
+
+bool MayReplaceFile(Dialogs& dialogs, QWidget* parent, const QString& path) {
+  if (!QFileInfo::exists(path)) return true;
+  const QString question =
+      QStringLiteral("The file \"%1\" already exists.\nWould you like to replace it?")
+          .arg(QFileInfo(path).fileName());
+  return dialogs.AskYesNo(parent, QStringLiteral("Replace File"), question);
+}
+
+}  // namespace kurvex

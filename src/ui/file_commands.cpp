@@ -1,0 +1,181 @@
+#include "ui/file_commands.h"
+
+#include <QFileInfo>
+#include <QWidget>
+
+#include "course/course_files.h"
+#include "course/file_io.h"
+#include "course/new_course.h"
+#include "rom/rom_course_loader.h"
+#include "rom/rom_layout.h"
+#include "ui/dialogs.h"
+#include "ui/editor_session.h"
+#include "ui/recent_files.h"
+
+namespace kurvex {
+
+namespace {
+
+const char kOpenCaption[] = "Select KURV F-Zero X Track";
+const char kRomCaption[] = "Select Input F-Zero X ROM";
+
+Message NotFoundMessage() {
+  return LinesMessage({"The file selected could not be found.", "Please select a different file."});
+}
+
+bool IsTrackText(const QString& path) { return path.endsWith(".txt", Qt::CaseInsensitive); }
+
+}  // namespace
+
+FileCommands::FileCommands(EditorSession& session, Dialogs& dialogs, RecentFiles& recent,
+                           QWidget* window)
+    : QObject(window), session_(session), dialogs_(dialogs), recent_(recent), window_(window) {}
+
+QString FileCommands::CourseName() const {
+  return session_.file_path().isEmpty() ? QStringLiteral("Untitled")
+                                        : QFileInfo(session_.file_path()).fileName();
+}
+
+bool FileCommands::MayDiscardChanges() {
+  CourseDocument& document = session_.document();
+  document.FinishTyping();
+  if (!document.IsModified()) return true;
+  switch (dialogs_.AskSaveChanges(window_, CourseName())) {
+    case SaveChoice::kSave:
+      return Save();
+    case SaveChoice::kDiscard:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void FileCommands::Take(const Course& course, const QString& path) {
+  session_.document().Replace(course);
+  session_.SetCourseLoaded();
+  session_.SetCourseSlot(0);
+  session_.SetFilePath(path);
+  session_.Reanimate();
+}
+
+bool FileCommands::New() {
+  if (session_.document().IsModified()) {
+    if (!MayDiscardChanges()) return false;
+  } else if (!dialogs_.AskYesNo(window_, "New", "Are you sure you want to start a new track?")) {
+    return false;
+  }
+  // A new course has no file yet: Save must not write it over the file last opened.
+  Take(NewCourse(), QString());
+  emit status(tr("New course"));
+  return true;
+}
+
+bool FileCommands::Open() {
+  if (!MayDiscardChanges()) return false;
+  const QString path = dialogs_.OpenFileName(
+      window_, kOpenCaption,
+      "Courses (*.kurv *.txt);;KURV files (*.kurv);;Track text files (*.txt)");
+  session_.Reanimate();
+  if (path.isEmpty()) return false;
+  return OpenPath(path);
+}
+
+bool FileCommands::OpenPath(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, kOpenCaption, NotFoundMessage());
+    return false;
+  }
+  // Read into a course of its own: a file that fails leaves the current course untouched.
+  Course course = NewCourse();
+  const std::string file = path.toStdString();
+  const FileOutcome outcome =
+      IsTrackText(path) ? LoadTrackTextFile(file, course) : LoadKurvFile(file, course);
+  if (!outcome.ok) {
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, kOpenCaption, outcome.message);
+    session_.Reanimate();
+    return false;
+  }
+  Take(course, path);
+  recent_.Add(path);
+  emit status(tr("Opened %1").arg(QFileInfo(path).fileName()));
+  return true;
+}
+
+bool FileCommands::Save() {
+  session_.document().FinishTyping();
+  if (session_.file_path().isEmpty()) return SaveAs();
+  return SaveTo(session_.file_path(), "Save");
+}
+
+bool FileCommands::SaveAs() {
+  session_.document().FinishTyping();
+  const QString chosen =
+      dialogs_.SaveFileName(window_, "Save KURV F-Zero X Track", "KURV files (*.kurv)");
+  if (chosen.isEmpty()) {
+    session_.Reanimate();
+    return false;
+  }
+  const QString path =
+      QString::fromStdString(CompleteFileName(chosen.toStdString(), ".kurv", "New File.kurv"));
+  if (!MayReplaceFile(dialogs_, window_, path)) return false;
+  return SaveTo(path, "Save As");
+}
+
+bool FileCommands::SaveTo(const QString& path, const QString& caption) {
+  const std::string file = path.toStdString();
+  const Course& course = session_.document().course();
+  // The path's extension chooses the form, so that a track text file stays one.
+  const FileOutcome outcome =
+      IsTrackText(path) ? SaveTrackTextFile(file, course) : SaveKurvFile(file, course);
+  session_.Reanimate();
+  if (!outcome.ok) {
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, caption, outcome.message);
+    return false;
+  }
+  session_.document().MarkClean();
+  session_.SetFilePath(path);
+  recent_.Add(path);
+  emit status(tr("Saved %1").arg(QFileInfo(path).fileName()));
+  return true;
+}
+
+bool FileCommands::SelectInputRom() {
+  const QString path = dialogs_.OpenFileName(window_, kRomCaption, "F-Zero X ROMs (*.*64)");
+  session_.Reanimate();
+  if (path.isEmpty()) return false;
+  return SelectInputRomPath(path);
+}
+
+bool FileCommands::SelectInputRomPath(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, kRomCaption, NotFoundMessage());
+    return false;
+  }
+  RomImage rom;
+  const int16_t result = rom.OpenRom(path.toStdString());
+  if (result != kRomOk) {
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, "Select Input ROM",
+                         FileCheck(result, rom.region_byte()));
+    return false;
+  }
+  session_.SetInputRom(path);
+  emit status(tr("Input ROM: %1").arg(QFileInfo(path).fileName()));
+  return true;
+}
+
+bool FileCommands::LoadCourseFromRom(int slot) {
+  Course course = NewCourse();
+  const FileOutcome outcome =
+      kurvex::LoadCourseFromRom(session_.input_rom().toStdString(), slot, course);
+  if (!outcome.ok) {
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, "Load Course", outcome.message);
+    session_.Reanimate();
+    return false;
+  }
+  Take(course, QString());
+  session_.SetCourseSlot(slot);
+  emit status(tr("Loaded %1 from the ROM").arg(QString::fromStdString(SlotName(slot))));
+  return true;
+}
+
+}  // namespace kurvex

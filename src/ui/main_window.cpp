@@ -1,0 +1,524 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+#include "course/display_names.h"
+#include "course/new_course.h"
+#include "preview/settings_rules.h"
+#include "ui/about_dialog.h"
+#include "ui/camera_window.h"
+#include "ui/course_properties_window.h"
+#include "ui/data_sheet_window.h"
+#include "ui/dialogs.h"
+#include "ui/editor_session.h"
+#include "ui/element_properties_window.h"
+#include "ui/file_commands.h"
+#include "ui/graphics_window.h"
+#include "ui/load_course_dialog.h"
+#include "ui/patch_window.h"
+#include "ui/preview_widget.h"
+#include "ui/preview_window.h"
+#include "ui/recent_files.h"
+#include "ui/texture_commands.h"
+
+namespace kurvex {
+
+namespace {
+
+const char kNoRomCaption[] = " - (No input ROM selected)";
+
+// The Window menu, in the order of the settings file's window records.
+struct ToolEntry {
+  const char* action_name;
+  const char* text;
+};
+constexpr ToolEntry kToolEntries[kToolWindowCount] = {
+    {"mnuCourse", "C&ourse Properties"}, {"mnuElement", "&Element Properties"},
+    {"mnuPreview", "&Preview"},          {"mnuCamera", "&Camera"},
+    {"mnuGraphics", "&Graphics Settings"}, {"mnuDataSheet", "&Data Sheet"},
+    {"mnuPatch", "Patch to &ROM"},
+};
+
+bool IsCourseFile(const QString& path) {
+  return path.endsWith(".kurv", Qt::CaseInsensitive) || path.endsWith(".txt", Qt::CaseInsensitive);
+}
+
+QString DroppedCourse(const QMimeData* mime) {
+  if (!mime || !mime->hasUrls() || mime->urls().size() != 1) return QString();
+  const QString path = mime->urls().first().toLocalFile();
+  return IsCourseFile(path) ? path : QString();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(EditorSession& session, Dialogs& dialogs, const QString& config_folder,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      session_(session),
+      dialogs_(dialogs),
+      config_folder_(config_folder),
+      editor_settings_(QDir(config_folder).filePath("kurvex.ini"), QSettings::IniFormat),
+      recent_(std::make_unique<RecentFiles>(editor_settings_)) {
+  setObjectName(QStringLiteral("frmMain"));
+  setAcceptDrops(true);
+  files_ = new FileCommands(session_, dialogs_, *recent_, this);
+  textures_ = new TextureCommands(session_, dialogs_, this);
+  CreateToolWindows();
+  CreateMenus();
+  CreateToolBar();
+  setCentralWidget(new QWidget(this));
+  centralWidget()->setFixedHeight(0);
+  course_summary_ = new QLabel(this);
+  statusBar()->addPermanentWidget(course_summary_);
+  connect(files_, &FileCommands::status, this, &MainWindow::ShowStatus);
+  connect(textures_, &TextureCommands::status, this, &MainWindow::ShowStatus);
+  connect(&session_, &EditorSession::documentChanged, this, &MainWindow::OnDocumentChanged);
+  connect(&session_, &EditorSession::romChanged, this, [this] {
+    RefreshRomActions();
+    RefreshCaption();
+  });
+  connect(&session_, &EditorSession::texturesChanged, this, &MainWindow::RefreshRomActions);
+  connect(&session_, &EditorSession::filePathChanged, this, &MainWindow::RefreshCaption);
+  connect(recent_.get(), &RecentFiles::changed, this, &MainWindow::RefreshRecentMenu);
+  RefreshCaption();
+  RefreshEditActions();
+  RefreshRomActions();
+  RefreshRecentMenu();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::ShowStatus(const QString& text) { statusBar()->showMessage(text, 5000); }
+
+PreviewWindow& MainWindow::preview() { return *static_cast<PreviewWindow*>(tools_[kWindowPreview]); }
+
+QAction* MainWindow::action(const QString& object_name) const {
+  return findChild<QAction*>(object_name);
+}
+
+void MainWindow::CreateToolWindows() {
+  tools_[kWindowCourse] = new CoursePropertiesWindow(session_, dialogs_, this);
+  tools_[kWindowElement] = new ElementPropertiesWindow(session_, dialogs_, this);
+  tools_[kWindowPreview] = new PreviewWindow(session_, this);
+  tools_[kWindowCamera] = new CameraWindow(session_, dialogs_, this);
+  tools_[kWindowGraphics] = new GraphicsWindow(session_, dialogs_, this);
+  tools_[kWindowDataSheet] = new DataSheetWindow(session_, dialogs_, this);
+  tools_[kWindowPatch] = new PatchWindow(session_, dialogs_, this);
+  for (ToolWindow* tool : tools_) {
+    tool->setAcceptDrops(true);
+    tool->installEventFilter(this);
+  }
+}
+
+QAction* MainWindow::AddAction(QMenu* menu, const QString& name, const QString& text,
+                               const QKeySequence& shortcut) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(name);
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  return action;
+}
+
+void MainWindow::CreateMenus() {
+  CreateFileMenu();
+  CreateEditMenu();
+  CreateWindowMenu();
+  CreateHelpMenu();
+}
+
+void MainWindow::CreateFileMenu() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  connect(AddAction(file, "mnuNew", "&New", QKeySequence::New), &QAction::triggered, files_,
+          &FileCommands::New);
+  connect(AddAction(file, "mnuOpen", "&Open...", QKeySequence::Open), &QAction::triggered, files_,
+          &FileCommands::Open);
+  recent_menu_ = file->addMenu(QStringLiteral("Recent &Files"));
+  recent_menu_->setObjectName(QStringLiteral("mnuRecent"));
+  connect(AddAction(file, "mnuSave", "&Save", QKeySequence::Save), &QAction::triggered, files_,
+          &FileCommands::Save);
+  connect(AddAction(file, "mnuSaveAs", "Save &As...", QKeySequence::SaveAs), &QAction::triggered,
+          files_, &FileCommands::SaveAs);
+  file->addSeparator();
+  connect(AddAction(file, "mnuInputROM", "Select &Input ROM..."), &QAction::triggered, files_,
+          &FileCommands::SelectInputRom);
+  load_course_ = AddAction(file, "mnuLoadCourse", "Load &Course from ROM...");
+  connect(load_course_, &QAction::triggered, this, &MainWindow::LoadCourseFromRom);
+  rom_textures_ = AddAction(file, "mnuROMTextures", "Load &Textures from ROM");
+  connect(rom_textures_, &QAction::triggered, textures_, &TextureCommands::LoadFromRom);
+  connect(AddAction(file, "mnuFileTextures", "Load Textures from &File..."), &QAction::triggered,
+          textures_, &TextureCommands::LoadFromFile);
+  save_textures_ = AddAction(file, "mnuSaveTextures", "Sa&ve Textures...");
+  connect(save_textures_, &QAction::triggered, textures_, &TextureCommands::Save);
+  file->addSeparator();
+  QAction* exit = AddAction(file, "mnuExit", "E&xit", QKeySequence::Quit);
+  exit->setMenuRole(QAction::QuitRole);
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::CreateEditMenu() {
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("mnuEdit"));
+  undo_ = AddAction(edit, "mnuUndo", "&Undo", QKeySequence::Undo);
+  connect(undo_, &QAction::triggered, this, [this] {
+    session_.document().Undo();
+    session_.Reanimate();
+  });
+  redo_ = AddAction(edit, "mnuRedo", "&Redo", QKeySequence::Redo);
+  connect(redo_, &QAction::triggered, this, [this] {
+    session_.document().Redo();
+    session_.Reanimate();
+  });
+}
+
+void MainWindow::CreateWindowMenu() {
+  QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
+  window->setObjectName(QStringLiteral("mnuWindow"));
+  for (int which = 0; which < kToolWindowCount; ++which) {
+    if (which == kWindowDataSheet) window->addSeparator();
+    QAction* action = AddAction(window, kToolEntries[which].action_name, kToolEntries[which].text);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, which] { ToggleToolWindow(which); });
+    // The check mark follows the window, however it was shown or hidden.
+    connect(tools_[which], &ToolWindow::visibilityChanged, this, [this, which](bool visible) {
+      if (!tools_hidden_) window_actions_[which]->setChecked(visible);
+    });
+    window_actions_[which] = action;
+  }
+}
+
+void MainWindow::CreateHelpMenu() {
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  connect(AddAction(help, "mnuContents", "&Contents...", QKeySequence::HelpContents),
+          &QAction::triggered, this, &MainWindow::OpenHelp);
+  connect(AddAction(help, "mnuCriticalInfo", "Critical &Info..."), &QAction::triggered, this,
+          &MainWindow::ShowCriticalInfo);
+  help->addSeparator();
+  QAction* about = AddAction(help, "mnuAbout", "&About...");
+  about->setMenuRole(QAction::AboutRole);
+  connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
+}
+
+void MainWindow::CreateToolBar() {
+  QToolBar* bar = addToolBar(QStringLiteral("Main"));
+  bar->setObjectName(QStringLiteral("toolBar"));
+  bar->setMovable(false);
+  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  for (const char* name : {"mnuNew", "mnuOpen", "mnuSave"}) bar->addAction(action(name));
+  bar->addSeparator();
+  bar->addAction(undo_);
+  bar->addAction(redo_);
+  bar->addSeparator();
+  for (QAction* window : window_actions_) bar->addAction(window);
+}
+
+void MainWindow::ToggleToolWindow(int which) {
+  ToolWindow* tool = tools_[which];
+  if (tool->isVisible()) {
+    tool->hide();
+  } else {
+    tool->show();
+    tool->raise();
+    tool->activateWindow();
+  }
+  window_actions_[which]->setChecked(tool->isVisible());
+  session_.Reanimate();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  if (isMinimized()) {
+    OnMinimised();
+  } else if (tools_hidden_) {
+    OnRestored();
+  }
+}
+
+void MainWindow::OnMinimised() {
+  tools_hidden_ = true;
+  for (ToolWindow* tool : tools_) tool->hide();
+}
+
+void MainWindow::OnRestored() {
+  tools_hidden_ = false;
+  for (int which = 0; which < kToolWindowCount; ++which) {
+    if (window_actions_[which]->isChecked()) tools_[which]->show();
+  }
+  session_.Reanimate();
+}
+
+void MainWindow::RefreshCaption() {
+  QString caption = QString::fromUtf8(kProductCaption);
+  if (!session_.rom_loaded()) caption += QString::fromUtf8(kNoRomCaption);
+  setWindowTitle(files_->CourseName() + QStringLiteral("[*] - ") + caption);
+  setWindowModified(session_.document().IsModified());
+}
+
+void MainWindow::RefreshEditActions() {
+  const CourseDocument& document = session_.document();
+  const QString undo = QString::fromStdString(document.UndoName());
+  const QString redo = QString::fromStdString(document.RedoName());
+  undo_->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
+  redo_->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
+  undo_->setEnabled(document.CanUndo());
+  redo_->setEnabled(document.CanRedo());
+}
+
+void MainWindow::RefreshRomActions() {
+  load_course_->setEnabled(session_.rom_loaded());
+  rom_textures_->setEnabled(session_.rom_loaded());
+  save_textures_->setEnabled(session_.textures_loaded());
+}
+
+void MainWindow::RefreshRecentMenu() {
+  recent_menu_->clear();
+  for (const QString& path : recent_->files()) {
+    QAction* open = recent_menu_->addAction(QFileInfo(path).fileName());
+    open->setToolTip(path);
+    open->setStatusTip(path);
+    connect(open, &QAction::triggered, this, [this, path] {
+      if (!files_->MayDiscardChanges()) return;
+      if (!files_->OpenPath(path) && !QFileInfo::exists(path)) recent_->Remove(path);
+    });
+  }
+  recent_menu_->setEnabled(!recent_->files().isEmpty());
+  if (recent_->files().isEmpty()) return;
+  recent_menu_->addSeparator();
+  connect(recent_menu_->addAction(tr("&Clear List")), &QAction::triggered, recent_.get(),
+          &RecentFiles::Clear);
+}
+
+void MainWindow::RefreshStatus() {
+  const Course& course = session_.document().course();
+  course_summary_->setText(tr("%1  |  %2 points  |  %3  |  point %4")
+                               .arg(QString::fromStdString(course.Name))
+                               .arg(course.PointCount)
+                               .arg(QString::fromStdString(VenueName(course.Venue)))
+                               .arg(session_.document().current_point()));
+}
+
+void MainWindow::OnDocumentChanged(const DocumentChange& change) {
+  if (change.history || change.modified || change.replaced) RefreshEditActions();
+  if (change.modified || change.replaced) RefreshCaption();
+  RefreshStatus();
+}
+
+void MainWindow::LoadCourseFromRom() {
+  if (!session_.rom_loaded() || !files_->MayDiscardChanges()) return;
+  LoadCourseDialog dialog(session_.last_load_slot(), this);
+  const bool chosen = dialog.exec() == QDialog::Accepted;
+  session_.SetLastLoadSlot(dialog.slot());
+  if (chosen) files_->LoadCourseFromRom(dialog.slot());
+  session_.Reanimate();
+}
+
+void MainWindow::OpenHelp() {
+  const QString page = QDir(QCoreApplication::applicationDirPath()).filePath("help/Contents.html");
+  if (!QFileInfo::exists(page) || !dialogs_.OpenExternal(QUrl::fromLocalFile(page))) {
+    dialogs_.ShowMessage(this, MessageIcon::kExclamation, "Help Contents",
+                         LinesMessage({"Help files not found."}));
+  }
+}
+
+void MainWindow::ShowAbout() {
+  AboutDialog about(this);
+  about.exec();
+}
+
+void MainWindow::ShowCriticalInfo() {
+  auto* notice = new CriticalInfoDialog(this);
+  notice->setAttribute(Qt::WA_DeleteOnClose);
+  // Its button restores the default extremes.
+  connect(notice, &QDialog::accepted, this,
+          [this] { session_.document().UseDefaultExtremes(); });
+  notice->open();
+}
+
+void MainWindow::Start() {
+  // A bar across the top of the screen, as tall as its menus, tool bar and status line.
+  const QRect screen = QApplication::primaryScreen()->availableGeometry();
+  setGeometry(screen.left(), screen.top(), screen.width(), sizeHint().height());
+  setFixedHeight(sizeHint().height());
+  LoadSettings();
+  session_.document().Replace(NewCourse());
+  session_.SetCourseLoaded();
+  show();
+  RefreshStatus();
+}
+
+void MainWindow::PlaceToolWindows(const std::array<WindowPlacement, kToolWindowCount>& placements,
+                                  bool first_run) {
+  const QRect screen = QApplication::primaryScreen()->availableGeometry();
+  const int top = screen.top() + sizeHint().height() + 40;  // below the bar and its frame
+  const QRect area(screen.left(), top, screen.width(), screen.bottom() - top);
+  for (int which = 0; which < kToolWindowCount; ++which) {
+    ToolWindow* tool = tools_[which];
+    QRect place;
+    bool visible;
+    if (first_run) {
+      place = DefaultPlacement(which, area);
+      visible = which == kWindowPreview || which == kWindowElement || which == kWindowCourse;
+    } else {
+      const WindowPlacement& p = placements[which];
+      place = QRect(screen.left() + static_cast<int>(p.left * screen.width()),
+                    screen.top() + static_cast<int>(p.top * screen.height()),
+                    static_cast<int>(p.width * screen.width()),
+                    static_cast<int>(p.height * screen.height()));
+      if (place.width() < 50 || place.height() < 50) place.setSize(tool->sizeHint());
+      visible = p.visible;
+    }
+    tool->move(place.topLeft());
+    tool->resize(place.size().expandedTo(tool->minimumSizeHint()));
+    tool->setVisible(visible);
+    window_actions_[which]->setChecked(visible);
+  }
+}
+
+QRect MainWindow::DefaultPlacement(int which, const QRect& area) const {
+  // The preview large on the left, the two property windows beside it, the rest below.
+  const int gap = 12;
+  const int left_width = area.width() * 3 / 5;
+  const int right_left = area.left() + left_width + gap;
+  const int right_width = area.width() - left_width - gap;
+  const int upper = area.height() * 3 / 5;
+  switch (which) {
+    case kWindowPreview:
+      return {area.left(), area.top(), left_width, upper};
+    case kWindowElement:
+      return {right_left, area.top(), right_width, upper};
+    case kWindowCourse:
+      return {right_left, area.top() + upper + gap, right_width, area.height() - upper - gap};
+    default: {
+      const QSize size = tools_[which]->sizeHint();
+      const int column = which - kWindowCamera;
+      return QRect(QPoint(area.left() + column * area.width() / 5, area.top() + upper + gap),
+                   size);
+    }
+  }
+}
+
+std::array<WindowPlacement, kToolWindowCount> MainWindow::ToolWindowPlacements() const {
+  const QRect screen = QApplication::primaryScreen()->availableGeometry();
+  std::array<WindowPlacement, kToolWindowCount> placements{};
+  for (int which = 0; which < kToolWindowCount; ++which) {
+    const ToolWindow* tool = tools_[which];
+    WindowPlacement& p = placements[which];
+    p.left = double(tool->x() - screen.left()) / screen.width();
+    p.top = double(tool->y() - screen.top()) / screen.height();
+    p.width = double(tool->width()) / screen.width();
+    p.height = double(tool->height()) / screen.height();
+    p.visible = window_actions_[which]->isChecked();
+  }
+  return placements;
+}
+
+bool MainWindow::OpenFromCommandLine(const QString& path) { return files_->OpenPath(path); }
+
+bool MainWindow::OpenDroppedFile(const QString& path) {
+  if (!files_->MayDiscardChanges()) return false;
+  return files_->OpenPath(path);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedCourse(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString path = DroppedCourse(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  // Answered after the drop, so that the dragging program is not kept waiting by a question.
+  QTimer::singleShot(0, this, [this, path] { OpenDroppedFile(path); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The tool windows take course files dropped on them as the main window does.
+  if (event->type() == QEvent::DragEnter) {
+    dragEnterEvent(static_cast<QDragEnterEvent*>(event));
+    return event->isAccepted();
+  }
+  if (event->type() == QEvent::Drop) {
+    dropEvent(static_cast<QDropEvent*>(event));
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!files_->MayDiscardChanges()) {
+    event->ignore();
+    return;
+  }
+  SaveSettings();
+  session_.SetClosing();
+  preview().view().KillGL();
+  for (ToolWindow* tool : tools_) tool->close();
+  event->accept();
+}
+
+void MainWindow::LoadSettings() {
+  Settings settings;
+  const QString path = QDir(config_folder_).filePath(QString::fromUtf8(kSettingsFileName));
+  const int16_t result = LoadSettingsFile(path.toStdString(), settings);
+  // Values from a file pass the same rules as typed ones: a damaged file cannot put the
+  // camera out of reach or make the segment distance NaN.
+  ApplyBoxRules(settings);
+  session_.graphics() = settings.graphics;
+  session_.camera().Restore(settings.camera);
+  CourseDocument& document = session_.document();
+  document.SetSegmentDistance(settings.graphics.segment_distance);
+  document.SetDragSpeed(settings.element.drag_speed / 10);
+  document.SetAddOffset(settings.element.add_offset * 100);
+  Extremes extremes;
+  std::copy(std::begin(settings.element.min), std::end(settings.element.min), extremes.min);
+  std::copy(std::begin(settings.element.max), std::end(settings.element.max), extremes.max);
+  document.RestoreExtremes(extremes);
+  session_.CameraMoved();
+  session_.GraphicsChanged(GraphicsChange::kSegmentDistance);
+  PlaceToolWindows(settings.windows, result == kSettingsMissing);
+  if (result == kSettingsLoadFailed) {
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, QString::fromStdString(SettingsMessageCaption(result)),
+                         LinesMessage({SettingsMessage(result)}));
+  }
+  if (result == kSettingsMissing) QTimer::singleShot(0, this, &MainWindow::ShowCriticalInfo);
+}
+
+void MainWindow::SaveSettings() {
+  Settings settings;
+  settings.graphics = session_.graphics();
+  settings.camera = session_.camera().values();
+  const CourseDocument& document = session_.document();
+  settings.element.current_point = static_cast<uint8_t>(document.current_point());
+  settings.element.add_offset = document.add_offset();
+  settings.element.drag_speed = document.drag_speed();
+  std::copy(std::begin(document.extremes().min), std::end(document.extremes().min),
+            settings.element.min);
+  std::copy(std::begin(document.extremes().max), std::end(document.extremes().max),
+            settings.element.max);
+  settings.windows = ToolWindowPlacements();
+  QDir().mkpath(config_folder_);
+  const QString path = QDir(config_folder_).filePath(QString::fromUtf8(kSettingsFileName));
+  const int16_t result = SaveSettingsFile(path.toStdString(), settings);
+  if (result != kSettingsOk) {
+    dialogs_.ShowMessage(this, MessageIcon::kCritical,
+                         QString::fromStdString(SettingsMessageCaption(result)),
+                         LinesMessage({SettingsMessage(result)}));
+  }
+}
+
+}  // namespace kurvex

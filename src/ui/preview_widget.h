@@ -1,0 +1,75 @@
+#pragma once
+// The 3D preview: a GL widget that hands its context to the preview scene and draws the
+// course continuously. The document, the camera and the graphics settings come from the
+// session; changes mark what must be rebuilt, and the next frame rebuilds it with the context
+// current. The mouse turns and moves the view and picks CTL points.
+
+#include <QElapsedTimer>
+#include <QOpenGLWidget>
+#include <QPoint>
+#include <bitset>
+
+#include "editing/document_change.h"
+#include "preview/preview_scene.h"
+#include "ui/editor_session.h"
+
+namespace kurvex {
+
+class PreviewWidget : public QOpenGLWidget {
+  Q_OBJECT
+
+ public:
+  explicit PreviewWidget(EditorSession& session, QWidget* parent = nullptr);
+  ~PreviewWidget() override;
+
+  // The surface every preview needs: a compatibility profile (display lists, immediate mode),
+  // double-buffered RGBA with a depth buffer. Set as the default before the application starts.
+  static QSurfaceFormat SurfaceFormat();
+
+  // Frees every list and texture; called before the program ends.
+  void KillGL();
+  // Frames drawn so far, for measuring.
+  qint64 frames_drawn() const { return frames_drawn_; }
+  // The star field from this seed (the editor seeds it from the clock).
+  void SetStarSeed(uint32_t seed);
+
+ signals:
+  void frameDrawn();
+
+ protected:
+  void initializeGL() override;
+  void resizeGL(int width, int height) override;
+  void paintGL() override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  enum class Rebuild { kNone, kNear, kFeatures, kCourse, kEverything };
+
+  void OnDocumentChanged(const DocumentChange& change);
+  void OnGraphicsChanged(GraphicsChange what);
+  void Need(Rebuild rebuild);
+  void ApplyRebuild();
+  void ScheduleFrame();
+  int PointAt(const QPoint& position) const;
+
+  EditorSession& session_;
+  PreviewScene scene_;
+  bool gl_ready_ = false;
+  Rebuild pending_ = Rebuild::kNone;
+  std::bitset<kMaxPoints + 2> pending_points_;
+  uint32_t star_seed_;
+  bool stars_pending_ = true;
+  QElapsedTimer clock_;
+  qint64 frames_drawn_ = 0;
+
+  // Mouse navigation.
+  QPoint press_position_;
+  QPoint last_position_;
+  Qt::MouseButton drag_button_ = Qt::NoButton;
+  bool dragged_ = false;
+};
+
+}  // namespace kurvex

@@ -6,6 +6,10 @@
 
 #include "course/course.h"
 
+namespace kurvex {
+struct Settings;
+}  // namespace kurvex
+
 namespace kurvex::cli {
 
 enum ExitStatus { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
@@ -24,6 +28,7 @@ int RunRender(const Args& args);
 int RunStats(const Args& args);
 int RunFriendly(const Args& args);
 int RunTransform(const Args& args);
+int RunExportObj(const Args& args);
 
 // Prints a failure message (title line, empty line, body lines) to standard error.
 int Fail(const std::string& message);
@@ -36,5 +41,7 @@ bool LoadCourseArgument(const std::string& argument, Course& course, std::string
 // Writes OUT in the form its extension names: *.kurv or *.txt.
 bool IsCourseOutputName(const std::string& path);
 bool SaveCourseOutput(const std::string& path, const Course& course, std::string* message);
+// Reads a --settings FILE argument (an opts.cfg file).
+bool LoadSettingsArgument(const std::string& path, Settings& settings, std::string* message);
 
 }  // namespace kurvex::cli

@@ -2,6 +2,8 @@
 // material library and, with textures, the pictures it shows.
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 
 #include "cli/cli.h"
 #include "preview/model_export.h"
@@ -27,6 +29,23 @@ bool EndsWithObj(const std::string& path) {
   return tail == ".obj";
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+// The input that the model or its library would replace, "" for none: a course file may have
+// any extension, so OUT.obj could name it.
+std::string InputReplaced(const ExportOptions& options) {
+  const std::string library = std::filesystem::path(options.out).replace_extension(".mtl").string();
+  const std::string rom = options.course.substr(0, options.course.rfind('@'));
+  for (const std::string& input : {options.course, rom, options.textures, options.settings}) {
+    if (input.empty()) continue;
+    if (SameFile(input, options.out) || SameFile(input, library)) return input;
+  }
+  return "";
+}
+
 // Returns an empty text when the arguments are good, else the complaint.
 std::string ParseOptions(const Args& args, ExportOptions* options) {
   std::vector<std::string> positional;
@@ -44,6 +63,8 @@ std::string ParseOptions(const Args& args, ExportOptions* options) {
   options->course = positional[0];
   options->out = positional[1];
   if (!EndsWithObj(options->out)) return "OUT must end in .obj";
+  const std::string replaced = InputReplaced(*options);
+  if (!replaced.empty()) return "OUT or its library would replace the input " + replaced;
   return "";
 }
 

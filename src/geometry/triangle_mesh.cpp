@@ -77,6 +77,10 @@ void TriangleMesh::SelectGroup(const std::string& name) {
 
 bool TriangleMesh::AddTriangle(const std::array<MeshCorner, 3>& corners,
                                const MeshMaterial& material, bool textured) {
+  for (const MeshCorner& corner : corners) {
+    const Vec3& p = corner.position;
+    if (!std::isfinite(p.x + p.y + p.z + corner.s + corner.t)) return false;
+  }
   MeshFace face;
   for (int k = 0; k < 3; ++k) face.positions[k] = PositionIndex(corners[k].position);
   if (face.positions[0] == face.positions[1] || face.positions[1] == face.positions[2] ||

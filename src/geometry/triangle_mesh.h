@@ -50,7 +50,8 @@ class TriangleMesh {
 
   // Adds the triangle a, b, c whose front side is the counter-clockwise one, with its face
   // normal, and with texture coordinates when textured. A triangle with two corners at one
-  // point has no area and no direction: it is left out and the result is false.
+  // point has no area and no direction, one with a coordinate that is not finite no place:
+  // either is left out and the result is false.
   bool AddTriangle(const std::array<MeshCorner, 3>& corners, const MeshMaterial& material,
                    bool textured);
 

@@ -92,6 +92,17 @@ TEST_F(ModelCliTest, BadArgumentsAreUsageErrorsAndWriteNothing) {
     EXPECT_NE(result.err.find("Usage: kurvex-cli export-obj"), std::string::npos) << result.err;
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+
+  // A course file may have any name; the model never replaces an input.
+  fs::copy_file(course, Path("course.obj"));
+  fs::copy_file(course, Path("course.mtl"));
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {Path("course.obj"), Path("course.obj")},
+           {course, Path("course.obj"), "--settings", Path("course.mtl")}}) {
+    EXPECT_EQ(Export(args).exit_status, 2);
+  }
+  EXPECT_EQ(fs::file_size(Path("course.obj")), fs::file_size(course));
+  EXPECT_EQ(fs::file_size(Path("course.mtl")), fs::file_size(course));
 }
 
 TEST_F(ModelCliTest, UnreadableInputsAndUnwritableOutputsFailWithTheirMessage) {

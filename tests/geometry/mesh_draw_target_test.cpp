@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "geometry/obj_text.h"
 #include "geometry_test_util.h"
 
@@ -141,6 +143,9 @@ TEST(ObjTextTest, WritesOneBasedIndicesTurnedTextureRowsAndEachMaterialOnce) {
       MeshCorner{{0, 0, 0}, 0, 0.25}, MeshCorner{{1, 0, 0}, 1, 0.25}, MeshCorner{{0, 0, -1}, 0, 1}};
   EXPECT_TRUE(mesh.AddTriangle(corners, road, true));
   EXPECT_FALSE(mesh.AddTriangle({corners[0], corners[0], corners[1]}, road, true));
+  MeshCorner nowhere = corners[1];
+  nowhere.position.y = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_FALSE(mesh.AddTriangle({corners[0], nowhere, corners[2]}, road, true));
   mesh.SelectGroup("span01_zones");
   mesh.SelectGroup("span01_no_track");
   MeshMaterial red;

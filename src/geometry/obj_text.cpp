@@ -21,7 +21,7 @@ std::string Hex(int value) {
 
 // Six decimals (a thousandth of a course unit in preview units), without trailing zeros.
 void AppendNumber(std::string& out, double value) {
-  char text[64];
+  char text[512];  // room for the largest double in fixed notation
   std::snprintf(text, sizeof text, "%.6f", value);
   std::string number = text;
   const size_t last = number.find_last_not_of('0');

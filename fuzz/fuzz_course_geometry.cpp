@@ -4,9 +4,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "course/course.h"
 #include "geometry/course_lists.h"
+#include "geometry/mesh_draw_target.h"
+#include "geometry/obj_text.h"
 #include "geometry/point_models.h"
 #include "geometry/prepared_course.h"
 
@@ -41,6 +44,7 @@ class CheckingTarget : public DrawTarget {
   void Vertex(double x, double y, double z) override {
     Require(in_primitive_);
     Use(x + y + z);
+    ++vertices_;
   }
   void TexturePoint(double s, double t) override { Use(s + t); }
   void TextureSelect(const TextureRef&, int16_t) override { Require(!in_primitive_); }
@@ -53,6 +57,8 @@ class CheckingTarget : public DrawTarget {
   void Translate(double x, double y, double z) override { Use(x + y + z); }
   void Rotate(double a, double x, double y, double z) override { Use(a + x + y + z); }
   void ScaleFactors(double x, double y, double z) override { Use(x + y + z); }
+
+  int64_t vertices() const { return vertices_; }
 
  private:
   static void Require(bool condition) {
@@ -68,8 +74,11 @@ class CheckingTarget : public DrawTarget {
   bool open_list_ = false;
   bool in_primitive_ = false;
   int depth_ = 0;
+  int64_t vertices_ = 0;
   volatile double sink_ = 0;
 };
+
+constexpr int64_t kMaxMeshVertices = 20000;
 
 template <typename T>
 T Take(const uint8_t*& data, size_t& size) {
@@ -126,5 +135,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kurvex::DrawPointModels(i, course, prepared, lists.Models(), kurvex::PropSwitches(), 1.5, gl);
   }
   lists.DeleteAll(gl);
+
+  // The same lists as a model: every list replayed into a mesh, written as OBJ text. Size is
+  // not the point here, odd numbers are: the longest courses would only slow the run down.
+  if (gl.vertices() > kMaxMeshVertices) return 0;
+  kurvex::MeshDrawTarget mesh;
+  lists.BuildModelLists(mesh);
+  lists.BuildAllLists(course, prepared, kurvex::FeatureSwitches(), mesh);
+  for (int i = 1; i <= course.PointCount; ++i) {
+    for (int32_t name :
+         {lists.SurfaceLists(i), lists.ZoneLists(i), lists.PlateLists(i), lists.ExteriorLists(i)}) {
+      mesh.DisplayListCall(name);
+    }
+    kurvex::DrawPointModels(i, course, prepared, lists.Models(), kurvex::PropSwitches(), 1.5, mesh);
+  }
+  const std::string text = kurvex::ObjText(mesh.mesh(), {}, "fuzz.mtl", "fuzz");
+  if (text.find("nan") != std::string::npos || text.find("inf") != std::string::npos) {
+    __builtin_trap();
+  }
   return 0;
 }

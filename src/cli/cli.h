@@ -7,6 +7,10 @@
 #include "course/course.h"
 #include "course/message.h"
 
+namespace kurvex {
+struct Settings;
+}  // namespace kurvex
+
 namespace kurvex::cli {
 
 enum ExitStatus { kExitOk = 0, kExitFailed = 1, kExitUsage = 2 };
@@ -25,6 +29,7 @@ int RunRender(const Args& args);
 int RunStats(const Args& args);
 int RunFriendly(const Args& args);
 int RunTransform(const Args& args);
+int RunExportObj(const Args& args);
 
 // Prints a failure message (title line, empty line, body lines) to standard error.
 int Fail(const Message& message);
@@ -37,5 +42,7 @@ bool LoadCourseArgument(const std::string& argument, Course& course, Message* me
 // Writes OUT in the form its extension names: *.kurv or *.txt.
 bool IsCourseOutputName(const std::string& path);
 bool SaveCourseOutput(const std::string& path, const Course& course, Message* message);
+// Reads a --settings FILE argument (an opts.cfg file).
+bool LoadSettingsArgument(const std::string& path, Settings& settings, Message* message);
 
 }  // namespace kurvex::cli

@@ -74,6 +74,15 @@ const std::map<std::string, Command>& Commands() {
         "  unless --textures names a ROM image or a texture dump, with the default graphics\n"
         "  settings and camera unless --settings names an opts.cfg file; --camera gives the\n"
         "  eye in preview units and degrees, --time the animation clock in seconds.\n"}},
+      {"export-obj",
+       {RunExportObj,
+        "kurvex-cli export-obj COURSE OUT.obj [--textures ROM|DUMP] [--settings FILE]\n"
+        "  Writes what the preview draws of COURSE (track surfaces, zones, plates, gates,\n"
+        "  decorations, structures, exteriors) as a Wavefront OBJ model with its material\n"
+        "  library OUT.mtl, one group per CTL point and part, in preview units (course units\n"
+        "  / 1000, y up). With --textures (a ROM image or a texture dump) the textures it\n"
+        "  shows are written beside it as PNG files; --settings names an opts.cfg file whose\n"
+        "  graphics settings choose what is drawn.\n"}},
   };
   return commands;
 }

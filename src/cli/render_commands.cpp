@@ -110,18 +110,6 @@ std::string ParseOptions(const Args& args, RenderOptions* options) {
   return "";
 }
 
-bool LoadSettings(const std::string& path, Settings& settings, Message* message) {
-  const int16_t result = LoadSettingsFile(path, settings);
-  if (result == kSettingsOk) return true;
-  if (result == kSettingsMissing) {
-    *message = MakeMessage("Error: File not found",
-                           {"The settings file " + path + " could not be found."});
-  } else {
-    *message = MakeMessage("Error: " + SettingsMessageCaption(result), {SettingsMessage(result)});
-  }
-  return false;
-}
-
 // The camera values as the Camera window keeps them: positions within reach, angles wrapped.
 void ApplyCamera(const double* values, CameraValues& camera) {
   camera.x = std::clamp(values[0], -kCameraLimit, kCameraLimit);
@@ -144,6 +132,18 @@ std::vector<uint8_t> WithoutAlpha(const std::vector<uint8_t>& rgba) {
 
 }  // namespace
 
+bool LoadSettingsArgument(const std::string& path, Settings& settings, Message* message) {
+  const int16_t result = LoadSettingsFile(path, settings);
+  if (result == kSettingsOk) return true;
+  if (result == kSettingsMissing) {
+    *message = MakeMessage("Error: File not found",
+                           {"The settings file " + path + " could not be found."});
+  } else {
+    *message = MakeMessage("Error: " + SettingsMessageCaption(result), {SettingsMessage(result)});
+  }
+  return false;
+}
+
 int RunRender(const Args& args) {
   RenderOptions options;
   const std::string complaint = ParseOptions(args, &options);
@@ -153,7 +153,7 @@ int RunRender(const Args& args) {
   Message message;
   if (!LoadCourseArgument(options.course, course, &message)) return Fail(message);
   Settings settings;
-  if (!options.settings.empty() && !LoadSettings(options.settings, settings, &message)) {
+  if (!options.settings.empty() && !LoadSettingsArgument(options.settings, settings, &message)) {
     return Fail(message);
   }
   TextureStore store;

@@ -3,8 +3,7 @@
 #include <cmath>
 #include <random>
 
-#include "geometry/point_models.h"
-#include "preview/settings_switches.h"
+#include "preview/course_walk.h"
 #include "preview/sky.h"
 
 namespace kurvex {
@@ -25,6 +24,19 @@ constexpr Overlay kOverlays[] = {
     {kLineSegmentLines, kSegmentLines},   {kLineLeftSpline, kLeftSideSpline},
     {kLineRightSpline, kRightSideSpline}, {kLineGameDataSpline, kGameDataSpline},
     {kLineCenterSpline, kCenterSpline},   {kLineCtlDots, kCtlPointDots},
+};
+
+// The see-through exteriors are blended.
+class BlendedExteriors : public CourseWalkListener {
+ public:
+  explicit BlendedExteriors(CometGL& gl) : gl_(gl) {}
+  void ExteriorsBegin(bool blended) override {
+    if (blended) gl_.BlendingEnable();
+  }
+  void ExteriorsEnd() override { gl_.BlendingDisable(); }
+
+ private:
+  CometGL& gl_;
 };
 
 }  // namespace
@@ -137,48 +149,9 @@ void PreviewFrame::DrawFrame(CometGL& gl, const FrameInputs& in) const {
 }
 
 void PreviewFrame::DrawCourse(CometGL& gl, const FrameInputs& in) const {
-  const Course& course = in.course;
-  const GraphicsSettings& settings = in.settings;
-  const CourseDisplayLists& lists = in.lists;
-  const int count = course.PointCount <= kMaxPoints ? course.PointCount : 0;
-  const double blink = Blink(animation_time_);
   gl.DepthTestEnable();
-  for (int i = 1; i <= count; ++i) {
-    const bool no_track = course.Points[i].TrackCode == kNoTrackCode;
-    gl.DrawColor(Level(blink), 0, 0, 255);
-    if (settings.track_surface && !no_track) gl.DisplayListCall(lists.SurfaceLists(i));
-    gl.DrawColor(Level(blink), 0, 0, 255);
-    if (settings.red_blinkers && no_track) gl.DisplayListCall(lists.SurfaceLists(i));
-    gl.DrawColor(Level(blink), 0, 0, 255);
-    gl.DisplayListCall(lists.ZoneLists(i));
-    gl.DrawColor(255, 255, 255, 255);
-    gl.DisplayListCall(lists.PlateLists(i));
-  }
-
-  gl.TexturesEnable();
-  gl.Cull(2);
-  gl.DrawColor(255, 255, 255, 255);
-  if (IsPreparedFor(in.prepared, course)) {
-    const PropSwitches props = PropSwitchesOf(settings);
-    for (int i = 1; i <= count; ++i) {
-      DrawPointModels(i, course, in.prepared, lists.Models(), props, animation_time_, gl);
-    }
-  }
-  gl.Cull(0);
-  gl.TexturesDisable();
-
-  if (settings.tunnel_exteriors) {
-    if (settings.tunnel_transparency) gl.BlendingEnable();
-    gl.DrawColor(255, 255, 255, Level(255 - settings.tunnel_transparency_percent * 255.0 / 100));
-    for (int i = 1; i <= count; ++i) {
-      if (lists.ExteriorFlags(i) != 0) gl.DisplayListCall(lists.ExteriorLists(i));
-    }
-    gl.BlendingDisable();
-    // The exterior lists leave texturing and culling on; the guide lines and next frame's
-    // background must not be textured or culled by them.
-    gl.TexturesDisable();
-    gl.Cull(0);
-  }
+  BlendedExteriors blending(gl);
+  DrawCourseParts(gl, {in.course, in.prepared, in.lists, in.settings, animation_time_}, blending);
 }
 
 void PreviewFrame::DrawLineOverlays(CometGL& gl, const FrameInputs& in) const {

@@ -83,8 +83,9 @@ TEST(Camera, ValueBoxes) {
       {Camera::kBoxSkew, "720", &CameraValues::skew, 0},
       {Camera::kBoxElevation, "abc", &CameraValues::elevation, 0},
       {Camera::kBoxY, "", &CameraValues::y, 20},
-      {Camera::kBoxAzimuth, "1e999", &CameraValues::azimuth, 0},
+      {Camera::kBoxAzimuth, "1e999", &CameraValues::azimuth, 270},  // overflow: refused
       {Camera::kBoxCoordSpeed, "2.5x", &CameraValues::coord_speed, 2.5},
+      {Camera::kBoxCoordSpeed, "-1e999", &CameraValues::coord_speed, 2.5},
   };
   Camera camera;
   for (const auto& b : boxes) {

@@ -1,0 +1,96 @@
+// The export-obj command: the course as the preview draws it, as a Wavefront OBJ model with its
+// material library and, with textures, the pictures it shows.
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "cli/cli.h"
+#include "preview/model_export.h"
+#include "preview/settings_file.h"
+#include "rom/texture_source.h"
+
+namespace kurvex::cli {
+
+namespace {
+
+struct ExportOptions {
+  std::string course;
+  std::string out;
+  std::string textures;
+  std::string settings;
+};
+
+bool EndsWithObj(const std::string& path) {
+  if (path.size() < 5) return false;
+  std::string tail = path.substr(path.size() - 4);
+  std::transform(tail.begin(), tail.end(), tail.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return tail == ".obj";
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+// The input that the model or its library would replace, "" for none: a course file may have
+// any extension, so OUT.obj could name it.
+std::string InputReplaced(const ExportOptions& options) {
+  const std::string library = std::filesystem::path(options.out).replace_extension(".mtl").string();
+  const std::string rom = options.course.substr(0, options.course.rfind('@'));
+  for (const std::string& input : {options.course, rom, options.textures, options.settings}) {
+    if (input.empty()) continue;
+    if (SameFile(input, options.out) || SameFile(input, library)) return input;
+  }
+  return "";
+}
+
+// Returns an empty text when the arguments are good, else the complaint.
+std::string ParseOptions(const Args& args, ExportOptions* options) {
+  std::vector<std::string> positional;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+      positional.push_back(arg);
+      continue;
+    }
+    if (arg != "--textures" && arg != "--settings") return "unknown option " + arg;
+    if (i + 1 >= args.size()) return arg + " needs a value";
+    (arg == "--textures" ? options->textures : options->settings) = args[++i];
+  }
+  if (positional.size() != 2) return "expects COURSE and OUT.obj";
+  options->course = positional[0];
+  options->out = positional[1];
+  if (!EndsWithObj(options->out)) return "OUT must end in .obj";
+  const std::string replaced = InputReplaced(*options);
+  if (!replaced.empty()) return "OUT or its library would replace the input " + replaced;
+  return "";
+}
+
+}  // namespace
+
+int RunExportObj(const Args& args) {
+  ExportOptions options;
+  const std::string complaint = ParseOptions(args, &options);
+  if (!complaint.empty()) return UsageError("export-obj", complaint);
+
+  Course course;
+  Message message;
+  if (!LoadCourseArgument(options.course, course, &message)) return Fail(message);
+  Settings settings;
+  if (!options.settings.empty() && !LoadSettingsArgument(options.settings, settings, &message)) {
+    return Fail(message);
+  }
+  TextureStore store;
+  if (!options.textures.empty() && !LoadTextureSource(options.textures, store, &message)) {
+    return Fail(message);
+  }
+  std::string detail;
+  const int16_t result = ExportCourseModel(course, options.textures.empty() ? nullptr : &store,
+                                           settings.graphics, options.out, &detail);
+  if (result != kModelExportOk) return Fail(ModelExportMessage(result, detail));
+  return kExitOk;
+}
+
+}  // namespace kurvex::cli

@@ -1,0 +1,157 @@
+#include "preview/model_export.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+#include "course/file_io.h"
+#include "course/message.h"
+#include "geometry/course_lists.h"
+#include "geometry/geometry_result.h"
+#include "geometry/obj_text.h"
+#include "geometry/prepared_course.h"
+#include "preview/settings_switches.h"
+#include "preview/texture_names.h"
+#include "rom/png_writer.h"
+
+namespace kurvex {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string TwoDigits(int n) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d", n);
+  return text;
+}
+
+// Puts each part's faces into its own group and blends the see-through exteriors.
+class MeshGroups : public CourseWalkListener {
+ public:
+  explicit MeshGroups(MeshDrawTarget& mesh) : mesh_(mesh) {}
+  void PartBegin(int i, CoursePart part) override { mesh_.BeginGroup(ModelGroupName(i, part)); }
+  void ExteriorsBegin(bool blended) override { mesh_.SetBlending(blended); }
+  void ExteriorsEnd() override { mesh_.SetBlending(false); }
+
+ private:
+  MeshDrawTarget& mesh_;
+};
+
+struct TexturePicture {
+  std::string file;  // as kurvex-cli textures --png names it
+  TextureImage image;
+};
+
+// The picture a texture reference shows, as the preview's texture tables resolve it.
+TexturePicture PictureOf(const TextureRef& texture, const TextureStore& store) {
+  switch (texture.kind) {
+    case TextureRef::kTrack:
+      return {"track-venue" + TwoDigits(texture.venue) + "-" + TwoDigits(texture.index) + ".png",
+              store.TrackTexture(texture.venue, texture.index)};
+    case TextureRef::kModel:
+      return {"model-" + TwoDigits(texture.index) + ".png", store.ModelTexture(texture.index)};
+    case TextureRef::kFeature:
+      return {"feature-" + TwoDigits(texture.index) + ".png", store.FeatureTexture(texture.index)};
+    case TextureRef::kZone: {
+      const int k = ZoneModelTexture(texture.index);
+      return {"model-" + TwoDigits(k) + ".png", store.ModelTexture(k)};
+    }
+    default:
+      return {};
+  }
+}
+
+// The materials of the mesh with their pictures; the pictures are written into folder, each
+// once. False with *detail (the file and the reason) when one cannot be written.
+bool DescribeMaterials(const TriangleMesh& mesh, const TextureStore* textures,
+                       const fs::path& folder, std::vector<ObjMaterial>* materials,
+                       std::string* detail) {
+  std::map<std::string, bool> written;
+  for (const MeshMaterial& material : mesh.materials()) {
+    ObjMaterial described = DescribeMaterial(material);
+    if (textures != nullptr && material.texture.kind != TextureRef::kNone) {
+      const TexturePicture picture = PictureOf(material.texture, *textures);
+      const TextureImage& image = picture.image;
+      if (image.Valid() && !written.count(picture.file)) {
+        if (!WritePng((folder / picture.file).string(), image.pixels, image.width, image.height,
+                      image.channels, detail)) {
+          return false;
+        }
+        written[picture.file] = true;
+      }
+      if (image.Valid()) described.texture_file = picture.file;
+    }
+    materials->push_back(described);
+  }
+  return true;
+}
+
+}  // namespace
+
+Message ModelExportMessage(int16_t result, const std::string& detail) {
+  switch (result) {
+    case kModelExportOk:
+      return {};
+    case kModelExportBadCourse:
+      return MakeMessage("Error: Course cannot be drawn", {detail});
+    case kModelExportWriteFailed:
+      return MakeMessage("Error: File access error", {"The model could not be written:", detail});
+    default:
+      return MakeMessage("Error: An unknown error has occurred.", {detail});
+  }
+}
+
+std::string ModelGroupName(int i, CoursePart part) {
+  static const char* const kParts[] = {"surface", "no_track", "zones",
+                                       "plates",  "models",   "exterior"};
+  return "span" + TwoDigits(i) + "_" + kParts[static_cast<int>(part)];
+}
+
+int16_t BuildCourseMesh(const Course& course, const GraphicsSettings& settings,
+                        MeshDrawTarget& mesh) {
+  PreparedCourse prepared;
+  const int16_t result = PrepareCourse(course, settings.segment_distance, prepared);
+  if (result != kGeometryOk) return result;
+  CourseDisplayLists lists;
+  lists.BuildModelLists(mesh);
+  const int16_t built = lists.BuildAllLists(course, prepared, FeatureSwitchesOf(settings), mesh);
+  if (built != kGeometryOk) return built;
+  MeshGroups groups(mesh);
+  DrawCourseParts(mesh, {course, prepared, lists, settings, 0.0}, groups);
+  return kGeometryOk;
+}
+
+int16_t ExportCourseModel(const Course& course, const TextureStore* textures,
+                          const GraphicsSettings& settings, const std::string& obj_path,
+                          std::string* detail) {
+  std::string why;
+  MeshDrawTarget mesh;
+  const int16_t built = BuildCourseMesh(course, settings, mesh);
+  if (built != kGeometryOk) {
+    if (detail != nullptr) *detail = GeometryResultText(built);
+    return kModelExportBadCourse;
+  }
+  const fs::path obj(obj_path);
+  const fs::path library = fs::path(obj).replace_extension(".mtl");
+  std::vector<ObjMaterial> materials;
+  if (!DescribeMaterials(mesh.mesh(), textures, obj.parent_path(), &materials, &why)) {
+    if (detail != nullptr) *detail = why;
+    return kModelExportWriteFailed;
+  }
+  if (!WriteFileAtomically(library.string(), MtlText(materials), &why)) {
+    if (detail != nullptr) *detail = why;
+    return kModelExportWriteFailed;
+  }
+  const std::string text =
+      ObjText(mesh.mesh(), materials, library.filename().string(),
+              "Kurvex course model: preview units (course units / 1000), y up");
+  if (!WriteFileAtomically(obj.string(), text, &why)) {
+    if (detail != nullptr) *detail = why;
+    return kModelExportWriteFailed;
+  }
+  return kModelExportOk;
+}
+
+}  // namespace kurvex

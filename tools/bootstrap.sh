@@ -10,6 +10,8 @@ KURVEX_PACKAGES=(
   cmake ninja-build g++ clang libclang-rt-dev ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libgl-dev libopengl-dev libegl-dev libglu1-mesa-dev libegl-mesa0 libgl1-mesa-dri
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
+  xvfb xauth fonts-dejavu-core
 )
 
 kurvex_missing_packages() {

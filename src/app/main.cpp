@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QStandardPaths>
 #include <QSurfaceFormat>
+#include <cstdio>
+#include <string>
 
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
@@ -10,7 +12,33 @@
 #include "ui/preview_widget.h"
 #include "ui/version.h"
 
+namespace {
+
+// --help and --version answer without a display, before the windowing system is opened.
+bool AnswerWithoutWindows(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "-v" || arg == "--version") {
+      std::printf("kurvex %s\n", kurvex::kVersionText);
+      return true;
+    }
+    if (arg == "-h" || arg == "--help") {
+      std::printf(
+          "Usage: kurvex [FILE]\n"
+          "Kurvex, a course editor for F-Zero X. FILE is a course to open (.kurv or .txt).\n"
+          "  -h, --help     this text\n"
+          "  -v, --version  the version\n"
+          "kurvex-cli does the same jobs without windows.\n");
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (AnswerWithoutWindows(argc, argv)) return 0;
   // Every GL widget of the program shares this format: display lists need the compatibility
   // profile.
   QSurfaceFormat::setDefaultFormat(kurvex::PreviewWidget::SurfaceFormat());
@@ -20,11 +48,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QString::fromUtf8(kurvex::kVersionText));
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Kurvex, a course editor for F-Zero X"));
-  parser.addHelpOption();
-  parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("FILE"),
-                               QStringLiteral("A course to open (.kurv or .txt)."), "[FILE]");
+  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A course to open."));
   parser.process(application);
 
   kurvex::EditorSession session;

@@ -1,18 +1,23 @@
 // The main window driven as a user drives it: menus, file commands with their questions and
 // messages, tool windows and the settings kept between runs.
 #include <QAction>
+#include <QDialog>
 #include <QApplication>
-#include <QFile>
+#include <QMenu>
 #include <QtTest>
 
+#include "course/course_compare.h"
 #include "course/course_files.h"
 #include "course/new_course.h"
+#include "preview/settings_file.h"
+#include "rom_builder.h"
 #include "scratch_dir.h"
 #include "scripted_dialogs.h"
 #include "test_courses.h"
 #include "ui/editor_session.h"
 #include "ui/file_commands.h"
 #include "ui/main_window.h"
+#include "ui/recent_files.h"
 #include "ui/tool_window.h"
 
 namespace kurvex::test {
@@ -27,16 +32,46 @@ class MainWindowTest : public QObject {
     ScriptedDialogs dialogs;
     MainWindow window;
     void Trigger(const char* action) { window.action(action)->trigger(); }
+    const Course& course() { return session.document().course(); }
   };
 
   QString Path(const char* name) const { return QString::fromStdString(dir_->Path(name)); }
+  QString Config() const { return Path("config"); }
+  QString SaveCourse(const char* name, const Course& course) const {
+    const std::string path = dir_->Path(name);
+    return SaveKurvFile(path, course).ok ? QString::fromStdString(path) : QString();
+  }
+  QString WriteRom(const char* name) const {
+    const std::string path = dir_->Path(name);
+    return TestRom::Filled('E').Write(path) ? QString::fromStdString(path) : QString();
+  }
+
   std::unique_ptr<ScratchDir> dir_;
 
  private slots:
   void init() { dir_ = std::make_unique<ScratchDir>(); }
 
+  void StartsWithTheNewCourseAndTheCriticalInfoOnAFirstRun() {
+    Editor editor(Config());
+    QCOMPARE(editor.course().Name, std::string("NEW TRACK"));
+    QCOMPARE(int(editor.course().PointCount), 4);
+    QVERIFY(editor.session.course_loaded());
+    QVERIFY(!editor.session.document().IsModified());
+    QCOMPARE(editor.window.windowTitle(),
+             QString("Untitled[*] - Kurvex: F-Zero X - (No input ROM selected)"));
+    QTRY_VERIFY(editor.window.findChild<QDialog*>() != nullptr);
+    QCOMPARE(editor.window.findChild<QDialog*>()->windowTitle(), QString("Critical Info"));
+    QVERIFY(!editor.window.action("mnuLoadCourse")->isEnabled());
+    QVERIFY(!editor.window.action("mnuSaveTextures")->isEnabled());
+    // The preview and the two property windows show at first; the check marks agree.
+    for (int which : {kWindowPreview, kWindowElement, kWindowCourse}) {
+      QVERIFY(editor.window.tool(which).isVisible());
+      QVERIFY(editor.window.window_action(which).isChecked());
+    }
+  }
+
   void WindowMenuChecksFollowTheToolWindows() {
-    Editor editor(Path("config"));
+    Editor editor(Config());
     QAction& camera = editor.window.window_action(kWindowCamera);
     QVERIFY(!camera.isChecked());
     camera.trigger();
@@ -45,22 +80,215 @@ class MainWindowTest : public QObject {
     editor.window.tool(kWindowCamera).close();  // closing only hides it
     QVERIFY(!editor.window.tool(kWindowCamera).isVisible());
     QVERIFY(!camera.isChecked());
+
+    // Minimising hides every tool window; restoring shows exactly the checked ones.
+    editor.window.window_action(kWindowGraphics).trigger();
+    editor.window.showMinimized();
+    QTRY_VERIFY(!editor.window.tool(kWindowGraphics).isVisible());
+    QVERIFY(!editor.window.tool(kWindowPreview).isVisible());
+    QVERIFY(editor.window.window_action(kWindowGraphics).isChecked());
+    editor.window.showNormal();
+    QTRY_VERIFY(editor.window.tool(kWindowGraphics).isVisible());
+    QVERIFY(editor.window.tool(kWindowPreview).isVisible());
+    QVERIFY(!editor.window.tool(kWindowCamera).isVisible());
   }
 
   void OpenThenSaveAsWritesTheSameBytes() {
     Course ring = RingCourse(7);
     ring.Name = "RING";
-    const std::string source = dir_->Path("ring.kurv");
-    QVERIFY(SaveKurvFile(source, ring).ok);
-    Editor editor(Path("config"));
-    editor.dialogs.file_names = {QString::fromStdString(source), Path("copy")};
+    const QString source = SaveCourse("ring.kurv", ring);
+    Editor editor(Config());
+    editor.dialogs.file_names = {source, Path("copy")};
     editor.Trigger("mnuOpen");
-    QCOMPARE(editor.session.document().course().Name, std::string("RING"));
+    QCOMPARE(editor.course().Name, std::string("RING"));
     QVERIFY(!editor.session.document().CanUndo());  // a fresh history
+    QVERIFY(!editor.window.action("mnuUndo")->isEnabled());
     editor.Trigger("mnuSaveAs");
     QVERIFY(editor.dialogs.messages.empty());
-    QCOMPARE(FileBytes(dir_->Path("copy.kurv")), FileBytes(source));  // ".kurv" appended
+    QCOMPARE(FileBytes(dir_->Path("copy.kurv")), FileBytes(source.toStdString()));
     QVERIFY(editor.window.windowTitle().startsWith("copy.kurv[*] - Kurvex: F-Zero X"));
+    QCOMPARE(editor.window.recent().files().first(), Path("copy.kurv"));
+  }
+
+  void SaveAsAsksBeforeReplacingAFile() {
+    const QString existing = SaveCourse("old.kurv", RingCourse(5));
+    const std::vector<uint8_t> before = FileBytes(existing.toStdString());
+    Editor editor(Config());
+    editor.dialogs.file_names = {Path("old")};
+    editor.dialogs.yes_no = {false};
+    editor.Trigger("mnuSaveAs");
+    QCOMPARE(editor.dialogs.questions.size(), size_t{1});
+    QCOMPARE(editor.dialogs.questions.back().caption, QString("Replace File"));
+    QCOMPARE(editor.dialogs.questions.back().text,
+             QString("The file \"old.kurv\" already exists.\nWould you like to replace it?"));
+    QCOMPARE(FileBytes(existing.toStdString()), before);
+    QVERIFY(editor.session.file_path().isEmpty());
+
+    // Save without a file is Save As; a Yes replaces the file.
+    editor.dialogs.file_names = {existing};
+    editor.dialogs.yes_no = {true};
+    editor.Trigger("mnuSave");
+    QVERIFY(FileBytes(existing.toStdString()) != before);
+    QCOMPARE(editor.session.file_path(), existing);
+
+    // A name that ends in the extension in any case keeps its case and gets nothing appended.
+    editor.dialogs.file_names = {Path("TRACK.KURV")};
+    editor.Trigger("mnuSaveAs");
+    QVERIFY(QFileInfo::exists(Path("TRACK.KURV")));
+  }
+
+  void AFailedOpenLeavesTheCourseAsItWas() {
+    Editor editor(Config());
+    editor.session.document().SetBanking(45);
+    const Course before = editor.course();
+    QVERIFY(WriteText(dir_->Path("bad.kurv"), "KURV but not really"));
+    editor.dialogs.save_choices = {SaveChoice::kDiscard};
+    editor.dialogs.file_names = {Path("bad.kurv")};
+    editor.Trigger("mnuOpen");
+    QCOMPARE(editor.dialogs.messages.size(), size_t{1});
+    QCOMPARE(editor.dialogs.messages[0].caption, QString("Select KURV F-Zero X Track"));
+    QCOMPARE(editor.dialogs.messages[0].icon, MessageIcon::kCritical);
+    QVERIFY(editor.course() == before);
+    QVERIFY(editor.session.document().CanUndo());
+
+    editor.dialogs.Clear();
+    editor.dialogs.save_choices = {SaveChoice::kDiscard};
+    editor.dialogs.file_names = {Path("missing.kurv")};
+    editor.Trigger("mnuOpen");
+    QCOMPARE(editor.dialogs.messages.at(0).icon, MessageIcon::kExclamation);
+    QCOMPARE(editor.dialogs.messages.at(0).Text(),
+             QString("The file selected could not be found.\nPlease select a different file."));
+  }
+
+  void UnsavedChangesAreAskedAboutOnlyWhenModified() {
+    Editor editor(Config());
+    editor.dialogs.yes_no = {true};
+    editor.Trigger("mnuNew");  // unmodified: the described question, nothing else
+    QCOMPARE(editor.dialogs.questions.size(), size_t{1});
+    QCOMPARE(editor.dialogs.questions[0].text,
+             QString("Are you sure you want to start a new track?"));
+
+    editor.dialogs.Clear();
+    editor.session.document().SetWidth(true, 40);
+    QVERIFY(editor.window.windowTitle().contains("[*]"));
+    QVERIFY(editor.window.isWindowModified());
+    editor.dialogs.save_choices = {SaveChoice::kCancel};
+    editor.Trigger("mnuNew");
+    QCOMPARE(editor.dialogs.questions.size(), size_t{1});
+    QCOMPARE(editor.dialogs.questions[0].caption, QString("save changes"));
+    QCOMPARE(editor.course().Points[1].LeftWidth, 400);  // cancelled
+
+    editor.dialogs.save_choices = {SaveChoice::kCancel};
+    editor.window.close();
+    QVERIFY(editor.window.isVisible());  // Exit is cancelled too
+
+    editor.dialogs.save_choices = {SaveChoice::kDiscard};
+    editor.Trigger("mnuNew");
+    QCOMPARE(editor.course().Points[1].LeftWidth, 260);
+    QVERIFY(!editor.session.document().IsModified());
+  }
+
+  void NewDoesNotKeepTheFileToSaveOver() {
+    const QString file = SaveCourse("mine.kurv", RingCourse(9));
+    const std::vector<uint8_t> before = FileBytes(file.toStdString());
+    Editor editor(Config());
+    QVERIFY(editor.window.files().OpenPath(file));
+    editor.dialogs.yes_no = {true};
+    editor.Trigger("mnuNew");
+    editor.Trigger("mnuSave");  // asks where, and the dialog is cancelled
+    QCOMPARE(editor.dialogs.file_dialog_titles.last(), QString("Save KURV F-Zero X Track"));
+    QCOMPARE(FileBytes(file.toStdString()), before);
+  }
+
+  void InputRomEnablesTheRomCommandsAndLoadsCourses() {
+    const QString rom = WriteRom("fzx.z64");
+    Editor editor(Config());
+    QVERIFY(WriteText(dir_->Path("bad.z64"), std::string(1000, 'x')));
+    editor.dialogs.file_names = {Path("bad.z64")};
+    editor.Trigger("mnuInputROM");
+    QCOMPARE(editor.dialogs.messages.at(0).caption, QString("Select Input ROM"));
+    QVERIFY(!editor.session.rom_loaded());
+
+    editor.dialogs.file_names = {rom};
+    editor.Trigger("mnuInputROM");
+    QVERIFY(editor.session.rom_loaded());
+    QVERIFY(editor.window.action("mnuLoadCourse")->isEnabled());
+    QVERIFY(editor.window.action("mnuROMTextures")->isEnabled());
+    QVERIFY(editor.window.windowTitle().endsWith(" - Kurvex: F-Zero X"));
+
+    // A bad ROM afterwards keeps the good one.
+    editor.dialogs.file_names = {Path("bad.z64")};
+    editor.Trigger("mnuInputROM");
+    QCOMPARE(editor.session.input_rom(), rom);
+
+    QVERIFY(editor.window.files().LoadCourseFromRom(3));
+    QCOMPARE(int(editor.course().PointCount), 4 + 3 % 20);
+    QCOMPARE(editor.course().Name, std::string("RING 3"));
+    QCOMPARE(editor.session.course_slot(), 3);
+    QVERIFY(!editor.session.document().CanUndo());
+  }
+
+  void UndoAndRedoNameTheirStep() {
+    Editor editor(Config());
+    QAction* undo = editor.window.action("mnuUndo");
+    QVERIFY(!undo->isEnabled());
+    editor.session.document().AddPoint();
+    QCOMPARE(undo->text(), QString("&Undo Add Point"));
+    undo->trigger();
+    QCOMPARE(int(editor.course().PointCount), 4);
+    QCOMPARE(editor.window.action("mnuRedo")->text(), QString("&Redo Add Point"));
+  }
+
+  void SettingsAndRecentFilesSurviveARestart() {
+    const QString file = SaveCourse("ring.kurv", RingCourse(6));
+    {
+      Editor editor(Config());
+      editor.window.files().OpenPath(file);
+      editor.session.graphics().wireframe = true;
+      editor.session.camera().Turn(30, 0);
+      editor.window.window_action(kWindowCamera).trigger();
+      editor.window.window_action(kWindowElement).trigger();  // hidden
+      editor.window.close();
+    }
+    Editor editor(Config());
+    QVERIFY(editor.window.findChild<QDialog*>() == nullptr);  // not a first run any more
+    QVERIFY(editor.session.graphics().wireframe);
+    QCOMPARE(editor.session.camera().values().azimuth, 30.0);
+    QVERIFY(editor.window.tool(kWindowCamera).isVisible());
+    QVERIFY(!editor.window.tool(kWindowElement).isVisible());
+    QVERIFY(!editor.window.window_action(kWindowElement).isChecked());
+    QCOMPARE(editor.window.recent().files(), QStringList{file});
+  }
+
+  void DamagedSettingsPassTheBoxRules() {
+    Settings settings;
+    settings.camera.x = 1e9;
+    settings.camera.coord_speed = std::numeric_limits<double>::quiet_NaN();
+    settings.graphics.segment_distance = std::numeric_limits<double>::quiet_NaN();
+    settings.graphics.floor_transparency_percent = 500;
+    QDir().mkpath(Config());
+    QVERIFY(SaveSettingsFile(dir_->Path("config/opts.cfg"), settings) == kSettingsOk);
+    Editor editor(Config());
+    QCOMPARE(editor.session.camera().values().x, 50.0);
+    QCOMPARE(editor.session.camera().values().coord_speed, 0.1);
+    QCOMPARE(editor.session.graphics().segment_distance, 0.25);
+    QCOMPARE(int(editor.session.graphics().floor_transparency_percent), 100);
+    QVERIFY(!editor.session.document().IsModified());
+    QVERIFY(!editor.session.document().CanUndo());
+  }
+
+  void HelpOpensThePageOrSaysItIsMissing() {
+    Editor editor(Config());
+    editor.Trigger("mnuContents");
+    const bool page_exists =
+        QFileInfo::exists(QCoreApplication::applicationDirPath() + "/help/Contents.html");
+    if (page_exists) {
+      QCOMPARE(editor.dialogs.opened.size(), size_t{1});
+    }
+    editor.dialogs.open_external_works = false;
+    editor.Trigger("mnuContents");
+    QCOMPARE(editor.dialogs.messages.back().Text(), QString("Help files not found."));
+    QCOMPARE(editor.dialogs.messages.back().caption, QString("Help Contents"));
   }
 };
 

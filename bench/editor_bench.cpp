@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
   const kurvex::test::ScratchDir config;
   kurvex::EditorSession session;
   kurvex::QtDialogs dialogs;
-  kurvex::MainWindow window(session, dialogs, QString::fromStdString(config.path()));
+  kurvex::MainWindow window(session, dialogs, QString::fromStdString(config.path()),
+                            QString::fromStdString(config.Path("cache")));
   kurvex::PreviewWidget& view = window.preview().view();
 
   qint64 start_ms = -1;

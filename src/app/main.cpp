@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
   kurvex::EditorSession session;
   kurvex::QtDialogs dialogs;
   kurvex::MainWindow window(session, dialogs,
-                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+                            QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
   window.Start();
   if (!parser.positionalArguments().isEmpty()) {
     window.OpenFromCommandLine(parser.positionalArguments().first());

@@ -166,15 +166,21 @@ void PreviewFrame::DrawLineOverlays(CometGL& gl, const FrameInputs& in) const {
     gl.DrawColor(line.colour.r, line.colour.g, line.colour.b, 255);
     gl.DisplayListCall(in.lists.LineLists(overlay.list));
     if (overlay.kind == kLineCtlDots) {
+      const auto mark = [&](int p, float size) {
+        gl.DrawSubPoints(size);
+        if (in.course_loaded && p >= 1 && p <= course.PointCount && p <= kMaxPoints) {
+          const CtlPoint& point = course.Points[p];
+          gl.Vertex(point.X / 1000.0, point.Y / 1000.0, point.Z / 1000.0);
+        }
+        gl.EndSub();
+      };
+      if (in.hover_point != 0) {
+        gl.DrawColor(255, 255, 255, 255);
+        mark(in.hover_point, 12.0f);
+      }
       const ColourF rainbow = ColorWheel(Hue(animation_time_));
       gl.DrawColor(Level(rainbow.r), Level(rainbow.g), Level(rainbow.b), 255);
-      gl.DrawSubPoints(8.0f);
-      const int p = in.selected_point;
-      if (in.course_loaded && p >= 1 && p <= course.PointCount && p <= kMaxPoints) {
-        const CtlPoint& point = course.Points[p];
-        gl.Vertex(point.X / 1000.0, point.Y / 1000.0, point.Z / 1000.0);
-      }
-      gl.EndSub();
+      mark(in.selected_point, 8.0f);
     }
     gl.SmoothingDisable();
     gl.BlendingDisable();

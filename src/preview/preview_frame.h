@@ -30,6 +30,7 @@ struct FrameInputs {
   const GraphicsSettings& settings;
   bool course_loaded = true;
   int selected_point = 1;  // marked while the CTL point dots show
+  int hover_point = 0;     // the dot under the editor's pointer, ringed; 0 for none
 };
 
 class PreviewFrame {

@@ -75,16 +75,18 @@ int16_t PreviewScene::RebuildFeatureLists(const Course& course, const GraphicsSe
 
 void PreviewScene::DrawFrame(const Course& course, const CameraValues& camera,
                              const GraphicsSettings& settings, bool course_loaded,
-                             int selected_point) {
-  const FrameInputs inputs{course, prepared_, lists_,        textures_,
-                           camera, settings,  course_loaded, selected_point};
+                             int selected_point, int hover_point) {
+  FrameInputs inputs{course, prepared_, lists_,        textures_,
+                     camera, settings,  course_loaded, selected_point};
+  inputs.hover_point = hover_point;
   frame_.DrawFrame(gl_, inputs);
 }
 
 void PreviewScene::Tick(int32_t elapsed_ms, const Course& course, const CameraValues& camera,
-                        const GraphicsSettings& settings, bool course_loaded, int selected_point) {
+                        const GraphicsSettings& settings, bool course_loaded, int selected_point,
+                        int hover_point) {
   frame_.AdvanceTime(elapsed_ms, settings.animation_timer);
-  DrawFrame(course, camera, settings, course_loaded, selected_point);
+  DrawFrame(course, camera, settings, course_loaded, selected_point, hover_point);
 }
 
 }  // namespace kurvex

@@ -47,9 +47,10 @@ class PreviewScene {
   int16_t RebuildFeatureLists(const Course& course, const GraphicsSettings& settings);
 
   void DrawFrame(const Course& course, const CameraValues& camera, const GraphicsSettings& settings,
-                 bool course_loaded, int selected_point);
+                 bool course_loaded, int selected_point, int hover_point = 0);
   void Tick(int32_t elapsed_ms, const Course& course, const CameraValues& camera,
-            const GraphicsSettings& settings, bool course_loaded, int selected_point);
+            const GraphicsSettings& settings, bool course_loaded, int selected_point,
+            int hover_point = 0);
 
   CometGL& gl() { return gl_; }
   PreviewFrame& frame() { return frame_; }

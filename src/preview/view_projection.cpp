@@ -1,5 +1,6 @@
 #include "preview/view_projection.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "geometry/cgl_geometry.h"
@@ -43,8 +44,43 @@ bool ProjectToScreen(const CameraValues& camera, int width, int height, const Ve
   return true;
 }
 
-int PickCtlPoint(const Course& course, const CameraValues& camera, int width, int height,
-                 double x, double y, double radius) {
+Ray PixelRay(const CameraValues& camera, int width, int height, double x, double y) {
+  const double f = std::tan(DegToRad(kFieldOfView / 2));
+  const double aspect = height > 0 ? static_cast<double>(width) / height : 1;
+  double dx = (2 * x / std::max(width, 1) - 1) * aspect * f;
+  double dy = (1 - 2 * y / std::max(height, 1)) * f;
+  double dz = -1;
+  // The view's turns undone, in the opposite order.
+  Turn(dx, dy, camera.skew);
+  Turn(dy, dz, camera.elevation);
+  Turn(dz, dx, camera.azimuth);
+  return {{camera.x, camera.y, camera.z}, {dx, dy, dz}};
+}
+
+bool IntersectPlane(const Ray& ray, const Vec3& point, const Vec3& normal, Vec3* hit) {
+  const double facing =
+      ray.direction.x * normal.x + ray.direction.y * normal.y + ray.direction.z * normal.z;
+  if (std::abs(facing) < 1e-9) return false;
+  const Vec3 to_point = point - ray.origin;
+  const double t = (to_point.x * normal.x + to_point.y * normal.y + to_point.z * normal.z) / facing;
+  if (!(t > 0) || !std::isfinite(t)) return false;
+  *hit = ray.origin + ray.direction * t;
+  return true;
+}
+
+Vec3 LevelPlaneNormal() { return {0, 1, 0}; }
+
+Vec3 UprightPlaneNormal(const CameraValues& camera) {
+  // The eye's horizontal direction of view; straight down it is the top of the screen.
+  const Ray centre = PixelRay(camera, 2, 2, 1, 1);
+  const Ray above = PixelRay(camera, 2, 2, 1, 0);
+  Vec3 flat{centre.direction.x, 0, centre.direction.z};
+  if (Length(flat) < 1e-6) flat = {above.direction.x, 0, above.direction.z};
+  return flat;
+}
+
+int PickCtlPoint(const Course& course, const CameraValues& camera, int width, int height, double x,
+                 double y, double radius) {
   int best = 0;
   double best_distance = 0, best_depth = 0;
   const int count = course.PointCount <= kMaxPoints ? course.PointCount : 0;

@@ -24,10 +24,26 @@ bool ProjectToScreen(const CameraValues& camera, int width, int height, const Ve
 
 // The CTL point (1..PointCount) whose dot lies within radius pixels of (x, y), the nearest to
 // the eye among the closest ones; 0 when there is none.
-int PickCtlPoint(const Course& course, const CameraValues& camera, int width, int height,
-                 double x, double y, double radius);
+int PickCtlPoint(const Course& course, const CameraValues& camera, int width, int height, double x,
+                 double y, double radius);
 
 // A CTL point's position in preview units.
 Vec3 CtlPointPosition(const Course& course, int i);
+
+// The line of sight through a window pixel: from the eye, in preview units.
+struct Ray {
+  Vec3 origin;
+  Vec3 direction;
+};
+Ray PixelRay(const CameraValues& camera, int width, int height, double x, double y);
+
+// Where the ray meets the plane through `point` with that normal, in front of the eye; false
+// when it runs parallel to the plane or meets it behind the eye.
+bool IntersectPlane(const Ray& ray, const Vec3& point, const Vec3& normal, Vec3* hit);
+
+// The plane a point dragged in the preview moves in: level through the point, or upright
+// through it and facing the eye (for lifting and lowering it).
+Vec3 LevelPlaneNormal();
+Vec3 UprightPlaneNormal(const CameraValues& camera);
 
 }  // namespace kurvex

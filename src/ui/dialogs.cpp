@@ -41,10 +41,10 @@ bool QtDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString&
 }
 
 SaveChoice QtDialogs::AskSaveChanges(QWidget* parent, const QString& course_name) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Kurvex"),
-                  QStringLiteral("The course \"%1\" has changes that are not saved.")
-                      .arg(course_name),
-                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  QMessageBox box(
+      QMessageBox::Warning, QStringLiteral("Kurvex"),
+      QStringLiteral("The course \"%1\" has changes that are not saved.").arg(course_name),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
   box.setInformativeText(QStringLiteral("Do you want to save them?"));
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {

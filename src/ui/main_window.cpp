@@ -26,10 +26,13 @@
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
 #include "ui/element_properties_window.h"
+#include "ui/emulator_run.h"
+#include "ui/export_commands.h"
 #include "ui/file_commands.h"
 #include "ui/graphics_window.h"
 #include "ui/load_course_dialog.h"
 #include "ui/patch_window.h"
+#include "ui/preferences.h"
 #include "ui/preview_widget.h"
 #include "ui/preview_window.h"
 #include "ui/recent_files.h"
@@ -47,9 +50,12 @@ struct ToolEntry {
   const char* text;
 };
 constexpr ToolEntry kToolEntries[kToolWindowCount] = {
-    {"mnuCourse", "C&ourse Properties"}, {"mnuElement", "&Element Properties"},
-    {"mnuPreview", "&Preview"},          {"mnuCamera", "&Camera"},
-    {"mnuGraphics", "&Graphics Settings"}, {"mnuDataSheet", "&Data Sheet"},
+    {"mnuCourse", "C&ourse Properties"},
+    {"mnuElement", "&Element Properties"},
+    {"mnuPreview", "&Preview"},
+    {"mnuCamera", "&Camera"},
+    {"mnuGraphics", "&Graphics Settings"},
+    {"mnuDataSheet", "&Data Sheet"},
     {"mnuPatch", "Patch to &ROM"},
 };
 
@@ -66,7 +72,7 @@ QString DroppedCourse(const QMimeData* mime) {
 }  // namespace
 
 MainWindow::MainWindow(EditorSession& session, Dialogs& dialogs, const QString& config_folder,
-                       QWidget* parent)
+                       const QString& cache_folder, QWidget* parent)
     : QMainWindow(parent),
       session_(session),
       dialogs_(dialogs),
@@ -77,7 +83,9 @@ MainWindow::MainWindow(EditorSession& session, Dialogs& dialogs, const QString& 
   setAcceptDrops(true);
   files_ = new FileCommands(session_, dialogs_, *recent_, this);
   textures_ = new TextureCommands(session_, dialogs_, this);
+  emulator_ = new EmulatorRun(session_, dialogs_, cache_folder, this);
   CreateToolWindows();
+  exports_ = new ExportCommands(session_, dialogs_, preview().view(), this);
   CreateMenus();
   CreateToolBar();
   setCentralWidget(new QWidget(this));
@@ -86,6 +94,8 @@ MainWindow::MainWindow(EditorSession& session, Dialogs& dialogs, const QString& 
   statusBar()->addPermanentWidget(course_summary_);
   connect(files_, &FileCommands::status, this, &MainWindow::ShowStatus);
   connect(textures_, &TextureCommands::status, this, &MainWindow::ShowStatus);
+  connect(exports_, &ExportCommands::status, this, &MainWindow::ShowStatus);
+  connect(emulator_, &EmulatorRun::status, this, &MainWindow::ShowStatus);
   connect(&session_, &EditorSession::documentChanged, this, &MainWindow::OnDocumentChanged);
   connect(&session_, &EditorSession::romChanged, this, [this] {
     RefreshRomActions();
@@ -104,7 +114,9 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::ShowStatus(const QString& text) { statusBar()->showMessage(text, 5000); }
 
-PreviewWindow& MainWindow::preview() { return *static_cast<PreviewWindow*>(tools_[kWindowPreview]); }
+PreviewWindow& MainWindow::preview() {
+  return *static_cast<PreviewWindow*>(tools_[kWindowPreview]);
+}
 
 QAction* MainWindow::action(const QString& object_name) const {
   return findChild<QAction*>(object_name);
@@ -164,6 +176,13 @@ void MainWindow::CreateFileMenu() {
   save_textures_ = AddAction(file, "mnuSaveTextures", "Sa&ve Textures...");
   connect(save_textures_, &QAction::triggered, textures_, &TextureCommands::Save);
   file->addSeparator();
+  connect(AddAction(file, "mnuTestEmulator", "Test in E&mulator", Qt::Key_F5), &QAction::triggered,
+          this, &MainWindow::TestInEmulator);
+  connect(AddAction(file, "mnuExportImage", "Export Preview &Image..."), &QAction::triggered,
+          exports_, &ExportCommands::ExportImage);
+  connect(AddAction(file, "mnuExportModel", "Export &Model..."), &QAction::triggered, exports_,
+          &ExportCommands::ExportModel);
+  file->addSeparator();
   QAction* exit = AddAction(file, "mnuExit", "E&xit", QKeySequence::Quit);
   exit->setMenuRole(QAction::QuitRole);
   connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -182,6 +201,11 @@ void MainWindow::CreateEditMenu() {
     session_.document().Redo();
     session_.Reanimate();
   });
+  edit->addSeparator();
+  QAction* preferences =
+      AddAction(edit, "mnuPreferences", "&Preferences...", QKeySequence::Preferences);
+  preferences->setMenuRole(QAction::PreferencesRole);
+  connect(preferences, &QAction::triggered, this, &MainWindow::EditPreferences);
 }
 
 void MainWindow::CreateWindowMenu() {
@@ -344,9 +368,18 @@ void MainWindow::ShowCriticalInfo() {
   auto* notice = new CriticalInfoDialog(this);
   notice->setAttribute(Qt::WA_DeleteOnClose);
   // Its button restores the default extremes.
-  connect(notice, &QDialog::accepted, this,
-          [this] { session_.document().UseDefaultExtremes(); });
+  connect(notice, &QDialog::accepted, this, [this] { session_.document().UseDefaultExtremes(); });
   notice->open();
+}
+
+void MainWindow::EditPreferences() {
+  PreferencesDialog dialog(EmulatorPreferences::Load(editor_settings_), this);
+  if (dialog.exec() == QDialog::Accepted) dialog.preferences().Store(editor_settings_);
+}
+
+void MainWindow::TestInEmulator() {
+  emulator_->Run(EmulatorPreferences::Load(editor_settings_));
+  session_.Reanimate();
 }
 
 void MainWindow::Start() {
@@ -406,8 +439,7 @@ QRect MainWindow::DefaultPlacement(int which, const QRect& area) const {
     default: {
       const QSize size = tools_[which]->sizeHint();
       const int column = which - kWindowCamera;
-      return QRect(QPoint(area.left() + column * area.width() / 5, area.top() + upper + gap),
-                   size);
+      return QRect(QPoint(area.left() + column * area.width() / 5, area.top() + upper + gap), size);
     }
   }
 }
@@ -492,7 +524,8 @@ void MainWindow::LoadSettings() {
   session_.GraphicsChanged(GraphicsChange::kSegmentDistance);
   PlaceToolWindows(settings.windows, result == kSettingsMissing);
   if (result == kSettingsLoadFailed) {
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, QString::fromStdString(SettingsMessageCaption(result)),
+    dialogs_.ShowMessage(this, MessageIcon::kCritical,
+                         QString::fromStdString(SettingsMessageCaption(result)),
                          LinesMessage({SettingsMessage(result)}));
   }
   if (result == kSettingsMissing) QTimer::singleShot(0, this, &MainWindow::ShowCriticalInfo);

@@ -19,6 +19,8 @@ namespace kurvex {
 
 class Dialogs;
 class EditorSession;
+class EmulatorRun;
+class ExportCommands;
 class FileCommands;
 class PreviewWindow;
 class RecentFiles;
@@ -30,9 +32,10 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // The config folder holds opts.cfg and the editor's own settings.
+  // The config folder holds opts.cfg and the editor's own settings; the cache folder the copy
+  // of the ROM a course is tried in.
   MainWindow(EditorSession& session, Dialogs& dialogs, const QString& config_folder,
-             QWidget* parent = nullptr);
+             const QString& cache_folder, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Loads the settings (the "Critical Info" notice on a first run), shows the window with the
@@ -46,6 +49,8 @@ class MainWindow : public QMainWindow {
   PreviewWindow& preview();
   FileCommands& files() { return *files_; }
   TextureCommands& textures() { return *textures_; }
+  ExportCommands& exports() { return *exports_; }
+  EmulatorRun& emulator() { return *emulator_; }
   RecentFiles& recent() { return *recent_; }
   QAction* action(const QString& object_name) const;
 
@@ -80,6 +85,8 @@ class MainWindow : public QMainWindow {
   void OpenHelp();
   void ShowAbout();
   void ShowCriticalInfo();
+  void EditPreferences();
+  void TestInEmulator();
   void LoadSettings();
   void SaveSettings();
   void PlaceToolWindows(const std::array<WindowPlacement, kToolWindowCount>& placements,
@@ -95,6 +102,8 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<RecentFiles> recent_;
   FileCommands* files_ = nullptr;
   TextureCommands* textures_ = nullptr;
+  ExportCommands* exports_ = nullptr;
+  EmulatorRun* emulator_ = nullptr;
   std::array<ToolWindow*, kToolWindowCount> tools_{};
   std::array<QAction*, kToolWindowCount> window_actions_{};
   bool tools_hidden_ = false;

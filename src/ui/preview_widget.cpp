@@ -1,8 +1,10 @@
 #include "ui/preview_widget.h"
 
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QWheelEvent>
@@ -43,11 +45,11 @@ PreviewWidget::PreviewWidget(EditorSession& session, QWidget* parent)
       star_seed_(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch())) {
   setFormat(SurfaceFormat());
   setMinimumSize(160, 120);
-  setMouseTracking(false);
+  setMouseTracking(true);  // the dot under the pointer is ringed
+  setFocusPolicy(Qt::StrongFocus);
   connect(&session_, &EditorSession::documentChanged, this, &PreviewWidget::OnDocumentChanged);
   connect(&session_, &EditorSession::graphicsChanged, this, &PreviewWidget::OnGraphicsChanged);
-  connect(&session_, &EditorSession::texturesChanged, this,
-          [this] { Need(Rebuild::kEverything); });
+  connect(&session_, &EditorSession::texturesChanged, this, [this] { Need(Rebuild::kEverything); });
   connect(&session_, &EditorSession::reanimate, this, [this] { clock_.restart(); });
   connect(this, &QOpenGLWidget::frameSwapped, this, &PreviewWidget::ScheduleFrame);
 }
@@ -159,7 +161,7 @@ void PreviewWidget::paintGL() {
   const CourseDocument& document = session_.document();
   scene_.Tick(static_cast<int32_t>(std::min<qint64>(elapsed, 1000000)), document.course(),
               session_.camera().values(), session_.graphics(), session_.course_loaded(),
-              document.current_point());
+              document.current_point(), hover_point_);
   ++frames_drawn_;
   emit frameDrawn();
 }
@@ -176,23 +178,53 @@ int PreviewWidget::PointAt(const QPoint& position) const {
                       position.x(), position.y(), kPickRadius);
 }
 
+void PreviewWidget::SetHover(int point) {
+  if (point == hover_point_) return;
+  hover_point_ = point;
+  setCursor(point != 0 ? Qt::OpenHandCursor : Qt::ArrowCursor);
+  update();
+}
+
 void PreviewWidget::mousePressEvent(QMouseEvent* event) {
   press_position_ = last_position_ = event->position().toPoint();
   drag_button_ = event->button();
+  pressed_with_shift_ = event->modifiers() & Qt::ShiftModifier;
   dragged_ = false;
+  setFocus(Qt::MouseFocusReason);
+  if (drag_button_ != Qt::LeftButton) return;
+  const int point = PointAt(press_position_);
+  if (point == 0) return;
+  // Pressing on a dot takes hold of its point: it becomes the current point, and a drag moves
+  // it as one step.
+  CourseDocument& document = session_.document();
+  document.SelectPoint(point);
+  document.BeginGesture("Move Point");
+  dragged_point_ = point;
+  setCursor(Qt::ClosedHandCursor);
 }
 
 void PreviewWidget::mouseMoveEvent(QMouseEvent* event) {
-  if (drag_button_ == Qt::NoButton) return;
   const QPoint position = event->position().toPoint();
-  const QPoint delta = position - last_position_;
+  if (drag_button_ == Qt::NoButton) {
+    SetHover(PointAt(position));
+    return;
+  }
+  const QPoint previous = last_position_;
   last_position_ = position;
   if ((position - press_position_).manhattanLength() > kClickSlack) dragged_ = true;
   if (!dragged_) return;
+  // Shift held when the drag began, or pressed during it.
+  const bool shift = pressed_with_shift_ || (event->modifiers() & Qt::ShiftModifier);
+  if (dragged_point_ != 0) {
+    DragPoint(previous, position, shift);
+    return;
+  }
+  MoveView(position - previous, drag_button_ == Qt::RightButton || shift);
+}
+
+void PreviewWidget::MoveView(const QPoint& delta, bool sideways) {
   Camera& camera = session_.camera();
-  const bool move = drag_button_ == Qt::RightButton ||
-                    (drag_button_ == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier));
-  if (move) {
+  if (sideways) {
     camera.MoveAlongView(-delta.x() * kMoveUnitsPerPixel, delta.y() * kMoveUnitsPerPixel, 0);
   } else if (drag_button_ == Qt::LeftButton) {
     // Dragging right turns the view right; dragging up tilts it up.
@@ -204,13 +236,63 @@ void PreviewWidget::mouseMoveEvent(QMouseEvent* event) {
   update();
 }
 
+void PreviewWidget::DragPoint(const QPoint& from_pixel, const QPoint& to_pixel, bool vertically) {
+  CourseDocument& document = session_.document();
+  if (!document.InGesture()) return;
+  const CameraValues& camera = session_.camera().values();
+  const Vec3 at = CtlPointPosition(document.course(), dragged_point_);
+  // The point follows the pointer in a plane through it: level, or upright facing the eye.
+  const Vec3 normal = vertically ? UprightPlaneNormal(camera) : LevelPlaneNormal();
+  Vec3 from, to;
+  if (!IntersectPlane(PixelRay(camera, width(), height(), from_pixel.x(), from_pixel.y()), at,
+                      normal, &from) ||
+      !IntersectPlane(PixelRay(camera, width(), height(), to_pixel.x(), to_pixel.y()), at, normal,
+                      &to)) {
+    return;
+  }
+  const Vec3 step = to - from;
+  const Extremes& extremes = document.extremes();
+  document.UpdateGesture([&](Course& course, int& current) {
+    CtlPoint& p = course.Points[current];
+    if (vertically) {
+      p.Y = static_cast<float>(extremes.Clamp(kAxisY, p.Y + step.y * 1000));
+    } else {
+      p.X = static_cast<float>(extremes.Clamp(kAxisX, p.X + step.x * 1000));
+      p.Z = static_cast<float>(extremes.Clamp(kAxisZ, p.Z + step.z * 1000));
+    }
+    return int16_t{0};
+  });
+}
+
 void PreviewWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != drag_button_) return;
-  if (!dragged_ && drag_button_ == Qt::LeftButton) {
+  if (dragged_point_ != 0) {
+    session_.document().EndGesture();
+    dragged_point_ = 0;
+  } else if (!dragged_ && drag_button_ == Qt::LeftButton) {
     const int point = PointAt(event->position().toPoint());
     if (point != 0) session_.document().SelectPoint(point);
   }
   drag_button_ = Qt::NoButton;
+  SetHover(PointAt(event->position().toPoint()));
+  session_.Reanimate();
+}
+
+void PreviewWidget::keyPressEvent(QKeyEvent* event) {
+  // Escape puts a dragged point back where it was.
+  if (event->key() == Qt::Key_Escape && dragged_point_ != 0) {
+    session_.document().CancelGesture();
+    dragged_point_ = 0;
+    drag_button_ = Qt::NoButton;
+    setCursor(Qt::ArrowCursor);
+    return;
+  }
+  QOpenGLWidget::keyPressEvent(event);
+}
+
+void PreviewWidget::leaveEvent(QEvent* event) {
+  if (drag_button_ == Qt::NoButton) SetHover(0);
+  QOpenGLWidget::leaveEvent(event);
 }
 
 void PreviewWidget::wheelEvent(QWheelEvent* event) {
@@ -219,6 +301,28 @@ void PreviewWidget::wheelEvent(QWheelEvent* event) {
   session_.camera().MoveAlongView(0, 0, notches * kWheelUnitsPerNotch);
   session_.CameraMoved(this);
   update();
+}
+
+QImage PreviewWidget::RenderPicture(int width, int height) {
+  if (!gl_ready_ || width <= 0 || height <= 0) return {};
+  makeCurrent();
+  ApplyRebuild();
+  QOpenGLFramebufferObjectFormat format;
+  format.setAttachment(QOpenGLFramebufferObject::Depth);
+  QOpenGLFramebufferObject target(width, height, format);
+  QImage picture;
+  if (target.isValid() && target.bind()) {
+    scene_.gl().Viewport(0, 0, width, height, kNearPlane, kFarPlane, kFieldOfView);
+    const CourseDocument& document = session_.document();
+    scene_.DrawFrame(document.course(), session_.camera().values(), session_.graphics(),
+                     session_.course_loaded(), document.current_point());
+    picture = target.toImage(false);
+    target.release();
+  }
+  const qreal ratio = devicePixelRatioF();
+  resizeGL(static_cast<int>(this->width() * ratio), static_cast<int>(this->height() * ratio));
+  doneCurrent();
+  return picture;
 }
 
 }  // namespace kurvex

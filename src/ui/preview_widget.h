@@ -2,7 +2,7 @@
 // The 3D preview: a GL widget that hands its context to the preview scene and draws the
 // course continuously. The document, the camera and the graphics settings come from the
 // session; changes mark what must be rebuilt, and the next frame rebuilds it with the context
-// current. The mouse turns and moves the view and picks CTL points.
+// current. The mouse turns and moves the view, picks CTL points and drags them.
 
 #include <QElapsedTimer>
 #include <QOpenGLWidget>
@@ -10,6 +10,7 @@
 #include <bitset>
 
 #include "editing/document_change.h"
+#include "geometry/vec3.h"
 #include "preview/preview_scene.h"
 #include "ui/editor_session.h"
 
@@ -32,6 +33,11 @@ class PreviewWidget : public QOpenGLWidget {
   qint64 frames_drawn() const { return frames_drawn_; }
   // The star field from this seed (the editor seeds it from the clock).
   void SetStarSeed(uint32_t seed);
+  // The current view drawn at another size, through the frame's own drawing; a null image
+  // when there is no GL.
+  QImage RenderPicture(int width, int height);
+  // The CTL point whose dot is under the pointer, ringed in the frame; 0 for none.
+  int hover_point() const { return hover_point_; }
 
  signals:
   void frameDrawn();
@@ -44,6 +50,8 @@ class PreviewWidget : public QOpenGLWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   enum class Rebuild { kNone, kNear, kFeatures, kCourse, kEverything };
@@ -54,6 +62,10 @@ class PreviewWidget : public QOpenGLWidget {
   void ApplyRebuild();
   void ScheduleFrame();
   int PointAt(const QPoint& position) const;
+  void SetHover(int point);
+  void MoveView(const QPoint& delta, bool sideways);
+  // Moves the held point as far as the pointer moved, in the plane the drag moves it in.
+  void DragPoint(const QPoint& from, const QPoint& to, bool vertically);
 
   EditorSession& session_;
   PreviewScene scene_;
@@ -70,6 +82,9 @@ class PreviewWidget : public QOpenGLWidget {
   QPoint last_position_;
   Qt::MouseButton drag_button_ = Qt::NoButton;
   bool dragged_ = false;
+  bool pressed_with_shift_ = false;
+  int hover_point_ = 0;
+  int dragged_point_ = 0;  // the point held with the mouse, 0 for none
 };
 
 }  // namespace kurvex

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <tuple>
+
+#include "preview/view_projection.h"
 
 namespace kurvex {
 namespace {
@@ -92,6 +96,75 @@ TEST(Camera, ValueBoxes) {
     camera.SetFromText(b.box, b.text);
     EXPECT_EQ(camera.values().*b.value, b.expected) << b.text;
   }
+}
+
+TEST(Camera, MouseTurnsAndMovesAlongTheView) {
+  Camera camera;
+  camera.Turn(-10, 5);
+  EXPECT_EQ(camera.values().azimuth, 350);
+  EXPECT_EQ(camera.values().elevation, 275);
+  Camera level(CameraValues{0, 1, 0, 90, 0, 0});  // looking along -x
+  level.MoveAlongView(0, 0, 2);
+  EXPECT_NEAR(level.values().x, -2, 1e-12);
+  EXPECT_NEAR(level.values().z, 0, 1e-12);
+  level.MoveAlongView(0, 100, 0);  // kept within reach
+  EXPECT_EQ(level.values().y, kCameraLimit);
+  level.Turn(std::nan(""), 0);
+  EXPECT_EQ(level.values().azimuth, 90);
+}
+
+TEST(Camera, RestoreTakesValuesThroughTheBoxRules) {
+  CameraValues damaged;
+  damaged.x = 1e9;
+  damaged.elevation = -90;
+  damaged.coord_speed = std::numeric_limits<double>::infinity();
+  damaged.ang_relative = false;
+  Camera camera;
+  camera.Restore(damaged);
+  EXPECT_EQ(camera.values().x, kCameraLimit);
+  EXPECT_EQ(camera.values().elevation, 270);
+  EXPECT_EQ(camera.values().coord_speed, CameraValues().coord_speed);  // the default
+  EXPECT_FALSE(camera.values().ang_relative);
+}
+
+TEST(ViewProjection, APixelsRayRunsThroughWhatIsDrawnThere) {
+  const CameraValues views[] = {
+      {0, 20, 0, 0, 270, 0}, {0, 3, 5, 10, 340, 15}, {-6, 4, -2, 270, 330, 0}};
+  const Vec3 point{1.5, 0.5, -2};
+  for (const CameraValues& camera : views) {
+    ScreenPoint screen;
+    ASSERT_TRUE(ProjectToScreen(camera, 640, 480, point, &screen));
+    const Ray ray = PixelRay(camera, 640, 480, screen.x, screen.y);
+    Vec3 hit;
+    ASSERT_TRUE(IntersectPlane(ray, point, LevelPlaneNormal(), &hit));
+    EXPECT_NEAR(Distance(hit, point), 0, 1e-9);
+    ASSERT_TRUE(IntersectPlane(ray, point, UprightPlaneNormal(camera), &hit));
+    EXPECT_NEAR(Distance(hit, point), 0, 1e-9);
+  }
+  // Behind the eye nothing is drawn and nothing is hit.
+  ScreenPoint screen;
+  EXPECT_FALSE(ProjectToScreen(views[0], 640, 480, {0, 30, 0}, &screen));
+  Vec3 hit;
+  EXPECT_FALSE(IntersectPlane(PixelRay(views[0], 640, 480, 320, 240), {0, 30, 0},
+                              LevelPlaneNormal(), &hit));
+}
+
+TEST(ViewProjection, PickingPrefersTheNearestDot) {
+  Course course;
+  course.PointCount = 4;
+  course.Points[1] = {1000, 0, 0};
+  course.Points[2] = {1000, 5000, 0};  // straight above point 1, nearer to the eye
+  course.Points[3] = {-4000, 0, 0};
+  course.Points[4] = {0, 0, 4000};
+  const CameraValues camera;  // looking down from 20 units up
+  ScreenPoint screen;
+  ASSERT_TRUE(ProjectToScreen(camera, 640, 480, CtlPointPosition(course, 1), &screen));
+  ScreenPoint above;
+  ProjectToScreen(camera, 640, 480, CtlPointPosition(course, 2), &above);
+  EXPECT_EQ(PickCtlPoint(course, camera, 640, 480, above.x, above.y, 8), 2);
+  EXPECT_EQ(PickCtlPoint(course, camera, 640, 480, screen.x + 20, screen.y, 8), 0);
+  ProjectToScreen(camera, 640, 480, CtlPointPosition(course, 3), &screen);
+  EXPECT_EQ(PickCtlPoint(course, camera, 640, 480, screen.x + 5, screen.y - 5, 8), 3);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // The main window driven as a user drives it: menus, file commands with their questions and
 // messages, tool windows and the settings kept between runs.
+#include "ui/main_window.h"
+
 #include <QAction>
-#include <QDialog>
 #include <QApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QtTest>
 
@@ -16,7 +18,6 @@
 #include "test_courses.h"
 #include "ui/editor_session.h"
 #include "ui/file_commands.h"
-#include "ui/main_window.h"
 #include "ui/recent_files.h"
 #include "ui/tool_window.h"
 
@@ -27,7 +28,9 @@ class MainWindowTest : public QObject {
 
  private:
   struct Editor {
-    explicit Editor(const QString& config) : window(session, dialogs, config) { window.Start(); }
+    explicit Editor(const QString& config) : window(session, dialogs, config, config + "/cache") {
+      window.Start();
+    }
     EditorSession session;
     ScriptedDialogs dialogs;
     MainWindow window;

@@ -3,9 +3,13 @@
 // the frame itself uses.
 #include <QtTest>
 
+#include "course/course_compare.h"
 #include "preview/view_projection.h"
+#include "scratch_dir.h"
+#include "scripted_dialogs.h"
 #include "test_courses.h"
 #include "ui/editor_session.h"
+#include "ui/export_commands.h"
 #include "ui/preview_widget.h"
 
 namespace kurvex::test {
@@ -51,9 +55,9 @@ class PreviewTest : public QObject {
     const QImage frame = preview.view.grabFramebuffer();
     const QPoint dot = preview.ScreenOf(5);
     const QColor colour = frame.pixelColor(dot);
-    QVERIFY2(colour.red() > 200 && colour.green() > 60 && colour.green() < 160 &&
-                 colour.blue() < 80,
-             qPrintable(colour.name()));
+    QVERIFY2(
+        colour.red() > 200 && colour.green() > 60 && colour.green() < 160 && colour.blue() < 80,
+        qPrintable(colour.name()));
     QTest::mouseClick(&preview.view, Qt::LeftButton, {}, dot + QPoint(3, -2));
     QCOMPARE(preview.session.document().current_point(), 5);
     // A click away from every dot keeps the selection.
@@ -102,6 +106,76 @@ class PreviewTest : public QObject {
     const QColor colour = preview.view.grabFramebuffer().pixelColor(after);
     // The selection marker cycles through the hues; it is never the dark floor.
     QVERIFY2(colour.lightness() > 80, qPrintable(colour.name()));
+  }
+
+  void AHeldDotDragsItsPointAsOneStep() {
+    Preview preview;
+    preview.WaitForFrames(1);
+    CourseDocument& document = preview.session.document();
+    const Course before = document.course();
+    const QPoint dot = preview.ScreenOf(3);
+    QTest::mouseMove(&preview.view, dot);
+    QTRY_COMPARE(preview.view.hover_point(), 3);  // ringed before it is taken
+    QTest::mousePress(&preview.view, Qt::LeftButton, {}, dot);
+    QTest::mouseMove(&preview.view, dot + QPoint(20, 0));
+    QTest::mouseMove(&preview.view, dot + QPoint(40, 10));
+    QTest::mouseRelease(&preview.view, Qt::LeftButton, {}, dot + QPoint(40, 10));
+    const Course& after = document.course();
+    QCOMPARE(document.current_point(), 3);
+    QVERIFY(after.Points[3].X > before.Points[3].X);  // right on the screen is +x from above
+    QVERIFY(after.Points[3].Z > before.Points[3].Z);  // and down is +z
+    QCOMPARE(after.Points[3].Y, before.Points[3].Y);
+    for (int i : {1, 2, 4, 5, 6, 7, 8}) QCOMPARE(after.Points[i].X, before.Points[i].X);
+    QCOMPARE(QString::fromStdString(document.UndoName()), QString("Move Point"));
+    QVERIFY(document.Undo());
+    QVERIFY(document.course().Points == before.Points);
+
+    // Far beyond the extremes the point stops at them; with Shift it is lifted instead.
+    QTest::mousePress(&preview.view, Qt::LeftButton, {}, dot);
+    QTest::mouseMove(&preview.view, dot + QPoint(-600, 0));
+    QTest::mouseRelease(&preview.view, Qt::LeftButton, {}, dot + QPoint(-600, 0));
+    QCOMPARE(double(document.course().Points[3].X), document.extremes().min[kAxisX]);
+    preview.session.camera().Restore({0, 2, 20, 0, 350, 0});  // from the side, a little above
+    const QPoint side = preview.ScreenOf(2);
+    QTest::mousePress(&preview.view, Qt::LeftButton, Qt::ShiftModifier, side);
+    QTest::mouseMove(&preview.view, side + QPoint(30, -40));
+    QTest::mouseRelease(&preview.view, Qt::LeftButton, Qt::ShiftModifier, side + QPoint(30, -40));
+    QVERIFY(document.course().Points[2].Y > 0);
+    QCOMPARE(document.course().Points[2].X, before.Points[2].X);
+  }
+
+  void EscapePutsADraggedPointBack() {
+    Preview preview;
+    preview.WaitForFrames(1);
+    CourseDocument& document = preview.session.document();
+    const Course before = document.course();
+    const QPoint dot = preview.ScreenOf(6);
+    QTest::mousePress(&preview.view, Qt::LeftButton, {}, dot);
+    QTest::mouseMove(&preview.view, dot + QPoint(30, 30));
+    QVERIFY(document.course().Points[6].X != before.Points[6].X);  // the preview follows
+    QTest::keyClick(&preview.view, Qt::Key_Escape);
+    QTest::mouseMove(&preview.view, dot + QPoint(60, 30));
+    QTest::mouseRelease(&preview.view, Qt::LeftButton, {}, dot + QPoint(60, 30));
+    QVERIFY(document.course().Points == before.Points);
+    QVERIFY(!document.CanUndo());
+  }
+
+  void ExportWritesAPictureOfTheChosenSize() {
+    Preview preview;
+    preview.WaitForFrames(1);
+    const ScratchDir dir;
+    ScriptedDialogs dialogs;
+    ExportCommands exports(preview.session, dialogs, preview.view, nullptr);
+    dialogs.file_names = {QString::fromStdString(dir.Path("view"))};
+    QVERIFY(exports.ExportImageOfSize(QSize(320, 200)));
+    const QImage picture(QString::fromStdString(dir.Path("view.png")));
+    QCOMPARE(picture.size(), QSize(320, 200));
+    QSet<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 7) {
+      for (int x = 0; x < picture.width(); x += 7) colours.insert(picture.pixel(x, y));
+    }
+    QVERIFY(colours.size() > 3);
+    preview.WaitForFrames(2);  // and the preview goes on at its own size
   }
 };
 

@@ -1,0 +1,109 @@
+#include "ui/export_commands.h"
+
+#include <QBuffer>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QSpinBox>
+#include <QWidget>
+
+#include "course/file_io.h"
+#include "preview/model_export.h"
+#include "ui/dialogs.h"
+#include "ui/editor_session.h"
+#include "ui/preview_widget.h"
+
+namespace kurvex {
+
+namespace {
+
+constexpr int kMinSide = 16;
+constexpr int kMaxSide = 8192;
+
+// The picture's size, the preview's own unless the user chooses another.
+bool AskForSize(QWidget* parent, QSize* size) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(QStringLiteral("Export Preview Image"));
+  auto* width = new QSpinBox(&dialog);
+  auto* height = new QSpinBox(&dialog);
+  for (QSpinBox* box : {width, height}) {
+    box->setRange(kMinSide, kMaxSide);
+    box->setSuffix(QStringLiteral(" px"));
+  }
+  width->setValue(size->width());
+  height->setValue(size->height());
+  auto* form = new QFormLayout(&dialog);
+  form->addRow(QStringLiteral("&Width:"), width);
+  form->addRow(QStringLiteral("&Height:"), height);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  form->addRow(buttons);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  *size = QSize(width->value(), height->value());
+  return true;
+}
+
+}  // namespace
+
+ExportCommands::ExportCommands(EditorSession& session, Dialogs& dialogs, PreviewWidget& preview,
+                               QWidget* window)
+    : QObject(window), session_(session), dialogs_(dialogs), preview_(preview), window_(window) {}
+
+QString ExportCommands::AskForFile(const QString& title, const QString& filter,
+                                   const QString& extension) {
+  const QString chosen = dialogs_.SaveFileName(window_, title, filter);
+  if (chosen.isEmpty()) return QString();
+  const QString path = QString::fromStdString(CompleteFileName(
+      chosen.toStdString(), extension.toStdString(), ("New File" + extension).toStdString()));
+  return MayReplaceFile(dialogs_, window_, path) ? path : QString();
+}
+
+bool ExportCommands::ExportImage() {
+  const qreal ratio = preview_.devicePixelRatioF();
+  QSize size(qRound(preview_.width() * ratio), qRound(preview_.height() * ratio));
+  if (!AskForSize(window_, &size)) return false;
+  return ExportImageOfSize(size);
+}
+
+bool ExportCommands::ExportImageOfSize(const QSize& size) {
+  const QString path =
+      AskForFile(QStringLiteral("Export Preview Image"), "PNG pictures (*.png)", ".png");
+  if (path.isEmpty()) return false;
+  const QImage picture = preview_.RenderPicture(size.width(), size.height());
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  std::string error = "the preview could not draw the picture (no OpenGL)";
+  if (picture.isNull() || !picture.save(&buffer, "PNG") ||
+      !WriteFileAtomically(path.toStdString(), reinterpret_cast<const uint8_t*>(png.constData()),
+                           static_cast<size_t>(png.size()), &error)) {
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, QStringLiteral("Export Preview Image"),
+                         MakeMessage("Error: The picture could not be written",
+                                     {path.toStdString() + ": " + error}));
+    return false;
+  }
+  emit status(tr("Picture written to %1").arg(QFileInfo(path).fileName()));
+  return true;
+}
+
+bool ExportCommands::ExportModel() {
+  session_.document().FinishTyping();
+  const QString path =
+      AskForFile(QStringLiteral("Export Model"), "Wavefront OBJ models (*.obj)", ".obj");
+  if (path.isEmpty()) return false;
+  std::string detail;
+  const TextureStore* textures = session_.textures_loaded() ? &session_.textures() : nullptr;
+  const int16_t result = ExportCourseModel(session_.document().course(), textures,
+                                           session_.graphics(), path.toStdString(), &detail);
+  if (result != kModelExportOk) {
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, QStringLiteral("Export Model"),
+                         ModelExportMessage(result, detail));
+    return false;
+  }
+  emit status(tr("Model written to %1").arg(QFileInfo(path).fileName()));
+  return true;
+}
+
+}  // namespace kurvex

@@ -18,6 +18,7 @@
 
 #include "course/display_names.h"
 #include "course/new_course.h"
+#include "editing/edit_result.h"
 #include "preview/settings_rules.h"
 #include "ui/about_dialog.h"
 #include "ui/camera_window.h"
@@ -137,11 +138,25 @@ void MainWindow::CreateToolWindows() {
 }
 
 QAction* MainWindow::AddAction(QMenu* menu, const QString& name, const QString& text,
-                               const QKeySequence& shortcut) {
+                               const QKeySequence& shortcut, std::function<void()> command) {
   QAction* action = menu->addAction(text);
   action->setObjectName(name);
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  if (command) {
+    connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+  }
   return action;
+}
+
+void MainWindow::RunCommand(const std::function<void()>& command) {
+  // A command never takes the program down: an unexpected failure is reported, and what the
+  // command changed before it stays.
+  try {
+    command();
+  } catch (const std::exception&) {
+    dialogs_.ShowMessage(this, MessageIcon::kExclamation, QString::fromUtf8(kProductCaption),
+                         EditMessage(kEditUnknownError));
+  }
 }
 
 void MainWindow::CreateMenus() {
@@ -154,58 +169,47 @@ void MainWindow::CreateMenus() {
 void MainWindow::CreateFileMenu() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  connect(AddAction(file, "mnuNew", "&New", QKeySequence::New), &QAction::triggered, files_,
-          &FileCommands::New);
-  connect(AddAction(file, "mnuOpen", "&Open...", QKeySequence::Open), &QAction::triggered, files_,
-          &FileCommands::Open);
+  AddAction(file, "mnuNew", "&New", QKeySequence::New, [this] { files_->New(); });
+  AddAction(file, "mnuOpen", "&Open...", QKeySequence::Open, [this] { files_->Open(); });
   recent_menu_ = file->addMenu(QStringLiteral("Recent &Files"));
   recent_menu_->setObjectName(QStringLiteral("mnuRecent"));
-  connect(AddAction(file, "mnuSave", "&Save", QKeySequence::Save), &QAction::triggered, files_,
-          &FileCommands::Save);
-  connect(AddAction(file, "mnuSaveAs", "Save &As...", QKeySequence::SaveAs), &QAction::triggered,
-          files_, &FileCommands::SaveAs);
+  AddAction(file, "mnuSave", "&Save", QKeySequence::Save, [this] { files_->Save(); });
+  AddAction(file, "mnuSaveAs", "Save &As...", QKeySequence::SaveAs, [this] { files_->SaveAs(); });
   file->addSeparator();
-  connect(AddAction(file, "mnuInputROM", "Select &Input ROM..."), &QAction::triggered, files_,
-          &FileCommands::SelectInputRom);
-  load_course_ = AddAction(file, "mnuLoadCourse", "Load &Course from ROM...");
-  connect(load_course_, &QAction::triggered, this, &MainWindow::LoadCourseFromRom);
-  rom_textures_ = AddAction(file, "mnuROMTextures", "Load &Textures from ROM");
-  connect(rom_textures_, &QAction::triggered, textures_, &TextureCommands::LoadFromRom);
-  connect(AddAction(file, "mnuFileTextures", "Load Textures from &File..."), &QAction::triggered,
-          textures_, &TextureCommands::LoadFromFile);
-  save_textures_ = AddAction(file, "mnuSaveTextures", "Sa&ve Textures...");
-  connect(save_textures_, &QAction::triggered, textures_, &TextureCommands::Save);
+  AddAction(file, "mnuInputROM", "Select &Input ROM...", {}, [this] { files_->SelectInputRom(); });
+  load_course_ = AddAction(file, "mnuLoadCourse", "Load &Course from ROM...", {},
+                           [this] { LoadCourseFromRom(); });
+  rom_textures_ = AddAction(file, "mnuROMTextures", "Load &Textures from ROM", {},
+                            [this] { textures_->LoadFromRom(); });
+  AddAction(file, "mnuFileTextures", "Load Textures from &File...", {},
+            [this] { textures_->LoadFromFile(); });
+  save_textures_ =
+      AddAction(file, "mnuSaveTextures", "Sa&ve Textures...", {}, [this] { textures_->Save(); });
   file->addSeparator();
-  connect(AddAction(file, "mnuTestEmulator", "Test in E&mulator", Qt::Key_F5), &QAction::triggered,
-          this, &MainWindow::TestInEmulator);
-  connect(AddAction(file, "mnuExportImage", "Export Preview &Image..."), &QAction::triggered,
-          exports_, &ExportCommands::ExportImage);
-  connect(AddAction(file, "mnuExportModel", "Export &Model..."), &QAction::triggered, exports_,
-          &ExportCommands::ExportModel);
+  AddAction(file, "mnuTestEmulator", "Test in E&mulator", Qt::Key_F5, [this] { TestInEmulator(); });
+  AddAction(file, "mnuExportImage", "Export Preview &Image...", {},
+            [this] { exports_->ExportImage(); });
+  AddAction(file, "mnuExportModel", "Export &Model...", {}, [this] { exports_->ExportModel(); });
   file->addSeparator();
-  QAction* exit = AddAction(file, "mnuExit", "E&xit", QKeySequence::Quit);
+  QAction* exit = AddAction(file, "mnuExit", "E&xit", QKeySequence::Quit, [this] { close(); });
   exit->setMenuRole(QAction::QuitRole);
-  connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
 void MainWindow::CreateEditMenu() {
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
-  undo_ = AddAction(edit, "mnuUndo", "&Undo", QKeySequence::Undo);
-  connect(undo_, &QAction::triggered, this, [this] {
+  undo_ = AddAction(edit, "mnuUndo", "&Undo", QKeySequence::Undo, [this] {
     session_.document().Undo();
     session_.Reanimate();
   });
-  redo_ = AddAction(edit, "mnuRedo", "&Redo", QKeySequence::Redo);
-  connect(redo_, &QAction::triggered, this, [this] {
+  redo_ = AddAction(edit, "mnuRedo", "&Redo", QKeySequence::Redo, [this] {
     session_.document().Redo();
     session_.Reanimate();
   });
   edit->addSeparator();
-  QAction* preferences =
-      AddAction(edit, "mnuPreferences", "&Preferences...", QKeySequence::Preferences);
-  preferences->setMenuRole(QAction::PreferencesRole);
-  connect(preferences, &QAction::triggered, this, &MainWindow::EditPreferences);
+  AddAction(edit, "mnuPreferences", "&Preferences...", QKeySequence::Preferences, [this] {
+    EditPreferences();
+  })->setMenuRole(QAction::PreferencesRole);
 }
 
 void MainWindow::CreateWindowMenu() {
@@ -213,9 +217,9 @@ void MainWindow::CreateWindowMenu() {
   window->setObjectName(QStringLiteral("mnuWindow"));
   for (int which = 0; which < kToolWindowCount; ++which) {
     if (which == kWindowDataSheet) window->addSeparator();
-    QAction* action = AddAction(window, kToolEntries[which].action_name, kToolEntries[which].text);
+    QAction* action = AddAction(window, kToolEntries[which].action_name, kToolEntries[which].text,
+                                {}, [this, which] { ToggleToolWindow(which); });
     action->setCheckable(true);
-    connect(action, &QAction::triggered, this, [this, which] { ToggleToolWindow(which); });
     // The check mark follows the window, however it was shown or hidden.
     connect(tools_[which], &ToolWindow::visibilityChanged, this, [this, which](bool visible) {
       if (!tools_hidden_) window_actions_[which]->setChecked(visible);
@@ -227,14 +231,13 @@ void MainWindow::CreateWindowMenu() {
 void MainWindow::CreateHelpMenu() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
-  connect(AddAction(help, "mnuContents", "&Contents...", QKeySequence::HelpContents),
-          &QAction::triggered, this, &MainWindow::OpenHelp);
-  connect(AddAction(help, "mnuCriticalInfo", "Critical &Info..."), &QAction::triggered, this,
-          &MainWindow::ShowCriticalInfo);
+  AddAction(help, "mnuContents", "&Contents...", QKeySequence::HelpContents,
+            [this] { OpenHelp(); });
+  AddAction(help, "mnuCriticalInfo", "Critical &Info...", {}, [this] { ShowCriticalInfo(); });
   help->addSeparator();
-  QAction* about = AddAction(help, "mnuAbout", "&About...");
-  about->setMenuRole(QAction::AboutRole);
-  connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
+  AddAction(help, "mnuAbout", "&About...", {}, [this] {
+    ShowAbout();
+  })->setMenuRole(QAction::AboutRole);
 }
 
 void MainWindow::CreateToolBar() {

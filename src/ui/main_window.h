@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QSettings>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "preview/settings_file.h"
@@ -69,8 +70,10 @@ class MainWindow : public QMainWindow {
   void CreateWindowMenu();
   void CreateHelpMenu();
   void CreateToolBar();
+  // A menu item that runs a command through RunCommand.
   QAction* AddAction(QMenu* menu, const QString& name, const QString& text,
-                     const QKeySequence& shortcut = {});
+                     const QKeySequence& shortcut, std::function<void()> command);
+  void RunCommand(const std::function<void()>& command);
   void ToggleToolWindow(int which);
   void OnMinimised();
   void OnRestored();

@@ -3,15 +3,11 @@
 #include <cstdio>
 #include <set>
 
+#include "rom/texture_export.h"
+
 namespace kurvex {
 
 namespace {
-
-std::string TwoDigits(int n) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d", n);
-  return text;
-}
 
 std::string Hex(int value) {
   char text[8];
@@ -53,11 +49,11 @@ void AppendFace(std::string& out, const MeshFace& face) {
 std::string TextureMaterialName(const TextureRef& texture) {
   switch (texture.kind) {
     case TextureRef::kTrack:
-      return "track-venue" + TwoDigits(texture.venue) + "-" + TwoDigits(texture.index);
+      return TrackTextureName(texture.venue, texture.index);
     case TextureRef::kModel:
-      return "model-" + TwoDigits(texture.index);
+      return ModelTextureName(texture.index);
     case TextureRef::kFeature:
-      return "feature-" + TwoDigits(texture.index);
+      return FeatureTextureName(texture.index);
     case TextureRef::kZone:
       switch (texture.index) {
         case 1:
@@ -67,7 +63,7 @@ std::string TextureMaterialName(const TextureRef& texture) {
         case 3:
           return "slip-zone";
         default:
-          return "zone-" + TwoDigits(texture.index);
+          return "zone-" + std::to_string(texture.index);
       }
     default:
       return "";

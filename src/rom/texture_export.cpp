@@ -16,24 +16,29 @@ std::string TwoDigits(int n) {
 
 }  // namespace
 
+std::string TrackTextureName(int venue, int n) {
+  return "track-venue" + TwoDigits(venue) + "-" + TwoDigits(n);
+}
+std::string FeatureTextureName(int k) { return "feature-" + TwoDigits(k); }
+std::string ModelTextureName(int k) { return "model-" + TwoDigits(k); }
+
 std::vector<NamedTexture> ListStoreTextures(const TextureStore& store) {
   std::vector<NamedTexture> list;
   list.reserve(kVenueCount * kTrackTexturesPerVenue + kFloorCount + kFeatureCount +
                kModelTextureCount + kHorizonTextureCount);
   for (int venue = 0; venue < kVenueCount; ++venue) {
     for (int n = 1; n <= kTrackTexturesPerVenue; ++n) {
-      list.push_back({"track-venue" + TwoDigits(venue) + "-" + TwoDigits(n) + ".png",
-                      store.TrackTexture(venue, n)});
+      list.push_back({TrackTextureName(venue, n) + ".png", store.TrackTexture(venue, n)});
     }
   }
   for (int k = 1; k <= kFloorCount; ++k) {
     list.push_back({"floor-venue" + TwoDigits(k - 1) + ".png", store.FloorTexture(k)});
   }
   for (int k = 1; k <= kFeatureCount; ++k) {
-    list.push_back({"feature-" + TwoDigits(k) + ".png", store.FeatureTexture(k)});
+    list.push_back({FeatureTextureName(k) + ".png", store.FeatureTexture(k)});
   }
   for (int k = 1; k <= kModelTextureCount; ++k) {
-    list.push_back({"model-" + TwoDigits(k) + ".png", store.ModelTexture(k)});
+    list.push_back({ModelTextureName(k) + ".png", store.ModelTexture(k)});
   }
   for (int k = 1; k <= kHorizonCount; ++k) {
     list.push_back({"horizon-" + TwoDigits(k) + ".png", store.HorizonTexture(k)});

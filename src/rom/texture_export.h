@@ -14,6 +14,12 @@ struct NamedTexture {
   TextureImage image;
 };
 
+// The names the pictures are written under, without ".png": numbers from 1, venues from 0,
+// two digits each. The model export names its materials the same way.
+std::string TrackTextureName(int venue, int n);
+std::string FeatureTextureName(int k);
+std::string ModelTextureName(int k);
+
 // All 294 textures: track-venueVV-NN, floor-venueVV, feature-NN, model-NN, horizon-NN and
 // horizon-light-NN (numbers from 1, venues from 0, two digits each), in store order.
 std::vector<NamedTexture> ListStoreTextures(const TextureStore& store);

@@ -44,7 +44,6 @@ int main(int argc, char** argv) {
   QSurfaceFormat::setDefaultFormat(kurvex::PreviewWidget::SurfaceFormat());
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("kurvex"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Kurvex"));
   QApplication::setApplicationVersion(QString::fromUtf8(kurvex::kVersionText));
 
   QCommandLineParser parser;

@@ -29,6 +29,13 @@ void DrawArrow(QPainter& painter, QPointF from, QPointF to) {
   painter.fillPath(head, painter.pen().color());
 }
 
+// a, moved toward b by the fraction t.
+QColor Blend(const QColor& a, const QColor& b, double t) {
+  return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
+                          static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
+                          static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
+}
+
 }  // namespace
 
 DragPadWidget::DragPadWidget(QWidget* parent) : QWidget(parent) {
@@ -58,8 +65,10 @@ void DragPadWidget::paintEvent(QPaintEvent*) {
   const QPalette& colours = palette();
   QLinearGradient fill(area.topLeft(), area.bottomLeft());
   if (held_) {
-    fill.setColorAt(0, colours.color(QPalette::Highlight).lighter(170));
-    fill.setColorAt(1, colours.color(QPalette::Highlight).lighter(130));
+    fill.setColorAt(0,
+                    Blend(colours.color(QPalette::Base), colours.color(QPalette::Highlight), 0.2));
+    fill.setColorAt(1,
+                    Blend(colours.color(QPalette::Base), colours.color(QPalette::Highlight), 0.4));
   } else {
     fill.setColorAt(0, colours.color(QPalette::Base));
     fill.setColorAt(1, colours.color(QPalette::AlternateBase).darker(104));

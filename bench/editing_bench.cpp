@@ -1,11 +1,16 @@
-// One edit of a 64-point course with the preparation every edit runs, and its undo and redo.
+// One edit of a 64-point course with the preparation every edit runs, and its undo and redo;
+// one step of a drag pad with what the preview rebuilds after it.
 #include <benchmark/benchmark.h>
 
+#include <bitset>
 #include <cmath>
 
+#include "counting_draw_target.h"
 #include "course/new_course.h"
 #include "course/track_type.h"
 #include "editing/course_document.h"
+#include "geometry/course_lists.h"
+#include "test_courses.h"
 
 namespace kurvex {
 namespace {
@@ -17,7 +22,11 @@ Course FullCourse() {
     const double a = 2 * M_PI * (i - 1) / 64;
     course.Points[i] = {static_cast<float>(12000 * std::sin(a)),
                         static_cast<float>(500 + 400 * std::sin(3 * a)),
-                        static_cast<float>(-12000 * std::cos(a)), 300, 300, 0x1800, 2};
+                        static_cast<float>(-12000 * std::cos(a)),
+                        300,
+                        300,
+                        0x1800,
+                        2};
     course.Banking[i] = (i * 7) % 360;
     course.DashPlate[i] = i % 3 == 0 ? 0 : kNone;
     course.Decoration[i] = i % 5 == 0 ? 1 : kNone;
@@ -51,6 +60,58 @@ void BM_UndoRedo(benchmark::State& state) {
 }
 BENCHMARK(BM_UndoRedo)->Unit(benchmark::kMillisecond);
 
+// What the preview does when it hears of changed points (its scene's RebuildNear): the course
+// prepared again, the line lists, and the lists of the spans within two of a changed point.
+void RebuildNear(const Course& course, double distance, const std::bitset<kMaxPoints + 2>& points,
+                 PreparedCourse& prepared, CourseDisplayLists& lists, DrawTarget& gl) {
+  PrepareCourse(course, distance, prepared);
+  lists.BuildLineLists(course, prepared, gl);
+  std::bitset<kMaxPoints + 2> spans;
+  const int count = course.PointCount;
+  for (int i = 1; i <= count; ++i) {
+    if (!points[i]) continue;
+    for (int offset = -2; offset <= 2; ++offset)
+      spans[(i - 1 + offset + 2 * count) % count + 1] = true;
+  }
+  const FeatureSwitches switches;
+  for (int i = 1; i <= count; ++i) {
+    if (!spans[i]) continue;
+    lists.BuildSpanSurface(course, prepared, i, gl);
+    lists.BuildSpanZones(course, prepared, switches, i, gl);
+    lists.BuildSpanPlates(course, prepared, switches, i, gl);
+  }
+}
+
+// Arguments: the pad (1 position, 3 left width) and the segment distance in hundredths of a
+// preview unit. Each step moves the pointer one pixel, back and forth.
+void BM_DragStep(benchmark::State& state) {
+  const auto pad = static_cast<DragPad>(state.range(0));
+  const double distance = state.range(1) / 100.0;
+  CourseDocument document(distance);
+  document.Replace(test::FullFeatureCourse());
+  document.SelectPoint(10);
+  test::CountingDrawTarget gl;
+  CourseDisplayLists lists;
+  PreparedCourse preview;
+  lists.BuildModelLists(gl);
+  PrepareCourse(document.course(), distance, preview);
+  lists.BuildAllLists(document.course(), preview, FeatureSwitches(), gl);
+  std::bitset<kMaxPoints + 2> changed;
+  document.AddListener([&changed](const DocumentChange& change) { changed |= change.points; });
+  document.BeginDrag(pad, 100, 100);
+  double at = 100;
+  for (auto _ : state) {
+    at = at == 100 ? 101 : 100;
+    changed.reset();
+    document.DragMove(pad, at, at);
+    RebuildNear(document.course(), distance, changed, preview, lists, gl);
+  }
+  document.EndDrag(pad);
+  if (!changed.any()) state.SkipWithError("the drag changed nothing");
+}
+BENCHMARK(BM_DragStep)
+    ->ArgsProduct({{kPadXZ, kPadLeftWidth}, {25, 1}})
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace kurvex
-

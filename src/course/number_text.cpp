@@ -32,6 +32,16 @@ std::string FormatFixed(double value, int decimals) {
   return (value < 0 && !zero) ? "-" + digits : digits;
 }
 
+std::string FormatDecimals(double value, int min_decimals, int max_decimals) {
+  std::string text = FormatFixed(value, max_decimals);
+  const size_t point = text.find('.');
+  if (point == std::string::npos) return text;
+  const size_t keep = point + 1 + static_cast<size_t>(min_decimals);
+  while (text.size() > keep && text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }

@@ -9,6 +9,10 @@ namespace kurvex {
 // zero on the exact binary value; a value that rounds to zero has no minus sign.
 std::string FormatFixed(double value, int decimals);
 
+// As FormatFixed with max_decimals, then trailing zeros dropped down to min_decimals: the
+// pattern "0.0##" is FormatDecimals(value, 1, 3), giving "1.0", "0.05", "12.346".
+std::string FormatDecimals(double value, int min_decimals, int max_decimals);
+
 // Reads a number from the start of a text as a person typed it: optional sign, digits,
 // decimal point and fraction, exponent (E or D); blanks inside are skipped and reading stops
 // at the first character that cannot continue the number. No number reads as 0.

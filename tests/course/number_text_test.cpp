@@ -23,6 +23,16 @@ TEST(FormatFixed, ZeroHasNoSign) {
   EXPECT_EQ(FormatFixed(-1e-30, 3), "0.000");
 }
 
+TEST(FormatDecimals, KeepsTheFewestDecimalsBetweenTheBounds) {
+  EXPECT_EQ(FormatDecimals(1, 1, 3), "1.0");
+  EXPECT_EQ(FormatDecimals(0.05, 1, 3), "0.05");
+  EXPECT_EQ(FormatDecimals(12.3456, 1, 3), "12.346");
+  EXPECT_EQ(FormatDecimals(-2.5004, 1, 3), "-2.5");
+  EXPECT_EQ(FormatDecimals(50, 1, 3), "50.0");
+  EXPECT_EQ(FormatDecimals(7, 0, 2), "7");
+  EXPECT_EQ(FormatDecimals(-0.0001, 1, 3), "0.0");
+}
+
 TEST(ReadLeadingNumber, ReadsAsMuchAsFormsANumber) {
   EXPECT_EQ(ReadLeadingNumber("3 - Big Blue").value, 3);
   EXPECT_EQ(ReadLeadingNumber("12.500\xB0").value, 12.5);

@@ -6,7 +6,7 @@ namespace kurvex {
 namespace {
 
 TEST(FormatFixed, RoundsHalfAwayFromZeroOnTheExactValue) {
-  EXPECT_EQ(FormatFixed(2.25, 1), "2.3");     // exact tie
+  EXPECT_EQ(FormatFixed(2.25, 1), "2.3");  // exact tie
   EXPECT_EQ(FormatFixed(-2.25, 1), "-2.3");
   EXPECT_EQ(FormatFixed(0.0625, 3), "0.063");
   EXPECT_EQ(FormatFixed(1.0005, 3), "1.000");  // binary value lies just below the tie
@@ -21,6 +21,22 @@ TEST(FormatFixed, ZeroHasNoSign) {
   EXPECT_EQ(FormatFixed(-0.0004, 3), "0.000");
   EXPECT_EQ(FormatFixed(-0.04, 1), "0.0");
   EXPECT_EQ(FormatFixed(-1e-30, 3), "0.000");
+}
+
+TEST(FormatUpTo, KeepsTheDecimalsBetweenItsBounds) {
+  // "0.0##", the speed boxes' format.
+  EXPECT_EQ(FormatUpTo(0.1, 1, 3), "0.1");
+  EXPECT_EQ(FormatUpTo(2, 1, 3), "2.0");
+  EXPECT_EQ(FormatUpTo(0.25, 1, 3), "0.25");
+  EXPECT_EQ(FormatUpTo(0.12345, 1, 3), "0.123");
+  EXPECT_EQ(FormatUpTo(0.0625, 1, 3), "0.063");
+  EXPECT_EQ(FormatUpTo(9.9996, 1, 3), "10.0");
+  EXPECT_EQ(FormatUpTo(-1.5, 1, 3), "-1.5");
+  EXPECT_EQ(FormatUpTo(-0.0001, 1, 3), "0.0");
+  EXPECT_EQ(FormatUpTo(1200, 1, 3), "1200.0");
+  EXPECT_EQ(FormatUpTo(2.5, 0, 2), "2.5");
+  EXPECT_EQ(FormatUpTo(3, 0, 2), "3");
+  EXPECT_EQ(FormatUpTo(3.14159, 3, 3), "3.142");
 }
 
 TEST(ReadLeadingNumber, ReadsAsMuchAsFormsANumber) {

@@ -1,5 +1,6 @@
 #include "course/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -36,7 +37,7 @@ std::string FormatDecimals(double value, int min_decimals, int max_decimals) {
   std::string text = FormatFixed(value, max_decimals);
   const size_t point = text.find('.');
   if (point == std::string::npos) return text;
-  const size_t keep = point + 1 + static_cast<size_t>(min_decimals);
+  const size_t keep = point + 1 + static_cast<size_t>(std::max(min_decimals, 0));
   while (text.size() > keep && text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
   return text;
@@ -77,8 +78,8 @@ ParsedNumber ReadLeadingNumber(const std::string& text) {
     }
   }
   // A dangling exponent mark or sign adds nothing.
-  while (!number.empty() && (number.back() == 'e' || number.back() == '+' ||
-                             number.back() == '-')) {
+  while (!number.empty() &&
+         (number.back() == 'e' || number.back() == '+' || number.back() == '-')) {
     const char last = number.back();
     number.pop_back();
     if (last == 'e') break;

@@ -1,10 +1,25 @@
 #pragma once
-// The Camera window: the six camera values and the twelve direction buttons.
+// The Camera window: the six camera values and the two speeds in boxes that follow every
+// camera move, and twelve direction buttons that move the camera every 10 ms while engaged:
+// held down with the mouse, or with "Hold" ticked, toggled by a click. "Relative" moves and
+// turns along the camera's own axes instead of the world's.
 
+#include <QLineEdit>
+#include <array>
+#include <memory>
+
+#include "preview/camera.h"
 #include "ui/tool_window.h"
+
+class QTimer;
+
+namespace Ui {
+class CameraWindow;
+}
 
 namespace kurvex {
 
+class CameraButton;
 class Dialogs;
 
 class CameraWindow : public ToolWindow {
@@ -12,9 +27,47 @@ class CameraWindow : public ToolWindow {
 
  public:
   CameraWindow(EditorSession& session, Dialogs& dialogs, QWidget* owner);
+  ~CameraWindow() override;
+
+  // The engaged buttons (position 0..5, angles 0..5).
+  const CameraButtons& engaged() const { return engaged_; }
+  // One tick of the move timer `tmrMove`.
+  void Tick();
+
+  QSize sizeHint() const override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
-  Dialogs& dialogs_;
+  enum Group { kPosition, kAngles };
+
+  void ConnectButtons(Group group);
+  void ConnectBoxes();
+  void ConnectOptions();
+  CameraButton* Button(Group group, int i) const;
+  std::array<bool, 6>& Engaged(Group group);
+  bool Hold(Group group) const;
+  void Press(Group group, int i);
+  void MoveOver(Group group, int i, bool inside);
+  void Release(Group group, int i);
+  void ReleaseAll(Group group);
+  void SetHold(Group group, bool hold);
+  void StartOrStopTimer();
+
+  void BoxEdited(Camera::Box box);
+  void BoxLeft(Camera::Box box);
+  void ShowValue(Camera::Box box);
+  void ShowPosition();
+  void ShowAngles();
+  void Refresh();
+
+  std::unique_ptr<Ui::CameraWindow> ui_;
+  std::array<QLineEdit*, 8> boxes_{};  // in the order of Camera::Box
+  CameraButtons engaged_;
+  QTimer* move_timer_ = nullptr;
+  bool updating_ = false;  // the window writes its own boxes
 };
 
 }  // namespace kurvex

@@ -1,20 +1,58 @@
 #pragma once
-// The Patch to ROM window: courses written into a copy of a ROM image.
+// The Patch to ROM window: an output ROM made from an input ROM with chosen course files
+// written into their slots, through the patch job shared with kurvex-cli. Each slot remembers
+// whether it loads from a file, and which.
 
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "rom/rom_layout.h"
 #include "ui/tool_window.h"
+
+class QLineEdit;
+
+namespace Ui {
+class PatchWindow;
+}
 
 namespace kurvex {
 
 class Dialogs;
+struct PatchOutcome;
 
 class PatchWindow : public ToolWindow {
   Q_OBJECT
 
  public:
   PatchWindow(EditorSession& session, Dialogs& dialogs, QWidget* owner);
+  ~PatchWindow() override;
+
+  // The buttons (cmdROMIn, cmdROMOut, cmdFile, cmdPatch); each returns true when it did what
+  // it was asked.
+  bool SelectInputRom();
+  bool SelectOutputRom();
+  bool ChooseCourseFile();
+  bool Patch();
+
+  QSize sizeHint() const override;
 
  private:
+  struct SlotFile {
+    bool load = false;
+    QString path;
+  };
+
+  int SelectedSlot() const;
+  void ShowSlot();
+  void ShowPath(QLineEdit* box, const QString& path);
+  void ForgetInputRom();
+  void ShowReport(const PatchOutcome& outcome, const std::vector<int>& without_file);
+
+  std::unique_ptr<Ui::PatchWindow> ui_;
   Dialogs& dialogs_;
+  std::array<SlotFile, kSlotCount> slots_;
 };
 
 }  // namespace kurvex

@@ -6,7 +6,7 @@ namespace kurvex {
 namespace {
 
 TEST(FormatFixed, RoundsHalfAwayFromZeroOnTheExactValue) {
-  EXPECT_EQ(FormatFixed(2.25, 1), "2.3");     // exact tie
+  EXPECT_EQ(FormatFixed(2.25, 1), "2.3");  // exact tie
   EXPECT_EQ(FormatFixed(-2.25, 1), "-2.3");
   EXPECT_EQ(FormatFixed(0.0625, 3), "0.063");
   EXPECT_EQ(FormatFixed(1.0005, 3), "1.000");  // binary value lies just below the tie
@@ -31,6 +31,9 @@ TEST(FormatDecimals, KeepsTheFewestDecimalsBetweenTheBounds) {
   EXPECT_EQ(FormatDecimals(50, 1, 3), "50.0");
   EXPECT_EQ(FormatDecimals(7, 0, 2), "7");
   EXPECT_EQ(FormatDecimals(-0.0001, 1, 3), "0.0");
+  EXPECT_EQ(FormatDecimals(0.0625, 1, 3), "0.063");
+  EXPECT_EQ(FormatDecimals(9.9996, 1, 3), "10.0");
+  EXPECT_EQ(FormatDecimals(2.5, 0, 2), "2.5");
 }
 
 TEST(ReadLeadingNumber, ReadsAsMuchAsFormsANumber) {

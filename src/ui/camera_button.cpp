@@ -1,0 +1,45 @@
+#include "ui/camera_button.h"
+
+#include <QMouseEvent>
+
+namespace kurvex {
+
+CameraButton::CameraButton(QWidget* parent) : QLabel(parent) {
+  setAlignment(Qt::AlignCenter);
+  setAutoFillBackground(true);
+  setLineWidth(2);
+  ApplyLook();
+}
+
+void CameraButton::SetDown(bool down) {
+  if (down == down_) return;
+  down_ = down;
+  ApplyLook();
+}
+
+void CameraButton::ApplyLook() {
+  // Button-face colours when released, the system's highlight colours when engaged.
+  QPalette look = palette();
+  look.setColor(QPalette::Window, look.color(down_ ? QPalette::Highlight : QPalette::Button));
+  look.setColor(QPalette::WindowText,
+                look.color(down_ ? QPalette::HighlightedText : QPalette::ButtonText));
+  setPalette(look);
+  setFrameStyle(QFrame::Panel | (down_ ? QFrame::Sunken : QFrame::Raised));
+}
+
+void CameraButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
+  emit mousePressed();
+}
+
+void CameraButton::mouseMoveEvent(QMouseEvent* event) {
+  if (!(event->buttons() & Qt::LeftButton)) return QLabel::mouseMoveEvent(event);
+  emit mouseMoved(rect().contains(event->position().toPoint()));
+}
+
+void CameraButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QLabel::mouseReleaseEvent(event);
+  emit mouseReleased();
+}
+
+}  // namespace kurvex

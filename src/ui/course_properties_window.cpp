@@ -96,9 +96,13 @@ CoursePropertiesWindow::~CoursePropertiesWindow() {
 QSize CoursePropertiesWindow::sizeHint() const {
   // A column beside the preview: the palette at twice its size fits, the statistics beside
   // the horizon list.
+  // The pages scroll when the window is made smaller than they need, so their own hints count.
   constexpr int kNarrowest = 560, kWidest = 700;
-  const QSize hint = QWidget::sizeHint();
-  return {std::clamp(hint.width(), kNarrowest, kWidest), hint.height()};
+  const QSize pages = ui_->scrollTrackId->sizeHint().expandedTo(ui_->scrollMisc->sizeHint());
+  const QSize frame = QWidget::sizeHint() - pages;  // tab bar, frames and margins
+  const QSize content =
+      ui_->contentTrackId->sizeHint().expandedTo(ui_->contentMisc->sizeHint()) + frame;
+  return {std::clamp(content.width(), kNarrowest, kWidest), content.height()};
 }
 
 GameTextBox* CoursePropertiesWindow::box(int which) const {

@@ -124,9 +124,9 @@ class CoursePropertiesWindowTest : public QObject {
     QTest::keyClicks(description, "s 1");
     QCOMPARE(f.course().Description, Codes({0x63, 0x72, 'B', 'S', ' ', '1'}));
     GameTextBox* japanese = f.Box("picJapanese");
-    QTest::keyClicks(japanese, "made");
+    QTest::keyClicks(japanese, "mabdes");
     QTest::keyClick(japanese, Qt::Key_Period);
-    QCOMPARE(f.course().JDescription, std::string("MADE"));  // no M..Z but M, no full stop
+    QCOMPARE(f.course().JDescription, std::string("MADE"));  // only A, D, E, M; no full stop
     GameTextBox* name = f.Box("picName");
     QTest::keyClick(name, Qt::Key_C, Qt::ShiftModifier);
     QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);  // a shortcut, not a letter

@@ -77,6 +77,17 @@ bool IsPlainCode(int c) { return c == 0x20 || (c >= 0x22 && c <= 0x74); }
 
 }  // namespace
 
+bool HasGlyph(int code) {
+  // Space, "pts.", the punctuation, c, r, s and the kana after the run 0xA1..0xED.
+  constexpr int kSingles[] = {0x20, 0x21, 0x22, 0x26, 0x27, 0x2B, 0x2C, 0x2D,
+                              0x2E, 0x3A, 0x63, 0x72, 0x73, 0xEF, 0xF2, 0xF3};
+  for (int single : kSingles) {
+    if (code == single) return true;
+  }
+  return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'Z') ||
+         (code >= 0xA1 && code <= 0xED) || (code >= 0xFC && code <= 0xFF);
+}
+
 bool FontMap::InitFontMap(const std::string& table) {
   size_t start = 0;
   for (int lines = 0; lines < 256; ++lines) {

@@ -8,6 +8,11 @@
 
 namespace kurvex {
 
+// True for the codes the game font has a glyph for: space, "pts.", a few punctuation marks,
+// digits, capitals, lower-case c, r and s, the kana, alpha, beta, gamma and the long-vowel
+// dash.
+bool HasGlyph(int code);
+
 // Token per code, empty where a code has none.
 class FontMap {
  public:

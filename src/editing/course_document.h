@@ -128,7 +128,7 @@ class CourseDocument {
   int16_t SetSource(const std::string& text);
   // A key pressed in a game text field, and a click on the special-character palette; the
   // keys typed into one field follow one another in one step.
-  int16_t TextFieldKey(GameTextField& field, int key, bool shift);
+  int16_t TextFieldKey(GameTextField& field, const TextKey& key);
   int16_t PaletteClick(GameTextField& field, int x, int y);
   // *entry receives the new entry, *selected the entry to select after a delete.
   int16_t AddHorizon(int* entry = nullptr);

@@ -55,8 +55,8 @@ int16_t CourseDocument::SetSource(const std::string& text) {
       {"Change Source", "source"});
 }
 
-int16_t CourseDocument::TextFieldKey(GameTextField& field, int key, bool shift) {
-  return ApplyIf([&](Course& c) { return field.KeyDown(c, key, shift) == FieldEdit::kChanged; },
+int16_t CourseDocument::TextFieldKey(GameTextField& field, const TextKey& key) {
+  return ApplyIf([&](Course& c) { return field.KeyDown(c, key) == FieldEdit::kChanged; },
                  FieldStep(field));
 }
 

@@ -38,19 +38,21 @@ const std::string& FieldText(const Course& course, TextFieldKind kind) {
   return FieldText(const_cast<Course&>(course), kind);
 }
 
-int TypedCode(TextFieldKind kind, int key, bool shift) {
-  if (key == ' ' || IsDigit(key)) return key;
-  if (!IsLetter(key)) return -1;
+int TypedCode(TextFieldKind kind, int character, bool shift) {
+  const int c = character;
+  if (c == ' ' || IsDigit(c)) return c;
+  if (c == '.') return kind == TextFieldKind::kJapanese ? -1 : c;
+  if (!IsLetter(c)) return -1;
   switch (kind) {
     case TextFieldKind::kName:
-      return key;
+      return c;
     case TextFieldKind::kDescription:
       // The font's only lower-case glyphs.
-      if (shift && (key == 'C' || key == 'R' || key == 'S')) return key + ('a' - 'A');
-      return key;
+      if (shift && (c == 'C' || c == 'R' || c == 'S')) return c + ('a' - 'A');
+      return c;
     case TextFieldKind::kJapanese:
       // The Japanese description font has no other Latin letters.
-      return (key == 'A' || key == 'D' || key == 'E' || key == 'M') ? key : -1;
+      return (c == 'A' || c == 'D' || c == 'E' || c == 'M') ? c : -1;
   }
   return -1;
 }
@@ -120,21 +122,22 @@ void GameTextField::FigureIns(const Course& course, int x) {
   index_ = i;
 }
 
-FieldEdit GameTextField::KeyDown(Course& course, int key, bool shift) {
-  const int code = TypedCode(kind_, key, shift);
-  if (code >= 0) return AddChar(course, code) ? FieldEdit::kChanged : FieldEdit::kNone;
-  switch (key) {
-    case kKeyBackspace:
-      return RemoveChar(course) ? FieldEdit::kChanged : FieldEdit::kNone;
-    case kKeyDelete:
-      return DeleteChar(course) ? FieldEdit::kChanged : FieldEdit::kNone;
-    case kKeyLeft:
-      return MoveIns(course, -1) ? FieldEdit::kMoved : FieldEdit::kNone;
-    case kKeyRight:
-      return MoveIns(course, +1) ? FieldEdit::kMoved : FieldEdit::kNone;
-    default:
-      return FieldEdit::kNone;
+FieldEdit GameTextField::KeyDown(Course& course, const TextKey& key) {
+  if (!key.IsEdit()) {
+    const int code = TypedCode(kind_, key.Character(), key.Shift());
+    return code >= 0 && AddChar(course, code) ? FieldEdit::kChanged : FieldEdit::kNone;
   }
+  switch (key.Key()) {
+    case EditKey::kBackspace:
+      return RemoveChar(course) ? FieldEdit::kChanged : FieldEdit::kNone;
+    case EditKey::kDelete:
+      return DeleteChar(course) ? FieldEdit::kChanged : FieldEdit::kNone;
+    case EditKey::kLeft:
+      return MoveIns(course, -1) ? FieldEdit::kMoved : FieldEdit::kNone;
+    case EditKey::kRight:
+      return MoveIns(course, +1) ? FieldEdit::kMoved : FieldEdit::kNone;
+  }
+  return FieldEdit::kNone;
 }
 
 }  // namespace kurvex

@@ -17,12 +17,33 @@ namespace kurvex {
 
 enum class TextFieldKind : int { kName = 1, kDescription = 2, kJapanese = 3 };
 
-// Key codes of the window system's key events; letters and digits come as their ASCII
-// capitals and digits, space as 32.
-constexpr int kKeyBackspace = 8;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyRight = 39;
-constexpr int kKeyDelete = 46;
+// The keys that edit a field rather than type into it.
+enum class EditKey { kBackspace, kDelete, kLeft, kRight };
+
+// A key pressed in a field: an editing key, or a character typed (a capital letter, a digit,
+// a space or a full stop, as the key shows it; Shift chooses the lower-case glyphs). The two
+// are told apart by kind, not by number: the window system's key numbers of Delete and the
+// full stop, of Left and '%', of Right and the apostrophe coincide.
+class TextKey {
+ public:
+  static TextKey Edit(EditKey key) { return TextKey(true, key, 0, false); }
+  static TextKey Typed(int character, bool shift = false) {
+    return TextKey(false, EditKey::kBackspace, character, shift);
+  }
+
+  bool IsEdit() const { return is_edit_; }
+  EditKey Key() const { return key_; }
+  int Character() const { return character_; }
+  bool Shift() const { return shift_; }
+
+ private:
+  TextKey(bool is_edit, EditKey key, int character, bool shift)
+      : is_edit_(is_edit), key_(key), character_(character), shift_(shift) {}
+  bool is_edit_;
+  EditKey key_;
+  int character_;
+  bool shift_;
+};
 
 constexpr size_t kNameLimit = 20;
 constexpr size_t kDescriptionLimit = 30;
@@ -32,9 +53,10 @@ size_t FieldLengthLimit(TextFieldKind kind);
 std::string& FieldText(Course& course, TextFieldKind kind);
 const std::string& FieldText(const Course& course, TextFieldKind kind);
 
-// The game code a key types into a field, or -1 when the field takes no code from that key.
-// With Shift held, C, R and S type the lower-case glyphs in the description.
-int TypedCode(TextFieldKind kind, int key, bool shift);
+// The game code a typed character gives in a field, or -1 when the field takes none from it.
+// With Shift held, C, R and S type the lower-case glyphs in the description. The full stop
+// types into the name and the description; the Japanese font has none.
+int TypedCode(TextFieldKind kind, int character, bool shift);
 
 // What a key or a click did to a field.
 enum class FieldEdit { kNone, kMoved, kChanged };
@@ -64,7 +86,7 @@ class GameTextField {
 
   // A key pressed in the field: typing while below the limit, Backspace, Delete, Left, Right;
   // every other key, and typing into a full field, does nothing.
-  FieldEdit KeyDown(Course& course, int key, bool shift);
+  FieldEdit KeyDown(Course& course, const TextKey& key);
 
  private:
   TextFieldKind kind_;

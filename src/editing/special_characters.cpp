@@ -1,5 +1,7 @@
 #include "editing/special_characters.h"
 
+#include "course/game_text.h"
+
 namespace kurvex {
 namespace {
 
@@ -51,15 +53,24 @@ bool IsBlankPaletteCell(int cell) {
 
 int PaletteCode(TextFieldKind kind, int cell) {
   if (cell < 0 || cell >= kPaletteCells || IsBlankPaletteCell(cell)) return -1;
+  int code = -1;
   switch (kind) {
     case TextFieldKind::kName:
-      return NameCode(cell);
+      code = NameCode(cell);
+      break;
     case TextFieldKind::kDescription:
-      return DescriptionCode(cell, kPunctuationEnd);
+      code = DescriptionCode(cell, kPunctuationEnd);
+      break;
     case TextFieldKind::kJapanese:
-      return DescriptionCode(cell, kJapanesePunctuationEnd);
+      code = DescriptionCode(cell, kJapanesePunctuationEnd);
+      break;
   }
-  return -1;
+  return code >= 0 && HasGlyph(code) ? code : -1;
+}
+
+int PaletteGlyphCode(int cell) {
+  const int code = PaletteCode(TextFieldKind::kDescription, cell);
+  return code >= 0 ? code : PaletteCode(TextFieldKind::kName, cell);
 }
 
 bool PaletteClick(Course& course, GameTextField& field, int x, int y) {

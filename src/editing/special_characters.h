@@ -17,8 +17,14 @@ constexpr int kPaletteCells = kPaletteColumns * kPaletteRows;
 int PaletteCell(int x, int y);
 // True for the cells that show no glyph in any field.
 bool IsBlankPaletteCell(int cell);
-// The code a cell inserts into a field, or -1 when it inserts nothing there.
+// The code a cell inserts into a field, or -1 when it inserts nothing there. A cell never
+// inserts a code the font has no glyph for: such a code would be invisible in the field, and
+// the data sheet and the ROM's text tables drop it.
 int PaletteCode(TextFieldKind kind, int cell);
+// The code whose glyph the palette picture shows in a cell, or -1 for an empty cell: the
+// description's code, or the name's where only the name takes the cell (alpha, beta, gamma).
+// A field that takes another code from the cell (the name's colon) shows that glyph over it.
+int PaletteGlyphCode(int cell);
 
 // A click on the palette at (x, y): inserts the cell's code into the field, within the
 // field's length limit. True when the text changed.

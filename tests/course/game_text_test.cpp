@@ -63,5 +63,18 @@ TEST(GlyphWidths, MeasuresTheGameFont) {
   EXPECT_EQ(widths.GetWidth(""), 0);
 }
 
+// The code set: exactly the codes with a stored width, and every code with a token.
+TEST(GlyphWidths, CodesWithAGlyphAreThoseWithAWidth) {
+  int count = 0;
+  for (int c = 0; c < 256; ++c) {
+    EXPECT_EQ(HasGlyph(c), GameGlyphWidths().Width(c) > 1) << c;
+    if (!GameFontMap().Token(c).empty()) EXPECT_TRUE(HasGlyph(c)) << c;
+    count += HasGlyph(c);
+  }
+  EXPECT_EQ(count, 1 + 1 + 8 + 10 + 26 + 3 + 77 + 3 + 4);
+  EXPECT_FALSE(HasGlyph(-1));
+  EXPECT_FALSE(HasGlyph(256));
+}
+
 }  // namespace
 }  // namespace kurvex

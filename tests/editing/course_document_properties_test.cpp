@@ -26,9 +26,9 @@ TEST(CourseDocumentProperties, EachEditIsOneUndoableStep) {
       {"rom music", [&] { return doc.ChooseRomMusic(16); }},
       {"ek music", [&] { return doc.ChooseEkMusic(13); }},
       {"source", [&] { return doc.SetSource("Somewhere else"); }},
-      {"typed name", [&] { return doc.TextFieldKey(name, 'X', false); }},
+      {"typed name", [&] { return doc.TextFieldKey(name, TextKey::Typed('X')); }},
       {"palette", [&] { return doc.PaletteClick(name, 12 * 16 + 4, 4); }},
-      {"backspace", [&] { return doc.TextFieldKey(name, 8, false); }},
+      {"backspace", [&] { return doc.TextFieldKey(name, TextKey::Edit(EditKey::kBackspace)); }},
       {"add horizon", [&] { return doc.AddHorizon(&entry); }},
       {"horizon angle", [&] { return doc.SetHorizonAngle(1, -90); }},
       {"horizon image", [&] { return doc.ChooseHorizonImage(1, 43); }},
@@ -56,7 +56,8 @@ TEST(CourseDocumentProperties, RefusedChoicesLeaveNoStep) {
   GameTextField name(TextFieldKind::kName);
   EXPECT_EQ(doc.ChooseVenue(11), kEditUnchanged);
   EXPECT_EQ(doc.DeleteHorizon(1), kEditUnchanged);
-  EXPECT_EQ(doc.TextFieldKey(name, 37, false), kEditUnchanged);  // Left only moves the caret
+  EXPECT_EQ(doc.TextFieldKey(name, TextKey::Edit(EditKey::kLeft)),
+            kEditUnchanged);  // Left only moves the caret
   EXPECT_FALSE(doc.CanUndo());
 }
 

@@ -230,8 +230,8 @@ TEST_F(CourseDocumentTest, AGestureIsOneNamedStepAndCanBeCancelled) {
   EXPECT_FALSE(doc_.IsModified());
 
   doc_.ChangeTrackType(kTunnel);
-  doc_.TextFieldKey(name_, 'A', false);
-  doc_.TextFieldKey(name_, 'B', false);
+  doc_.TextFieldKey(name_, TextKey::Typed('A'));
+  doc_.TextFieldKey(name_, TextKey::Typed('B'));
   EXPECT_EQ(doc_.course().Name, "ABNEW TRACK");  // typed at the start
   EXPECT_EQ(doc_.UndoName(), "Edit Name");
   ASSERT_TRUE(doc_.Undo());  // both letters at once

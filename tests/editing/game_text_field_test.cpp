@@ -15,6 +15,12 @@ namespace {
 
 using K = TextFieldKind;
 
+const TextKey kBackspace = TextKey::Edit(EditKey::kBackspace);
+const TextKey kDelete = TextKey::Edit(EditKey::kDelete);
+const TextKey kLeft = TextKey::Edit(EditKey::kLeft);
+const TextKey kRight = TextKey::Edit(EditKey::kRight);
+TextKey Typed(char c) { return TextKey::Typed(c); }
+
 Course WithName(const std::string& name) {
   Course course = NewCourse();
   course.Name = name;
@@ -35,25 +41,50 @@ TEST(GameTextField, KeysEachFieldTakes) {
   EXPECT_EQ(TypedCode(K::kDescription, 'B', true), 'B');
   for (char letter : std::string("ADEM")) EXPECT_EQ(TypedCode(K::kJapanese, letter, false), letter);
   for (char letter : std::string("BCSZ")) EXPECT_EQ(TypedCode(K::kJapanese, letter, true), -1);
+  EXPECT_EQ(TypedCode(K::kName, '.', false), 0x2E);
+  EXPECT_EQ(TypedCode(K::kDescription, '.', true), 0x2E);
+  EXPECT_EQ(TypedCode(K::kJapanese, '.', false), -1);  // not in the Japanese font
+  for (int other : {'%', '\'', ',', '!', 'c'}) {
+    EXPECT_EQ(TypedCode(K::kDescription, other, false), -1) << other;
+  }
+}
+
+// The window system numbers Delete like the full stop, Left like '%' and Right like the
+// apostrophe: the key's kind decides, never its number.
+TEST(GameTextField, TypedCharactersNeverActAsEditingKeys) {
+  Course course = WithName("AB");
+  GameTextField field(K::kName);
+  field.MoveIns(course, 1);
+  EXPECT_EQ(field.KeyDown(course, Typed('.')), FieldEdit::kChanged);
+  EXPECT_EQ(course.Name, "A.B");
+  EXPECT_EQ(field.KeyDown(course, Typed('%')), FieldEdit::kNone);
+  EXPECT_EQ(field.KeyDown(course, Typed('\'')), FieldEdit::kNone);
+  EXPECT_EQ(field.InsertionIndex(course), 2);
+  EXPECT_EQ(field.KeyDown(course, kDelete), FieldEdit::kChanged);
+  EXPECT_EQ(course.Name, "A.");
+  course.JDescription = "AD";
+  GameTextField japanese(K::kJapanese);
+  EXPECT_EQ(japanese.KeyDown(course, Typed('.')), FieldEdit::kNone);
+  EXPECT_EQ(course.JDescription, "AD");
 }
 
 TEST(GameTextField, TypingBackspaceDeleteAndArrows) {
   Course course = WithName("ACE");
   GameTextField field(K::kName);
-  EXPECT_EQ(field.KeyDown(course, kKeyLeft, false), FieldEdit::kNone);  // at the start
+  EXPECT_EQ(field.KeyDown(course, kLeft), FieldEdit::kNone);  // at the start
   field.FigureIns(course, 1000);
-  EXPECT_EQ(field.KeyDown(course, kKeyRight, false), FieldEdit::kNone);  // at the end
+  EXPECT_EQ(field.KeyDown(course, kRight), FieldEdit::kNone);  // at the end
   EXPECT_EQ(field.InsertionIndex(course), 3);
-  EXPECT_EQ(field.KeyDown(course, kKeyLeft, false), FieldEdit::kMoved);
-  EXPECT_EQ(field.KeyDown(course, kKeyLeft, false), FieldEdit::kMoved);
-  EXPECT_EQ(field.KeyDown(course, 'B', false), FieldEdit::kChanged);
+  EXPECT_EQ(field.KeyDown(course, kLeft), FieldEdit::kMoved);
+  EXPECT_EQ(field.KeyDown(course, kLeft), FieldEdit::kMoved);
+  EXPECT_EQ(field.KeyDown(course, Typed('B')), FieldEdit::kChanged);
   EXPECT_EQ(course.Name, "ABCE");
   EXPECT_EQ(field.InsertionX(course), GameGlyphWidths().Width('A') + GameGlyphWidths().Width('B'));
 
-  EXPECT_EQ(field.KeyDown(course, kKeyDelete, false), FieldEdit::kChanged);
+  EXPECT_EQ(field.KeyDown(course, kDelete), FieldEdit::kChanged);
   EXPECT_EQ(course.Name, "ABE");
   EXPECT_EQ(field.InsertionIndex(course), 2);
-  EXPECT_EQ(field.KeyDown(course, kKeyBackspace, false), FieldEdit::kChanged);
+  EXPECT_EQ(field.KeyDown(course, kBackspace), FieldEdit::kChanged);
   EXPECT_EQ(course.Name, "AE");
   EXPECT_EQ(field.InsertionIndex(course), 1);
 
@@ -70,7 +101,7 @@ TEST(GameTextField, FullFieldTakesNoMoreButStillEdits) {
   for (K kind : {K::kName, K::kDescription, K::kJapanese}) {
     GameTextField field(kind);
     FieldText(course, kind).clear();
-    for (int i = 0; i < 40; ++i) field.KeyDown(course, 'A', false);
+    for (int i = 0; i < 40; ++i) field.KeyDown(course, Typed('A'));
     EXPECT_EQ(FieldText(course, kind).size(), FieldLengthLimit(kind));
   }
   EXPECT_EQ(course.Description.size(), 30u);
@@ -78,12 +109,12 @@ TEST(GameTextField, FullFieldTakesNoMoreButStillEdits) {
   GameTextField name(K::kName);
   name.FigureIns(course, 1000);
   ASSERT_EQ(course.Name, std::string(20, 'A'));
-  EXPECT_EQ(name.KeyDown(course, 'U', false), FieldEdit::kNone);
-  EXPECT_EQ(name.KeyDown(course, kKeyLeft, false), FieldEdit::kMoved);
-  EXPECT_EQ(name.KeyDown(course, kKeyRight, false), FieldEdit::kMoved);
-  EXPECT_EQ(name.KeyDown(course, kKeyBackspace, false), FieldEdit::kChanged);
-  EXPECT_EQ(name.KeyDown(course, kKeyLeft, false), FieldEdit::kMoved);
-  EXPECT_EQ(name.KeyDown(course, kKeyDelete, false), FieldEdit::kChanged);
+  EXPECT_EQ(name.KeyDown(course, Typed('U')), FieldEdit::kNone);
+  EXPECT_EQ(name.KeyDown(course, kLeft), FieldEdit::kMoved);
+  EXPECT_EQ(name.KeyDown(course, kRight), FieldEdit::kMoved);
+  EXPECT_EQ(name.KeyDown(course, kBackspace), FieldEdit::kChanged);
+  EXPECT_EQ(name.KeyDown(course, kLeft), FieldEdit::kMoved);
+  EXPECT_EQ(name.KeyDown(course, kDelete), FieldEdit::kChanged);
   EXPECT_EQ(course.Name, std::string(18, 'A'));
 
   course.Name = std::string(25, 'B');  // already beyond the limit: only shrinks
@@ -120,17 +151,47 @@ TEST(SpecialCharacters, CodesPerField) {
     int cell, name, description, japanese;
   };
   const Case cases[] = {
-      {0, -1, -1, -1},   {1, 33, 33, 33},    {10, 42, 154, 154}, {12, 58, 44, 44},
-      {14, 46, 46, 158}, {15, -1, -1, -1},   {16, -1, -1, -1},   {17, -1, 161, 161},
-      {94, -1, -1, -1},  {95, -1, 239, 239}, {99, -1, 243, 243}, {100, -1, -1, -1},
-      {107, -1, -1, -1}, {108, 252, -1, -1}, {110, 254, -1, -1}, {111, -1, 255, 255},
-      {112, -1, -1, -1}, {-1, -1, -1, -1},
+      {0, -1, -1, -1},
+      {1, 33, 33, 33},
+      {7, 39, 39, 39},
+      {12, 58, 44, 44},
+      {13, 45, 45, 45},
+      {14, 46, 46, -1},
+      {15, -1, -1, -1},
+      {16, -1, -1, -1},
+      {17, -1, 161, 161},
+      // Cell 10 would give 0x2A or 0x9A: codes without a glyph, invisible and lost in the
+      // data sheet and the ROM text.
+      {10, -1, -1, -1},
+      {94, -1, -1, -1},
+      {95, -1, 239, 239},
+      {99, -1, 243, 243},
+      {100, -1, -1, -1},
+      {107, -1, -1, -1},
+      {108, 252, -1, -1},
+      {110, 254, -1, -1},
+      {111, -1, 255, 255},
+      {112, -1, -1, -1},
+      {-1, -1, -1, -1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(PaletteCode(K::kName, c.cell), c.name) << c.cell;
     EXPECT_EQ(PaletteCode(K::kDescription, c.cell), c.description) << c.cell;
     EXPECT_EQ(PaletteCode(K::kJapanese, c.cell), c.japanese) << c.cell;
   }
+  // Every code a cell gives has a glyph, and the picture shows one in exactly those cells.
+  for (int cell = 0; cell < kPaletteCells; ++cell) {
+    bool any = false;
+    for (K kind : {K::kName, K::kDescription, K::kJapanese}) {
+      const int code = PaletteCode(kind, cell);
+      if (code >= 0) EXPECT_TRUE(HasGlyph(code)) << cell;
+      any = any || code >= 0;
+    }
+    EXPECT_EQ(PaletteGlyphCode(cell) >= 0, any) << cell;
+  }
+  EXPECT_EQ(PaletteGlyphCode(12), ',');
+  EXPECT_EQ(PaletteGlyphCode(108), 0xFC);
+  EXPECT_EQ(PaletteGlyphCode(111), 0xFF);
   // The kana cells give exactly the font's kana.
   for (int cell = 17; cell <= 99; ++cell) {
     const int code = PaletteCode(K::kDescription, cell);

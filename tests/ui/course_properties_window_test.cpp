@@ -360,6 +360,7 @@ class CoursePropertiesWindowTest : public QObject {
     MainWindow main(session, dialogs, QString::fromStdString(dir.Path("config")),
                     QString::fromStdString(dir.Path("cache")));
     // Not started, and no events processed: the preview has no GL on the offscreen platform.
+    session.document().Replace(NewCourse());
     auto& window = static_cast<CoursePropertiesWindow&>(main.tool(kWindowCourse));
     auto* name = window.findChild<GameTextBox*>("picName");
     auto* venue = window.findChild<QComboBox*>("cmbVenue");

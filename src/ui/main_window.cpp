@@ -38,6 +38,7 @@
 #include "ui/preview_window.h"
 #include "ui/recent_files.h"
 #include "ui/texture_commands.h"
+#include "ui/window_layout.h"
 
 namespace kurvex {
 
@@ -400,50 +401,26 @@ void MainWindow::Start() {
 void MainWindow::PlaceToolWindows(const std::array<WindowPlacement, kToolWindowCount>& placements,
                                   bool first_run) {
   const QRect screen = QApplication::primaryScreen()->availableGeometry();
-  const int top = screen.top() + sizeHint().height() + 40;  // below the bar and its frame
-  const QRect area(screen.left(), top, screen.width(), screen.bottom() - top);
+  std::array<QSize, kToolWindowCount> hints;
+  for (int which = 0; which < kToolWindowCount; ++which) {
+    const bool property_window = which == kWindowElement || which == kWindowCourse;
+    hints[which] = property_window ? tools_[which]->minimumSizeHint().expandedTo({560, 0})
+                                   : tools_[which]->sizeHint();
+  }
+  // Below the bar and its frame.
+  const int top = screen.top() + sizeHint().height() + kFrameAllowance;
+  const auto first =
+      FirstRunLayout(QRect(screen.left(), top, screen.width(), screen.bottom() - top), hints);
   for (int which = 0; which < kToolWindowCount; ++which) {
     ToolWindow* tool = tools_[which];
-    QRect place;
-    bool visible;
-    if (first_run) {
-      place = DefaultPlacement(which, area);
-      visible = which == kWindowPreview || which == kWindowElement || which == kWindowCourse;
-    } else {
-      const WindowPlacement& p = placements[which];
-      place = QRect(screen.left() + static_cast<int>(p.left * screen.width()),
-                    screen.top() + static_cast<int>(p.top * screen.height()),
-                    static_cast<int>(p.width * screen.width()),
-                    static_cast<int>(p.height * screen.height()));
-      if (place.width() < 50 || place.height() < 50) place.setSize(tool->sizeHint());
-      visible = p.visible;
+    ToolPlacement place = first[which];
+    if (!first_run) {
+      place = {PlaceOnScreen(placements[which], screen, hints[which]), placements[which].visible};
     }
-    tool->move(place.topLeft());
-    tool->resize(place.size().expandedTo(tool->minimumSizeHint()));
-    tool->setVisible(visible);
-    window_actions_[which]->setChecked(visible);
-  }
-}
-
-QRect MainWindow::DefaultPlacement(int which, const QRect& area) const {
-  // The preview large on the left, the two property windows beside it, the rest below.
-  const int gap = 12;
-  const int left_width = area.width() * 3 / 5;
-  const int right_left = area.left() + left_width + gap;
-  const int right_width = area.width() - left_width - gap;
-  const int upper = area.height() * 3 / 5;
-  switch (which) {
-    case kWindowPreview:
-      return {area.left(), area.top(), left_width, upper};
-    case kWindowElement:
-      return {right_left, area.top(), right_width, upper};
-    case kWindowCourse:
-      return {right_left, area.top() + upper + gap, right_width, area.height() - upper - gap};
-    default: {
-      const QSize size = tools_[which]->sizeHint();
-      const int column = which - kWindowCamera;
-      return QRect(QPoint(area.left() + column * area.width() / 5, area.top() + upper + gap), size);
-    }
+    tool->move(place.place.topLeft());
+    tool->resize(place.place.size().expandedTo(tool->minimumSizeHint()));
+    tool->setVisible(place.visible);
+    window_actions_[which]->setChecked(place.visible);
   }
 }
 
@@ -452,12 +429,8 @@ std::array<WindowPlacement, kToolWindowCount> MainWindow::ToolWindowPlacements()
   std::array<WindowPlacement, kToolWindowCount> placements{};
   for (int which = 0; which < kToolWindowCount; ++which) {
     const ToolWindow* tool = tools_[which];
-    WindowPlacement& p = placements[which];
-    p.left = double(tool->x() - screen.left()) / screen.width();
-    p.top = double(tool->y() - screen.top()) / screen.height();
-    p.width = double(tool->width()) / screen.width();
-    p.height = double(tool->height()) / screen.height();
-    p.visible = window_actions_[which]->isChecked();
+    placements[which] = KeptPlacement(QRect(tool->pos(), tool->size()),
+                                      window_actions_[which]->isChecked(), screen);
   }
   return placements;
 }

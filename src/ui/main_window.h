@@ -94,7 +94,6 @@ class MainWindow : public QMainWindow {
   void SaveSettings();
   void PlaceToolWindows(const std::array<WindowPlacement, kToolWindowCount>& placements,
                         bool first_run);
-  QRect DefaultPlacement(int which, const QRect& area) const;
   std::array<WindowPlacement, kToolWindowCount> ToolWindowPlacements() const;
   bool OpenDroppedFile(const QString& path);
 

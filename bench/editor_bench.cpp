@@ -14,23 +14,23 @@
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
 #include "ui/main_window.h"
-#include "ui/preview_widget.h"
+#include "ui/preview_view.h"
 #include "ui/preview_window.h"
 
 int main(int argc, char** argv) {
   QElapsedTimer since_start;
   since_start.start();
-  QSurfaceFormat::setDefaultFormat(kurvex::PreviewWidget::SurfaceFormat());
+  QSurfaceFormat::setDefaultFormat(kurvex::PreviewView::SurfaceFormat());
   QApplication application(argc, argv);
   const kurvex::test::ScratchDir config;
   kurvex::EditorSession session;
   kurvex::QtDialogs dialogs;
   kurvex::MainWindow window(session, dialogs, QString::fromStdString(config.path()),
                             QString::fromStdString(config.Path("cache")));
-  kurvex::PreviewWidget& view = window.preview().view();
+  kurvex::PreviewView& view = window.preview().view();
 
   qint64 start_ms = -1;
-  QObject::connect(&view, &kurvex::PreviewWidget::frameDrawn, [&] {
+  QObject::connect(&view, &kurvex::PreviewView::frameDrawn, [&] {
     if (start_ms < 0) start_ms = since_start.elapsed();
   });
   window.Start();
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
   const qint64 first = view.frames_drawn();
   QElapsedTimer clock;
   clock.start();
-  QObject::connect(&view, &kurvex::PreviewWidget::frameDrawn, [&] {
+  QObject::connect(&view, &kurvex::PreviewView::frameDrawn, [&] {
     session.camera().Turn(0.5, 0);  // the view dragged round, one step a frame
     session.CameraMoved();
   });

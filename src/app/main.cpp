@@ -9,7 +9,7 @@
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
 #include "ui/main_window.h"
-#include "ui/preview_widget.h"
+#include "ui/preview_view.h"
 #include "ui/version.h"
 
 namespace {
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
   if (AnswerWithoutWindows(argc, argv)) return 0;
   // Every GL widget of the program shares this format: display lists need the compatibility
   // profile.
-  QSurfaceFormat::setDefaultFormat(kurvex::PreviewWidget::SurfaceFormat());
+  QSurfaceFormat::setDefaultFormat(kurvex::PreviewView::SurfaceFormat());
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("kurvex"));
   QApplication::setApplicationVersion(QString::fromUtf8(kurvex::kVersionText));

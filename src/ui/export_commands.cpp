@@ -12,7 +12,7 @@
 #include "preview/model_export.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
-#include "ui/preview_widget.h"
+#include "ui/preview_view.h"
 
 namespace kurvex {
 
@@ -47,7 +47,7 @@ bool AskForSize(QWidget* parent, QSize* size) {
 
 }  // namespace
 
-ExportCommands::ExportCommands(EditorSession& session, Dialogs& dialogs, PreviewWidget& preview,
+ExportCommands::ExportCommands(EditorSession& session, Dialogs& dialogs, PreviewView& preview,
                                QWidget* window)
     : QObject(window), session_(session), dialogs_(dialogs), preview_(preview), window_(window) {}
 
@@ -61,7 +61,7 @@ QString ExportCommands::AskForFile(const QString& title, const QString& filter,
 }
 
 bool ExportCommands::ExportImage() {
-  const qreal ratio = preview_.devicePixelRatioF();
+  const qreal ratio = preview_.devicePixelRatio();
   QSize size(qRound(preview_.width() * ratio), qRound(preview_.height() * ratio));
   if (!AskForSize(window_, &size)) return false;
   return ExportImageOfSize(size);

@@ -12,13 +12,13 @@ namespace kurvex {
 
 class Dialogs;
 class EditorSession;
-class PreviewWidget;
+class PreviewView;
 
 class ExportCommands : public QObject {
   Q_OBJECT
 
  public:
-  ExportCommands(EditorSession& session, Dialogs& dialogs, PreviewWidget& preview, QWidget* window);
+  ExportCommands(EditorSession& session, Dialogs& dialogs, PreviewView& preview, QWidget* window);
 
   // Asks for a size (the preview's own by default), then for a file.
   bool ExportImage();
@@ -33,7 +33,7 @@ class ExportCommands : public QObject {
 
   EditorSession& session_;
   Dialogs& dialogs_;
-  PreviewWidget& preview_;
+  PreviewView& preview_;
   QWidget* window_;
 };
 

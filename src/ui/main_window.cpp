@@ -34,7 +34,7 @@
 #include "ui/load_course_dialog.h"
 #include "ui/patch_window.h"
 #include "ui/preferences.h"
-#include "ui/preview_widget.h"
+#include "ui/preview_view.h"
 #include "ui/preview_window.h"
 #include "ui/recent_files.h"
 #include "ui/texture_commands.h"

@@ -4,16 +4,18 @@
 #include <QVBoxLayout>
 
 #include "ui/editor_session.h"
-#include "ui/preview_widget.h"
+#include "ui/preview_view.h"
 
 namespace kurvex {
 
 PreviewWindow::PreviewWindow(EditorSession& session, QWidget* owner)
-    : ToolWindow(session, QStringLiteral("Preview"), owner),
-      view_(new PreviewWidget(session, this)) {
+    : ToolWindow(session, QStringLiteral("Preview"), owner), view_(new PreviewView(session)) {
+  QWidget* surface = QWidget::createWindowContainer(view_, this);
+  surface->setFocusPolicy(Qt::StrongFocus);
+  surface->setMinimumSize(160, 120);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(view_);
+  layout->addWidget(surface);
   resize(800, 600);
 }
 

@@ -5,7 +5,7 @@
 
 namespace kurvex {
 
-class PreviewWidget;
+class PreviewView;
 
 class PreviewWindow : public ToolWindow {
   Q_OBJECT
@@ -13,13 +13,13 @@ class PreviewWindow : public ToolWindow {
  public:
   PreviewWindow(EditorSession& session, QWidget* owner);
 
-  PreviewWidget& view() { return *view_; }
+  PreviewView& view() { return *view_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  PreviewWidget* view_;
+  PreviewView* view_;
 };
 
 }  // namespace kurvex

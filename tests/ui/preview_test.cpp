@@ -10,7 +10,7 @@
 #include "test_courses.h"
 #include "ui/editor_session.h"
 #include "ui/export_commands.h"
-#include "ui/preview_widget.h"
+#include "ui/preview_view.h"
 
 namespace kurvex::test {
 
@@ -37,11 +37,11 @@ class PreviewTest : public QObject {
       QTRY_VERIFY_WITH_TIMEOUT(view.frames_drawn() >= target, 10000);
     }
     EditorSession session;
-    PreviewWidget view;
+    PreviewView view;
   };
 
  private slots:
-  void initTestCase() { QSurfaceFormat::setDefaultFormat(PreviewWidget::SurfaceFormat()); }
+  void initTestCase() { QSurfaceFormat::setDefaultFormat(PreviewView::SurfaceFormat()); }
 
   void DrawsContinuously() {
     Preview preview;

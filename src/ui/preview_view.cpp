@@ -1,4 +1,4 @@
-#include "ui/preview_widget.h"
+#include "ui/preview_view.h"
 
 #include <QDateTime>
 #include <QKeyEvent>
@@ -26,7 +26,7 @@ constexpr int kMinFrameMilliseconds = 8;
 
 }  // namespace
 
-QSurfaceFormat PreviewWidget::SurfaceFormat() {
+QSurfaceFormat PreviewView::SurfaceFormat() {
   QSurfaceFormat format;
   format.setRenderableType(QSurfaceFormat::OpenGL);
   format.setProfile(QSurfaceFormat::CompatibilityProfile);
@@ -39,24 +39,20 @@ QSurfaceFormat PreviewWidget::SurfaceFormat() {
   return format;
 }
 
-PreviewWidget::PreviewWidget(EditorSession& session, QWidget* parent)
-    : QOpenGLWidget(parent),
-      session_(session),
-      star_seed_(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch())) {
+PreviewView::PreviewView(EditorSession& session)
+    : session_(session), star_seed_(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch())) {
   setFormat(SurfaceFormat());
-  setMinimumSize(160, 120);
-  setMouseTracking(true);  // the dot under the pointer is ringed
-  setFocusPolicy(Qt::StrongFocus);
-  connect(&session_, &EditorSession::documentChanged, this, &PreviewWidget::OnDocumentChanged);
-  connect(&session_, &EditorSession::graphicsChanged, this, &PreviewWidget::OnGraphicsChanged);
+  setMinimumSize(QSize(160, 120));
+  connect(&session_, &EditorSession::documentChanged, this, &PreviewView::OnDocumentChanged);
+  connect(&session_, &EditorSession::graphicsChanged, this, &PreviewView::OnGraphicsChanged);
   connect(&session_, &EditorSession::texturesChanged, this, [this] { Need(Rebuild::kEverything); });
   connect(&session_, &EditorSession::reanimate, this, [this] { clock_.restart(); });
-  connect(this, &QOpenGLWidget::frameSwapped, this, &PreviewWidget::ScheduleFrame);
+  connect(this, &QOpenGLWindow::frameSwapped, this, &PreviewView::ScheduleFrame);
 }
 
-PreviewWidget::~PreviewWidget() { KillGL(); }
+PreviewView::~PreviewView() { KillGL(); }
 
-void PreviewWidget::KillGL() {
+void PreviewView::KillGL() {
   if (!gl_ready_) return;
   makeCurrent();
   scene_.KillGL();
@@ -64,34 +60,34 @@ void PreviewWidget::KillGL() {
   gl_ready_ = false;
 }
 
-void PreviewWidget::SetStarSeed(uint32_t seed) {
+void PreviewView::SetStarSeed(uint32_t seed) {
   star_seed_ = seed;
   stars_pending_ = true;
   update();
 }
 
-void PreviewWidget::initializeGL() {
-  const qreal ratio = devicePixelRatioF();
+void PreviewView::initializeGL() {
+  const qreal ratio = devicePixelRatio();
   gl_ready_ = scene_.InitGL(static_cast<int>(width() * ratio), static_cast<int>(height() * ratio),
                             session_.graphics(), session_.document().course().Sky);
   // Everything the lists refer to is made on this context: textures, models, then the course.
   pending_ = Rebuild::kEverything;
   stars_pending_ = true;
   clock_.start();
-  connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &PreviewWidget::KillGL,
+  connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &PreviewView::KillGL,
           Qt::UniqueConnection);
 }
 
-void PreviewWidget::resizeGL(int width, int height) {
+void PreviewView::resizeGL(int width, int height) {
   scene_.gl().Viewport(0, 0, width, height, kNearPlane, kFarPlane, kFieldOfView);
 }
 
-void PreviewWidget::Need(Rebuild rebuild) {
+void PreviewView::Need(Rebuild rebuild) {
   pending_ = std::max(pending_, rebuild);
   update();
 }
 
-void PreviewWidget::OnDocumentChanged(const DocumentChange& change) {
+void PreviewView::OnDocumentChanged(const DocumentChange& change) {
   if (change.replaced) stars_pending_ = true;
   if (change.replaced || change.point_count || change.venue) {
     Need(Rebuild::kCourse);
@@ -105,7 +101,7 @@ void PreviewWidget::OnDocumentChanged(const DocumentChange& change) {
   }
 }
 
-void PreviewWidget::OnGraphicsChanged(GraphicsChange what) {
+void PreviewView::OnGraphicsChanged(GraphicsChange what) {
   switch (what) {
     case GraphicsChange::kFiltering:
       Need(Rebuild::kEverything);
@@ -122,7 +118,7 @@ void PreviewWidget::OnGraphicsChanged(GraphicsChange what) {
   }
 }
 
-void PreviewWidget::ApplyRebuild() {
+void PreviewView::ApplyRebuild() {
   const Course& course = session_.document().course();
   const GraphicsSettings& graphics = session_.graphics();
   switch (pending_) {
@@ -138,7 +134,7 @@ void PreviewWidget::ApplyRebuild() {
       scene_.BuildCourse(course, graphics);
       break;
     case Rebuild::kEverything: {
-      const qreal ratio = devicePixelRatioF();
+      const qreal ratio = devicePixelRatio();
       const TextureStore* store = session_.textures_loaded() ? &session_.textures() : nullptr;
       scene_.ResetGL(static_cast<int>(width() * ratio), static_cast<int>(height() * ratio),
                      graphics, &course, store);
@@ -154,7 +150,7 @@ void PreviewWidget::ApplyRebuild() {
   }
 }
 
-void PreviewWidget::paintGL() {
+void PreviewView::paintGL() {
   if (!gl_ready_) return;
   ApplyRebuild();
   const qint64 elapsed = clock_.restart();
@@ -166,31 +162,31 @@ void PreviewWidget::paintGL() {
   emit frameDrawn();
 }
 
-void PreviewWidget::ScheduleFrame() {
+void PreviewView::ScheduleFrame() {
   // The preview animates continuously while it is shown.
   const qint64 spent = clock_.elapsed();
   QTimer::singleShot(std::max<qint64>(0, kMinFrameMilliseconds - spent), this,
                      [this] { update(); });
 }
 
-int PreviewWidget::PointAt(const QPoint& position) const {
+int PreviewView::PointAt(const QPoint& position) const {
   return PickCtlPoint(session_.document().course(), session_.camera().values(), width(), height(),
                       position.x(), position.y(), kPickRadius);
 }
 
-void PreviewWidget::SetHover(int point) {
+void PreviewView::SetHover(int point) {
   if (point == hover_point_) return;
   hover_point_ = point;
   setCursor(point != 0 ? Qt::OpenHandCursor : Qt::ArrowCursor);
   update();
 }
 
-void PreviewWidget::mousePressEvent(QMouseEvent* event) {
+void PreviewView::mousePressEvent(QMouseEvent* event) {
   press_position_ = last_position_ = event->position().toPoint();
   drag_button_ = event->button();
   pressed_with_shift_ = event->modifiers() & Qt::ShiftModifier;
   dragged_ = false;
-  setFocus(Qt::MouseFocusReason);
+  requestActivate();  // for Escape during a drag
   if (drag_button_ != Qt::LeftButton) return;
   const int point = PointAt(press_position_);
   if (point == 0) return;
@@ -203,7 +199,7 @@ void PreviewWidget::mousePressEvent(QMouseEvent* event) {
   setCursor(Qt::ClosedHandCursor);
 }
 
-void PreviewWidget::mouseMoveEvent(QMouseEvent* event) {
+void PreviewView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint position = event->position().toPoint();
   if (drag_button_ == Qt::NoButton) {
     SetHover(PointAt(position));
@@ -222,7 +218,7 @@ void PreviewWidget::mouseMoveEvent(QMouseEvent* event) {
   MoveView(position - previous, drag_button_ == Qt::RightButton || shift);
 }
 
-void PreviewWidget::MoveView(const QPoint& delta, bool sideways) {
+void PreviewView::MoveView(const QPoint& delta, bool sideways) {
   Camera& camera = session_.camera();
   if (sideways) {
     camera.MoveAlongView(-delta.x() * kMoveUnitsPerPixel, delta.y() * kMoveUnitsPerPixel, 0);
@@ -236,7 +232,7 @@ void PreviewWidget::MoveView(const QPoint& delta, bool sideways) {
   update();
 }
 
-void PreviewWidget::DragPoint(const QPoint& from_pixel, const QPoint& to_pixel, bool vertically) {
+void PreviewView::DragPoint(const QPoint& from_pixel, const QPoint& to_pixel, bool vertically) {
   CourseDocument& document = session_.document();
   if (!document.InGesture()) return;
   const CameraValues& camera = session_.camera().values();
@@ -264,7 +260,7 @@ void PreviewWidget::DragPoint(const QPoint& from_pixel, const QPoint& to_pixel, 
   });
 }
 
-void PreviewWidget::mouseReleaseEvent(QMouseEvent* event) {
+void PreviewView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != drag_button_) return;
   if (dragged_point_ != 0) {
     session_.document().EndGesture();
@@ -278,7 +274,7 @@ void PreviewWidget::mouseReleaseEvent(QMouseEvent* event) {
   session_.Reanimate();
 }
 
-void PreviewWidget::keyPressEvent(QKeyEvent* event) {
+void PreviewView::keyPressEvent(QKeyEvent* event) {
   // Escape puts a dragged point back where it was.
   if (event->key() == Qt::Key_Escape && dragged_point_ != 0) {
     session_.document().CancelGesture();
@@ -287,15 +283,15 @@ void PreviewWidget::keyPressEvent(QKeyEvent* event) {
     setCursor(Qt::ArrowCursor);
     return;
   }
-  QOpenGLWidget::keyPressEvent(event);
+  QOpenGLWindow::keyPressEvent(event);
 }
 
-void PreviewWidget::leaveEvent(QEvent* event) {
-  if (drag_button_ == Qt::NoButton) SetHover(0);
-  QOpenGLWidget::leaveEvent(event);
+bool PreviewView::event(QEvent* event) {
+  if (event->type() == QEvent::Leave && drag_button_ == Qt::NoButton) SetHover(0);
+  return QOpenGLWindow::event(event);
 }
 
-void PreviewWidget::wheelEvent(QWheelEvent* event) {
+void PreviewView::wheelEvent(QWheelEvent* event) {
   const double notches = event->angleDelta().y() / 120.0;
   if (notches == 0) return;
   session_.camera().MoveAlongView(0, 0, notches * kWheelUnitsPerNotch);
@@ -303,7 +299,7 @@ void PreviewWidget::wheelEvent(QWheelEvent* event) {
   update();
 }
 
-QImage PreviewWidget::RenderPicture(int width, int height) {
+QImage PreviewView::RenderPicture(int width, int height) {
   if (!gl_ready_ || width <= 0 || height <= 0) return {};
   makeCurrent();
   ApplyRebuild();
@@ -319,7 +315,7 @@ QImage PreviewWidget::RenderPicture(int width, int height) {
     picture = target.toImage(false);
     target.release();
   }
-  const qreal ratio = devicePixelRatioF();
+  const qreal ratio = devicePixelRatio();
   resizeGL(static_cast<int>(this->width() * ratio), static_cast<int>(this->height() * ratio));
   doneCurrent();
   return picture;

@@ -1,11 +1,14 @@
 #pragma once
-// The 3D preview: a GL widget that hands its context to the preview scene and draws the
-// course continuously. The document, the camera and the graphics settings come from the
-// session; changes mark what must be rebuilt, and the next frame rebuilds it with the context
-// current. The mouse turns and moves the view, picks CTL points and drags them.
+// The 3D preview: a GL window that hands its context to the preview scene and draws the
+// course continuously. It is a window of its own (the Preview tool window embeds it) rather
+// than a GL widget: a widget's frame is composed into its window once more on every frame,
+// which on a software renderer costs more than drawing the course. The document, the camera and the
+// graphics settings come from the session; changes mark what must be rebuilt, and the next frame
+// rebuilds it with the context current. The mouse turns and moves the view, picks CTL points and
+// drags them.
 
 #include <QElapsedTimer>
-#include <QOpenGLWidget>
+#include <QOpenGLWindow>
 #include <QPoint>
 #include <bitset>
 
@@ -16,12 +19,12 @@
 
 namespace kurvex {
 
-class PreviewWidget : public QOpenGLWidget {
+class PreviewView : public QOpenGLWindow {
   Q_OBJECT
 
  public:
-  explicit PreviewWidget(EditorSession& session, QWidget* parent = nullptr);
-  ~PreviewWidget() override;
+  explicit PreviewView(EditorSession& session);
+  ~PreviewView() override;
 
   // The surface every preview needs: a compatibility profile (display lists, immediate mode),
   // double-buffered RGBA with a depth buffer. Set as the default before the application starts.
@@ -51,7 +54,7 @@ class PreviewWidget : public QOpenGLWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void leaveEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   enum class Rebuild { kNone, kNear, kFeatures, kCourse, kEverything };

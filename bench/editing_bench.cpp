@@ -60,28 +60,6 @@ void BM_UndoRedo(benchmark::State& state) {
 }
 BENCHMARK(BM_UndoRedo)->Unit(benchmark::kMillisecond);
 
-// What the preview does when it hears of changed points (its scene's RebuildNear): the course
-// prepared again, the line lists, and the lists of the spans within two of a changed point.
-void RebuildNear(const Course& course, double distance, const std::bitset<kMaxPoints + 2>& points,
-                 PreparedCourse& prepared, CourseDisplayLists& lists, DrawTarget& gl) {
-  PrepareCourse(course, distance, prepared);
-  lists.BuildLineLists(course, prepared, gl);
-  std::bitset<kMaxPoints + 2> spans;
-  const int count = course.PointCount;
-  for (int i = 1; i <= count; ++i) {
-    if (!points[i]) continue;
-    for (int offset = -2; offset <= 2; ++offset)
-      spans[(i - 1 + offset + 2 * count) % count + 1] = true;
-  }
-  const FeatureSwitches switches;
-  for (int i = 1; i <= count; ++i) {
-    if (!spans[i]) continue;
-    lists.BuildSpanSurface(course, prepared, i, gl);
-    lists.BuildSpanZones(course, prepared, switches, i, gl);
-    lists.BuildSpanPlates(course, prepared, switches, i, gl);
-  }
-}
-
 // Arguments: the pad (1 position, 3 left width) and the segment distance in hundredths of a
 // preview unit. Each step moves the pointer one pixel, back and forth.
 void BM_DragStep(benchmark::State& state) {
@@ -104,7 +82,9 @@ void BM_DragStep(benchmark::State& state) {
     at = at == 100 ? 101 : 100;
     changed.reset();
     document.DragMove(pad, at, at);
-    RebuildNear(document.course(), distance, changed, preview, lists, gl);
+    // What the preview does when it hears of the changed point.
+    PrepareCourse(document.course(), distance, preview);
+    lists.RebuildNear(document.course(), preview, FeatureSwitches(), changed, gl);
   }
   document.EndDrag(pad);
   if (!changed.any()) state.SkipWithError("the drag changed nothing");

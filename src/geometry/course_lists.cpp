@@ -117,4 +117,42 @@ void CourseDisplayLists::DeleteAll(DrawTarget& gl) {
   for (int32_t& name : models_.PlateModelLists) Delete(name, gl);
 }
 
+int16_t CourseDisplayLists::RebuildNear(const Course& course, const PreparedCourse& prepared,
+                                        const FeatureSwitches& switches,
+                                        const std::bitset<kMaxPoints + 2>& points, DrawTarget& gl) {
+  const int16_t lines = BuildLineLists(course, prepared, gl);
+  if (lines != kGeometryOk) return lines;
+  // A moved point reshapes the four spans before it and the two after it (the curves' handles
+  // and the edges' frames reach that far). Texture coordinates run on round the whole course,
+  // so the spans further on may lag until the next full build.
+  std::bitset<kMaxPoints + 2> spans;
+  const int count = course.PointCount;
+  for (int i = 1; i <= count; ++i) {
+    if (!points[i]) continue;
+    for (int offset = -4; offset <= 2; ++offset) {
+      spans[(i - 1 + offset + 2 * count) % count + 1] = true;
+    }
+  }
+  for (int i = 1; i <= count; ++i) {
+    if (!spans[i]) continue;
+    for (int16_t result : {BuildSpanSurface(course, prepared, i, gl),
+                           BuildSpanZones(course, prepared, switches, i, gl),
+                           BuildSpanPlates(course, prepared, switches, i, gl)}) {
+      if (result != kGeometryOk) return result;
+    }
+  }
+  return kGeometryOk;
+}
+
+int16_t CourseDisplayLists::RebuildFeatures(const Course& course, const PreparedCourse& prepared,
+                                            const FeatureSwitches& switches, DrawTarget& gl) {
+  for (int i = 1; i <= course.PointCount; ++i) {
+    for (int16_t result : {BuildSpanZones(course, prepared, switches, i, gl),
+                           BuildSpanPlates(course, prepared, switches, i, gl)}) {
+      if (result != kGeometryOk) return result;
+    }
+  }
+  return kGeometryOk;
+}
+
 }  // namespace kurvex

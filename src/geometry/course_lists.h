@@ -4,6 +4,7 @@
 // list is ever leaked, and any single span can be rebuilt on its own.
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 #include "course/course.h"
@@ -41,6 +42,15 @@ class CourseDisplayLists {
   int16_t BuildSpanPlates(const Course& course, const PreparedCourse& prepared,
                           const FeatureSwitches& switches, int i, DrawTarget& gl);
   int16_t BuildLineLists(const Course& course, const PreparedCourse& prepared, DrawTarget& gl);
+  // After a change of the given points only: the line lists, and the surfaces, zones and
+  // plates of the spans whose shape those points reach, for following a drag; a full build
+  // afterwards brings the texture coordinates of the spans further on up to date.
+  int16_t RebuildNear(const Course& course, const PreparedCourse& prepared,
+                      const FeatureSwitches& switches, const std::bitset<kMaxPoints + 2>& points,
+                      DrawTarget& gl);
+  // The zones and plates of every span, after a feature switch changed.
+  int16_t RebuildFeatures(const Course& course, const PreparedCourse& prepared,
+                          const FeatureSwitches& switches, DrawTarget& gl);
 
   // Deletes every list this object names and sets the names to 0.
   void DeleteAll(DrawTarget& gl);

@@ -39,38 +39,11 @@ int16_t PreviewScene::RebuildNear(const Course& course, const GraphicsSettings& 
                                   const std::bitset<kMaxPoints + 2>& points) {
   const int16_t prepared = PrepareCourse(course, settings.segment_distance, prepared_);
   if (prepared != kGeometryOk) return prepared;
-  const int16_t lines = lists_.BuildLineLists(course, prepared_, gl_);
-  if (lines != kGeometryOk) return lines;
-  // A span's curve follows the two points before and after it, and its surface meets its
-  // neighbours' track types: two spans either side of a changed point are enough.
-  std::bitset<kMaxPoints + 2> spans;
-  const int count = course.PointCount;
-  for (int i = 1; i <= count; ++i) {
-    if (!points[i]) continue;
-    for (int offset = -2; offset <= 2; ++offset)
-      spans[(i - 1 + offset + 2 * count) % count + 1] = true;
-  }
-  const FeatureSwitches switches = FeatureSwitchesOf(settings);
-  for (int i = 1; i <= count; ++i) {
-    if (!spans[i]) continue;
-    for (int16_t result : {lists_.BuildSpanSurface(course, prepared_, i, gl_),
-                           lists_.BuildSpanZones(course, prepared_, switches, i, gl_),
-                           lists_.BuildSpanPlates(course, prepared_, switches, i, gl_)}) {
-      if (result != kGeometryOk) return result;
-    }
-  }
-  return kGeometryOk;
+  return lists_.RebuildNear(course, prepared_, FeatureSwitchesOf(settings), points, gl_);
 }
 
 int16_t PreviewScene::RebuildFeatureLists(const Course& course, const GraphicsSettings& settings) {
-  const FeatureSwitches switches = FeatureSwitchesOf(settings);
-  for (int i = 1; i <= course.PointCount; ++i) {
-    for (int16_t result : {lists_.BuildSpanZones(course, prepared_, switches, i, gl_),
-                           lists_.BuildSpanPlates(course, prepared_, switches, i, gl_)}) {
-      if (result != kGeometryOk) return result;
-    }
-  }
-  return kGeometryOk;
+  return lists_.RebuildFeatures(course, prepared_, FeatureSwitchesOf(settings), gl_);
 }
 
 void PreviewScene::DrawFrame(const Course& course, const CameraValues& camera,

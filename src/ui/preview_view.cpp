@@ -91,10 +91,11 @@ void PreviewView::OnDocumentChanged(const DocumentChange& change) {
   if (change.replaced) stars_pending_ = true;
   if (change.replaced || change.point_count || change.venue) {
     Need(Rebuild::kCourse);
-  } else if (change.points.any()) {
+  } else if (change.points.any() && !change.settled) {
+    // A drag or typing in progress: only the spans the moved point reshapes, every move.
     pending_points_ |= change.points;
     Need(Rebuild::kNear);
-  } else if (change.options) {
+  } else if (change.points.any() || change.options) {
     Need(Rebuild::kCourse);
   } else {
     update();

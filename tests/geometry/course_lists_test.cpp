@@ -2,17 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <bitset>
 #include <vector>
 
 #include "geometry/geometry_result.h"
-#include "test_courses.h"
 #include "geometry_test_util.h"
+#include "test_courses.h"
 
 namespace kurvex {
 using test::FullFeatureCourse;
 using test::RingCourse;
 
 namespace {
+
+// The shape of a list: its calls without the texture coordinates.
+std::vector<DrawCall> Shape(const std::vector<DrawCall>& calls) {
+  std::vector<DrawCall> shape;
+  for (const DrawCall& call : calls) {
+    if (call.op != DrawOp::kTexturePoint) shape.push_back(call);
+  }
+  return shape;
+}
 
 bool SameCalls(const std::vector<DrawCall>& a, const std::vector<DrawCall>& b) {
   if (a.size() != b.size()) return false;
@@ -76,6 +86,29 @@ TEST_F(CourseListsTest, SingleSpanRebuildMatchesTheFullBuildExactly) {
   }
   EXPECT_EQ(gl_.LiveListCount(), 17 + 6 + 4 * 64);
   EXPECT_TRUE(gl_.errors().empty());
+}
+
+TEST_F(CourseListsTest, RebuildingNearAMovedPointGivesTheShapeAFullBuildGives) {
+  course_.Points[20].X += 900;
+  course_.Points[20].Y += 300;
+  course_.Points[20].LeftWidth += 200;
+  course_.Banking[20] = 20;
+  prepared_ = Prepare(course_);
+  std::bitset<kMaxPoints + 2> moved;
+  moved[20] = true;
+  ASSERT_EQ(lists_.RebuildNear(course_, prepared_, FeatureSwitches(), moved, gl_), kGeometryOk);
+  RecordingDrawTarget full_gl;
+  CourseDisplayLists full;
+  full.BuildModelLists(full_gl);
+  ASSERT_EQ(full.BuildAllLists(course_, prepared_, FeatureSwitches(), full_gl), kGeometryOk);
+  for (int i = 1; i <= 64; ++i) {
+    for (auto list : {&CourseDisplayLists::SurfaceLists, &CourseDisplayLists::ZoneLists,
+                      &CourseDisplayLists::PlateLists}) {
+      EXPECT_TRUE(
+          SameCalls(Shape(gl_.List((lists_.*list)(i))), Shape(full_gl.List((full.*list)(i)))))
+          << i;
+    }
+  }
 }
 
 TEST_F(CourseListsTest, ShrinkingTheCourseDeletesTheListsBeyondItAndDeleteAllTheRest) {

@@ -8,6 +8,7 @@
 #include "course/file_io.h"
 #include "course/kurv_file.h"
 #include "course/new_course.h"
+#include "course/version.h"
 #include "process_runner.h"
 #include "scratch_dir.h"
 
@@ -110,7 +111,11 @@ TEST_F(CourseCliTest, UsageErrorsAndHelp) {
   const auto none = Cli({});
   EXPECT_EQ(none.exit_status, 2);
   EXPECT_NE(none.err.find("Usage: kurvex-cli COMMAND"), std::string::npos);
-  EXPECT_EQ(Cli({"frobnicate"}).exit_status, 2);
+  const auto unknown = Cli({"frobnicate"});
+  EXPECT_EQ(unknown.exit_status, 2);
+  EXPECT_EQ(unknown.err, "kurvex-cli: frobnicate is not a command\nSee kurvex-cli --help.\n");
+  EXPECT_EQ(Cli({"sheet", "--all", "x.kurv"}).err,
+            "kurvex-cli sheet: unknown option --all\nSee kurvex-cli sheet --help.\n");
   EXPECT_EQ(Cli({"new"}).exit_status, 2);
   EXPECT_EQ(Cli({"new", Path("x.doc")}).exit_status, 2);
   EXPECT_FALSE(fs::exists(Path("x.doc")));
@@ -122,6 +127,9 @@ TEST_F(CourseCliTest, UsageErrorsAndHelp) {
   const auto command_help = Cli({"sheet", "--help"});
   EXPECT_EQ(command_help.exit_status, 0);
   EXPECT_EQ(command_help.out.substr(0, 31), "Usage: kurvex-cli sheet COURSE\n");
+  const auto version = Cli({"--version"});
+  EXPECT_EQ(version.exit_status, 0);
+  EXPECT_EQ(version.out, std::string("kurvex-cli ") + KurvexVersion() + "\n");
 }
 
 }  // namespace

@@ -111,7 +111,11 @@ TEST_F(TexturesCliTest, UsageErrors) {
   EXPECT_EQ(Cli({dir_.Path("game.z64"), "--png"}).exit_status, 2);
   const auto help = Cli({"--help"});
   EXPECT_EQ(help.exit_status, 0);
-  EXPECT_NE(help.out.find("kurvex-cli textures SOURCE --png DIR"), std::string::npos);
+  // Both forms aligned, the description indented below them.
+  EXPECT_EQ(help.out.rfind("Usage: kurvex-cli textures SOURCE OUT.tex\n"
+                           "       kurvex-cli textures SOURCE --png DIR\n\n  Reads",
+                           0),
+            0u);
 }
 
 }  // namespace

@@ -1,5 +1,11 @@
-// Bytes: point count, segment distance, then per point X, Y, Z (float bits), left and right
-// width, banking (int16 each), track code (uint16 mod 512) and the nine feature bytes.
+// Bytes: a control byte, point count, segment distance, venue, then per point X, Y, Z (float
+// bits), left and right width, banking (int16 each), track code (uint16 mod 512) and the nine
+// feature bytes.
+//
+// The work per input is kept small so that hundreds run a second: up to 8 points, coordinates
+// folded into the size of a real course, a segment distance of a quarter unit or more. One
+// input in 64 keeps far-out coordinates on a 4-point course, so that the longest spans, which
+// the spline caps, are still driven.
 
 #include <cmath>
 #include <cstdint>
@@ -93,36 +99,51 @@ T Take(const uint8_t*& data, size_t& size) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  kurvex::Course course;
-  course.PointCount = static_cast<uint8_t>(4 + Take<uint8_t>(data, size) % 61);
-  const double distance = 0.25 + Take<uint8_t>(data, size) / 64.0;
-  course.Venue = Take<uint8_t>(data, size) % 12;
-  for (int i = 1; i <= course.PointCount; ++i) {
-    kurvex::CtlPoint& p = course.Points[i];
-    p.X = Take<float>(data, size);
-    p.Y = Take<float>(data, size);
-    p.Z = Take<float>(data, size);
-    p.LeftWidth = Take<int16_t>(data, size);
-    p.RightWidth = Take<int16_t>(data, size);
-    course.Banking[i] = Take<int16_t>(data, size);
-    p.TrackCode = Take<uint16_t>(data, size) % 512;
-    course.PitArea[i] = Take<uint8_t>(data, size);
-    course.DartZone[i] = Take<uint8_t>(data, size);
-    course.SlipZone[i] = Take<uint8_t>(data, size);
-    course.DashPlate[i] = Take<uint8_t>(data, size);
-    course.JumpPlate[i] = Take<uint8_t>(data, size);
-    course.TrapField[i] = Take<uint8_t>(data, size);
-    course.Gate[i] = Take<uint8_t>(data, size);
-    course.Decoration[i] = Take<uint8_t>(data, size);
-    course.Structure[i] = Take<uint8_t>(data, size);
+namespace {
+
+constexpr int kMaxFuzzPoints = 8;
+constexpr float kCourseReach = 20000;  // course units: the hard limits of the extremes
+constexpr float kFarReach = 1e6f;
+
+void TakePoint(kurvex::Course& course, int i, const uint8_t*& data, size_t& size) {
+  kurvex::CtlPoint& p = course.Points[i];
+  p.X = Take<float>(data, size);
+  p.Y = Take<float>(data, size);
+  p.Z = Take<float>(data, size);
+  p.LeftWidth = Take<int16_t>(data, size);
+  p.RightWidth = Take<int16_t>(data, size);
+  course.Banking[i] = Take<int16_t>(data, size);
+  p.TrackCode = Take<uint16_t>(data, size) % 512;
+  for (auto feature :
+       {&kurvex::Course::PitArea, &kurvex::Course::DartZone, &kurvex::Course::SlipZone,
+        &kurvex::Course::DashPlate, &kurvex::Course::JumpPlate, &kurvex::Course::TrapField,
+        &kurvex::Course::Gate, &kurvex::Course::Decoration, &kurvex::Course::Structure}) {
+    (course.*feature)[i] = Take<uint8_t>(data, size);
   }
-  // Far-out coordinates make the longest (capped) spans; keep each run short.
+}
+
+// Finite coordinates folded into reach; NaN and infinity pass through to be handled.
+void FoldCoordinates(kurvex::Course& course, float reach) {
   for (int i = 1; i <= course.PointCount; ++i) {
     for (float* c : {&course.Points[i].X, &course.Points[i].Y, &course.Points[i].Z}) {
-      if (std::isfinite(*c) && std::fabs(*c) > 1e6f) *c = std::fmod(*c, 1e6f);
+      if (std::isfinite(*c) && std::fabs(*c) > reach) *c = std::fmod(*c, reach);
     }
   }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const uint8_t control = Take<uint8_t>(data, size);
+  const bool far = control % 64 == 0;
+  kurvex::Course course;
+  const int extra_points = kMaxFuzzPoints - kurvex::kMinPoints + 1;
+  course.PointCount =
+      static_cast<uint8_t>(far ? 4 : kurvex::kMinPoints + Take<uint8_t>(data, size) % extra_points);
+  const double distance = 0.25 + Take<uint8_t>(data, size) / 32.0;
+  course.Venue = Take<uint8_t>(data, size) % 12;
+  for (int i = 1; i <= course.PointCount; ++i) TakePoint(course, i, data, size);
+  FoldCoordinates(course, far ? kFarReach : kCourseReach);
 
   kurvex::PreparedCourse prepared;
   if (kurvex::PrepareCourse(course, distance, prepared) != 0) return 0;

@@ -1,4 +1,6 @@
-// Any text as a data sheet: reading must end without fault and leave a course in range.
+// Any text as a data sheet: reading must end without fault, leave a course in range, and report
+// a bounded number of notices, each on a line of the text.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,7 +12,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   kurvex::Course course = kurvex::NewCourse();
-  if (kurvex::ReadDatasheet(text, course) != kurvex::kSheetOk) return 0;
+  kurvex::SheetReport report;
+  const int16_t result = kurvex::ReadDatasheet(text, course, &report);
+  const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+  if (report.notices.size() > 51 || report.keys_read > lines) abort();
+  for (const kurvex::SheetNotice& notice : report.notices) {
+    if (notice.line < 1 || notice.line > lines || notice.text.empty()) abort();
+  }
+  if (result != kurvex::kSheetOk) return 0;
   if (course.PointCount < kurvex::kMinPoints || course.PointCount > kurvex::kMaxPoints) abort();
   if (course.HorizonCount > kurvex::kMaxHorizons) abort();
   kurvex::GenDatasheet(course);

@@ -1,7 +1,8 @@
-// Any bytes as a texture dump. The input is read as a file through the loader, and its bytes
-// also become the head and tail of a buffer near the dump's length, with the markers placed or
-// broken as its first byte says, so that the length and marker checks are driven around the
-// accepted case. A refused dump must leave the store as it was.
+// Any bytes as part of a texture dump. The input is placed into a dump of the full length, at an
+// offset its first bytes choose, with the length and the markers kept or broken as its control
+// byte says, so that the accepted case is reached and every texture of the loaded store is
+// decoded into its image and one encoded as a PNG. A refused dump must leave the store as it
+// was. One input in 64 goes through the file reader too.
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,20 +14,36 @@
 #include <string>
 #include <vector>
 
+#include "course/file_write.h"
+#include "rom/png_writer.h"
 #include "rom/texture_dump.h"
+#include "rom/texture_export.h"
 
 namespace {
-
-constexpr size_t kEdge = 64;  // bytes of the store compared before and after a refused load
 
 using kurvex::kTexDumpSize;
 using kurvex::kTextureStoreSize;
 
-// The store is large; one is kept for the whole run, and only its edges are compared, which a
-// partial copy would always touch first.
+constexpr size_t kEdge = 64;  // bytes of the store compared before and after a refused load
+
+void Require(bool condition) {
+  if (!condition) abort();
+}
+
+// The store and the dump are large; one of each is kept for the whole run.
 kurvex::TextureStore& Store() {
   static kurvex::TextureStore store;
   return store;
+}
+
+std::vector<uint8_t>& Dump() {
+  static std::vector<uint8_t> dump = [] {
+    std::vector<uint8_t> bytes(kTexDumpSize, 0);
+    std::memcpy(bytes.data(), "KURV", 4);
+    std::memcpy(bytes.data() + kTexDumpSize - 4, "KURV", 4);
+    return bytes;
+  }();
+  return dump;
 }
 
 struct Edges {
@@ -41,49 +58,74 @@ struct Edges {
   }
 };
 
-void LoadAsFile(const uint8_t* data, size_t size) {
-  static const std::string path = "/tmp/fuzz_tex_dump_" + std::to_string(::getpid()) + ".tex";
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return;
-  std::fwrite(data, 1, size, file);
-  std::fclose(file);
-  const Edges before(Store());
-  if (kurvex::DoLoadTex(path, Store()) != kurvex::TexDumpResult::kOk &&
-      !(Edges(Store()) == before)) {
-    abort();
+// Every texture lies inside the store, and the one that holds the input encodes as a PNG of the
+// length its size gives.
+void DecodeEveryTexture(size_t input_offset) {
+  const uint8_t* begin = Store().Bytes();
+  const uint8_t* end = begin + kTextureStoreSize;
+  const uint8_t* input = begin + input_offset;
+  bool encoded = false;
+  for (const kurvex::NamedTexture& texture : kurvex::ListStoreTextures(Store())) {
+    const kurvex::TextureImage& image = texture.image;
+    Require(image.Valid() && image.pixels >= begin &&
+            image.ByteSize() <= static_cast<size_t>(end - image.pixels));
+    if (encoded || input < image.pixels || input >= image.pixels + image.ByteSize()) continue;
+    const std::vector<uint8_t> png =
+        kurvex::EncodePng(image.pixels, image.width, image.height, image.channels);
+    Require(png.size() > image.ByteSize());
+    encoded = true;
   }
-  std::remove(path.c_str());
 }
 
-void ParseSpread(const uint8_t* data, size_t size) {
-  if (size < 2) return;
-  static std::vector<uint8_t> buffer(kTexDumpSize + 4, 0);
-  const int control = data[0];
-  const size_t length = kTexDumpSize + data[1] % 9 - 4;  // up to 4 bytes off the right length
-  std::vector<uint8_t>& bytes = buffer;
-  const size_t n = std::min(size - 2, kEdge);
-  std::fill(bytes.begin(), bytes.begin() + kEdge, 0);
-  std::fill(bytes.begin() + length - kEdge, bytes.begin() + length, 0);
-  std::memcpy(bytes.data(), data + 2, n);
-  std::memcpy(bytes.data() + length - n, data + 2, n);
-  if (control & 1) std::memcpy(bytes.data(), "KURV", 4);
-  if (control & 2) std::memcpy(bytes.data() + length - 4, "KURV", 4);
+bool IsWholeDump(const uint8_t* bytes, size_t length) {
+  return length == kTexDumpSize && std::memcmp(bytes, "KURV", 4) == 0 &&
+         std::memcmp(bytes + length - 4, "KURV", 4) == 0;
+}
 
-  const Edges before(Store());
-  const kurvex::TexDumpResult result = kurvex::ParseTexDump(bytes.data(), length, Store());
-  const bool whole = length == kTexDumpSize && std::memcmp(bytes.data(), "KURV", 4) == 0 &&
-                     std::memcmp(bytes.data() + length - 4, "KURV", 4) == 0;
-  if ((result == kurvex::TexDumpResult::kOk) != whole) abort();
-  if (!whole && !(Edges(Store()) == before)) abort();
-  if (whole && std::memcmp(Store().Bytes(), bytes.data() + 4, kEdge) != 0) abort();
-  // Clear the tail of a shorter buffer for the next run.
-  std::fill(bytes.begin() + length - kEdge, bytes.begin() + length, 0);
+void LoadFromFile(size_t length) {
+  static const std::string path = "/tmp/fuzz_tex_dump_" + std::to_string(::getpid()) + ".tex";
+  if (!kurvex::WriteFileAtomically(path, Dump().data(), length)) return;
+  kurvex::TextureStore loaded;
+  const bool loaded_ok = kurvex::DoLoadTex(path, loaded) == kurvex::TexDumpResult::kOk;
+  std::remove(path.c_str());
+  Require(loaded_ok == IsWholeDump(Dump().data(), length));
+  Require(!loaded_ok || std::memcmp(loaded.Bytes(), Dump().data() + 4, kTextureStoreSize) == 0);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  LoadAsFile(data, size);
-  ParseSpread(data, size);
+  if (size < 4) return 0;
+  const uint8_t control = data[0];
+  const size_t payload_size = std::min(size - 4, kTexDumpSize);
+  const size_t spot = (size_t{data[1]} << 16 | size_t{data[2]} << 8 | data[3]) * 3;
+  const size_t offset = spot % (kTexDumpSize - payload_size + 1);
+  // The length is the dump's, or a few bytes off it.
+  const size_t length =
+      (control & 0x70) == 0 ? kTexDumpSize - 4 + (control >> 7) * 8 : kTexDumpSize;
+
+  std::vector<uint8_t>& dump = Dump();
+  dump.resize(std::max(length, kTexDumpSize), 0);
+  std::memcpy(dump.data() + offset, data + 4, payload_size);
+  if (control & 1) std::memcpy(dump.data(), "kurv", 4);
+  if (control & 2) std::memcpy(dump.data() + length - 4, "kurv", 4);
+
+  const Edges before(Store());
+  const kurvex::TexDumpResult result = kurvex::ParseTexDump(dump.data(), length, Store());
+  const bool whole = IsWholeDump(dump.data(), length);
+  Require((result == kurvex::TexDumpResult::kOk) == whole);
+  if (!whole) Require(Edges(Store()) == before);
+  if (whole) {
+    Require(std::memcmp(Store().Bytes(), dump.data() + 4, kTextureStoreSize) == 0);
+    DecodeEveryTexture(offset >= 4 ? std::min(offset - 4, kTextureStoreSize - 1) : 0);
+  }
+  if ((control & 0x0C) == 0x0C && (control & 0xF0) == 0x10) LoadFromFile(length);
+
+  // Back to a clean dump of the right length for the next input.
+  std::fill(dump.begin() + offset, dump.begin() + offset + payload_size, 0);
+  dump.resize(kTexDumpSize);
+  std::fill(dump.begin() + kTexDumpSize - 8, dump.end(), 0);
+  std::memcpy(dump.data(), "KURV", 4);
+  std::memcpy(dump.data() + kTexDumpSize - 4, "KURV", 4);
   return 0;
 }

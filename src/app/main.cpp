@@ -10,7 +10,7 @@
 #include "ui/editor_session.h"
 #include "ui/main_window.h"
 #include "ui/preview_view.h"
-#include "ui/version.h"
+#include "course/version.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ bool AnswerWithoutWindows(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "-v" || arg == "--version") {
-      std::printf("kurvex %s\n", kurvex::kVersionText);
+      std::printf("kurvex %s\n", kurvex::KurvexVersion());
       return true;
     }
     if (arg == "-h" || arg == "--help") {
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   QSurfaceFormat::setDefaultFormat(kurvex::PreviewView::SurfaceFormat());
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("kurvex"));
-  QApplication::setApplicationVersion(QString::fromUtf8(kurvex::kVersionText));
+  QApplication::setApplicationVersion(QString::fromUtf8(kurvex::KurvexVersion()));
 
   QCommandLineParser parser;
   parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A course to open."));

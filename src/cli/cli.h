@@ -1,10 +1,16 @@
 #pragma once
 // kurvex-cli: each command is a function from its arguments to an exit status.
+//
+// What a command prints is a contract: standard output carries the command's result only;
+// standard error carries, one line each and with plain line ends, the notices of what was read
+// but not taken as written ("big.txt: line 3: ..."), and on failure the file and the reason
+// ("a.kurv: No such file or directory") followed by the editor's message.
 
 #include <string>
 #include <vector>
 
 #include "course/course.h"
+#include "course/course_files.h"
 #include "course/message.h"
 
 namespace kurvex {
@@ -31,18 +37,36 @@ int RunFriendly(const Args& args);
 int RunTransform(const Args& args);
 int RunExportObj(const Args& args);
 
-// Prints a failure message (title line, empty line, body lines) to standard error.
-int Fail(const Message& message);
-// Prints a usage complaint and the command's usage to standard error.
+// --- Output (output.cpp) ---
+
+// Prints the reason, when there is one, on a line of its own, then the message; returns
+// kExitFailed.
+int Fail(const Message& message, const std::string& reason = "");
+int Fail(const FileOutcome& outcome);  // its notices are the caller's to print
+// One line on standard error per notice, each "SOURCE: notice".
+void PrintNotices(const std::string& source, const std::vector<std::string>& notices);
+// Writes to standard output; a failure (a full disk, a closed pipe) is reported and gives
+// kExitFailed.
+int PrintOutput(const std::string& text);
+
+// --- Usage (main.cpp) ---
+
+// A usage complaint, the command's usage lines and a hint to --help; returns kExitUsage.
 int UsageError(const std::string& command, const std::string& complaint);
-std::string Usage(const std::string& command);
+// An unknown option: one line and the hint; returns kExitUsage.
+int UnknownOption(const std::string& command, const std::string& option);
+
+// --- Course arguments (course_arguments.cpp) ---
 
 // Reads a COURSE argument: a KURV file, a track text file (*.txt) or a ROM slot ROMPATH@SLOT.
-bool LoadCourseArgument(const std::string& argument, Course& course, Message* message);
+FileOutcome ReadCourseArgument(const std::string& argument, Course& course);
+// The same, printing the notices, or the failure; kExitOk or kExitFailed.
+int LoadCourseArgument(const std::string& argument, Course& course);
 // Writes OUT in the form its extension names: *.kurv or *.txt.
 bool IsCourseOutputName(const std::string& path);
-bool SaveCourseOutput(const std::string& path, const Course& course, Message* message);
-// Reads a --settings FILE argument (an opts.cfg file).
-bool LoadSettingsArgument(const std::string& path, Settings& settings, Message* message);
+// Reads a --settings FILE (an opts.cfg file). One that cannot be read is a notice, as in the
+// editor: the values read so far stay, the defaults for a file that could not be read at all.
+void LoadSettingsArgument(const std::string& path, Settings& settings);
+FileOutcome SaveCourseOutput(const std::string& path, const Course& course);
 
 }  // namespace kurvex::cli

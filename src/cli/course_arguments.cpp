@@ -21,15 +21,9 @@ bool HasExtension(const std::string& path, const std::string& extension) {
   return true;
 }
 
-bool Report(const FileOutcome& outcome, Message* message) {
-  if (!outcome.ok && message) *message = outcome.message;
-  return outcome.ok;
-}
-
 // ROMPATH@SLOT: the text after the last "@" names a slot. A name with an "@" that names no
 // slot is still a course file when such a file exists.
-bool SplitRomSlot(const std::string& argument, std::string* rom_path, int* slot,
-                  Message* message) {
+bool SplitRomSlot(const std::string& argument, std::string* rom_path, int* slot, Message* message) {
   const size_t at = argument.rfind('@');
   if (at == std::string::npos) return false;
   *rom_path = argument.substr(0, at);
@@ -45,29 +39,33 @@ bool SplitRomSlot(const std::string& argument, std::string* rom_path, int* slot,
 
 }  // namespace
 
-bool LoadCourseArgument(const std::string& argument, Course& course, Message* message) {
+FileOutcome ReadCourseArgument(const std::string& argument, Course& course) {
   // Text files start from a zeroed record in the new-course state, like a fresh editor.
   course = NewCourse();
   std::string rom_path;
   Message slot_message;
   int slot = 0;
   if (SplitRomSlot(argument, &rom_path, &slot, &slot_message)) {
-    if (slot == 0) return Report({false, slot_message}, message);
-    return Report(LoadCourseFromRom(rom_path, slot, course), message);
+    if (slot == 0) return {false, slot_message, argument + ": no such course slot", {}};
+    return LoadCourseFromRom(rom_path, slot, course);
   }
-  if (HasExtension(argument, ".txt")) {
-    return Report(LoadTrackTextFile(argument, course), message);
-  }
-  return Report(LoadKurvFile(argument, course), message);
+  if (HasExtension(argument, ".txt")) return LoadTrackTextFile(argument, course);
+  return LoadKurvFile(argument, course);
+}
+
+int LoadCourseArgument(const std::string& argument, Course& course) {
+  const FileOutcome outcome = ReadCourseArgument(argument, course);
+  PrintNotices(argument, outcome.notices);
+  return outcome.ok ? kExitOk : Fail(outcome);
 }
 
 bool IsCourseOutputName(const std::string& path) {
   return HasExtension(path, ".kurv") || HasExtension(path, ".txt");
 }
 
-bool SaveCourseOutput(const std::string& path, const Course& course, Message* message) {
-  if (HasExtension(path, ".txt")) return Report(SaveTrackTextFile(path, course), message);
-  return Report(SaveKurvFile(path, course), message);
+FileOutcome SaveCourseOutput(const std::string& path, const Course& course) {
+  if (HasExtension(path, ".txt")) return SaveTrackTextFile(path, course);
+  return SaveKurvFile(path, course);
 }
 
 }  // namespace kurvex::cli

@@ -1,9 +1,7 @@
 // The commands that edit a whole course: stats, friendly, transform.
-#include <cstdio>
-#include <cstdlib>
-#include <sstream>
-
 #include "cli/cli.h"
+#include "cli/numbers.h"
+#include "cli/options.h"
 #include "editing/course_document.h"
 #include "editing/course_stats.h"
 #include "editing/edit_result.h"
@@ -12,26 +10,12 @@ namespace kurvex::cli {
 
 namespace {
 
-// Reads "A,B,C" (count numbers separated by commas).
-bool ParseNumbers(const std::string& text, size_t count, std::vector<double>& numbers) {
-  numbers.clear();
-  std::stringstream parts(text);
-  std::string part;
-  while (std::getline(parts, part, ',')) {
-    char* end = nullptr;
-    const double value = std::strtod(part.c_str(), &end);
-    if (part.empty() || *end != '\0') return false;
-    numbers.push_back(value);
-  }
-  return numbers.size() == count;
-}
-
 // Loads COURSE into a document, as the editor does when it opens a course.
-bool LoadDocument(const std::string& argument, CourseDocument& document, Message* message) {
+int LoadDocument(const std::string& argument, CourseDocument& document) {
   Course course;
-  if (!LoadCourseArgument(argument, course, message)) return false;
+  if (LoadCourseArgument(argument, course) != kExitOk) return kExitFailed;
   document.Replace(course);
-  return true;
+  return kExitOk;
 }
 
 // One whole-course operation of the transform command.
@@ -40,26 +24,29 @@ struct Transform {
   std::vector<double> values;
 };
 
-int ParseTransforms(const Args& args, std::vector<Transform>& transforms, bool& scale_width) {
-  for (size_t i = 2; i < args.size(); ++i) {
-    const std::string& option = args[i];
-    if (option == "--scale-width") {
-      scale_width = true;
-      continue;
-    }
-    if (option == "--center") {
-      transforms.push_back({option, {}});
-      continue;
-    }
-    const size_t count = option == "--scale" ? 1 : (option == "--translate" || option == "--rotate") ? 3 : 0;
-    if (count == 0) return UsageError("transform", "unknown option " + option);
-    if (i + 1 >= args.size()) return UsageError("transform", option + " needs a value");
+const char* ValueForm(const std::string& option) {
+  if (option == "--translate") return "X,Y,Z";
+  if (option == "--rotate") return "AZ,EL,SKEW";
+  return "F";
+}
+
+int ParseTransforms(const ParsedArgs& parsed, std::vector<Transform>& transforms) {
+  for (const auto& [option, value] : parsed.options) {
+    if (option == "--scale-width") continue;
     Transform transform{option, {}};
-    if (!ParseNumbers(args[++i], count, transform.values)) {
-      return UsageError("transform", "bad value for " + option + ": " + args[i]);
+    if (option == "--center") {
+      transforms.push_back(transform);
+      continue;
+    }
+    const size_t count = option == "--scale" ? 1 : 3;
+    if (!ParseDecimals(value, count, &transform.values)) {
+      return UsageError("transform", option + " expects " + ValueForm(option) + " (" +
+                                         std::to_string(count) +
+                                         (count == 1 ? " decimal number" : " decimal numbers") +
+                                         "), not \"" + value + "\"");
     }
     if (option == "--scale" && !(transform.values[0] > 0)) {
-      return UsageError("transform", "the scale factor must be above 0");
+      return UsageError("transform", "--scale expects a factor above 0, not \"" + value + "\"");
     }
     transforms.push_back(transform);
   }
@@ -69,46 +56,60 @@ int ParseTransforms(const Args& args, std::vector<Transform>& transforms, bool& 
 }  // namespace
 
 int RunStats(const Args& args) {
-  if (args.size() != 1) return UsageError("stats", "expects one course");
+  ParsedArgs parsed;
+  if (const int status = ParseArgs("stats", args, {}, &parsed); status != kExitOk) return status;
+  if (parsed.positional.size() != 1) return UsageError("stats", "expects one course");
   CourseDocument document;
-  Message message;
-  if (!LoadDocument(args[0], document, &message)) return Fail(message);
+  if (LoadDocument(parsed.positional[0], document) != kExitOk) return kExitFailed;
+  std::string text;
   for (const std::string& line : StatsLines(Stats(document.course(), document.prepared()))) {
-    std::printf("%s\n", line.c_str());
+    text += line + "\n";
   }
-  return std::fflush(stdout) == 0 ? kExitOk : kExitFailed;
+  return PrintOutput(text);
 }
 
 int RunFriendly(const Args& args) {
-  if (args.size() != 3 || (args[0] != "--ek" && args[0] != "--rom")) {
+  ParsedArgs parsed;
+  if (const int status = ParseArgs("friendly", args, {{"--ek", false}, {"--rom", false}}, &parsed);
+      status != kExitOk) {
+    return status;
+  }
+  if (parsed.options.size() != 1 || parsed.positional.size() != 2) {
     return UsageError("friendly", "expects --ek or --rom, a course and an output file");
   }
-  if (!IsCourseOutputName(args[2])) return UsageError("friendly", "OUT must end in .kurv or .txt");
+  const Args& paths = parsed.positional;
+  if (!IsCourseOutputName(paths[1])) return UsageError("friendly", "OUT must end in .kurv or .txt");
   CourseDocument document;
-  Message message;
-  if (!LoadDocument(args[1], document, &message)) return Fail(message);
-  if (args[0] == "--rom") {
+  if (LoadDocument(paths[0], document) != kExitOk) return kExitFailed;
+  if (parsed.Has("--rom")) {
     document.RomFriendly();
   } else {
-    for (const Message& report : document.EkFriendly()) {
-      std::fprintf(stderr, "%s\n", report.Text().c_str());
-    }
+    for (const Message& report : document.EkFriendly()) Fail(report);
   }
-  if (!SaveCourseOutput(args[2], document.course(), &message)) return Fail(message);
-  return kExitOk;
+  const FileOutcome saved = SaveCourseOutput(paths[1], document.course());
+  return saved.ok ? kExitOk : Fail(saved);
 }
 
 int RunTransform(const Args& args) {
-  if (args.size() < 2) return UsageError("transform", "expects a course and an output file");
-  if (!IsCourseOutputName(args[1])) return UsageError("transform", "OUT must end in .kurv or .txt");
-  std::vector<Transform> transforms;
-  bool scale_width = false;
-  if (const int status = ParseTransforms(args, transforms, scale_width); status != kExitOk) {
-    return status;
+  ParsedArgs parsed;
+  const int status = ParseArgs("transform", args,
+                               {{"--translate", true},
+                                {"--rotate", true},
+                                {"--scale", true},
+                                {"--scale-width", false},
+                                {"--center", false}},
+                               &parsed);
+  if (status != kExitOk) return status;
+  const Args& paths = parsed.positional;
+  if (paths.size() != 2) return UsageError("transform", "expects a course and an output file");
+  if (!IsCourseOutputName(paths[1])) {
+    return UsageError("transform", "OUT must end in .kurv or .txt");
   }
+  std::vector<Transform> transforms;
+  if (ParseTransforms(parsed, transforms) != kExitOk) return kExitUsage;
+  const bool scale_width = parsed.Has("--scale-width");
   CourseDocument document;
-  Message message;
-  if (!LoadDocument(args[0], document, &message)) return Fail(message);
+  if (LoadDocument(paths[0], document) != kExitOk) return kExitFailed;
   for (const Transform& t : transforms) {
     const std::vector<double>& v = t.values;
     if (t.option == "--translate") document.Translate(v[0], v[1], v[2]);
@@ -116,8 +117,8 @@ int RunTransform(const Args& args) {
     if (t.option == "--scale") document.Scale(v[0], scale_width);
     if (t.option == "--center") document.CenterTrack();
   }
-  if (!SaveCourseOutput(args[1], document.course(), &message)) return Fail(message);
-  return kExitOk;
+  const FileOutcome saved = SaveCourseOutput(paths[1], document.course());
+  return saved.ok ? kExitOk : Fail(saved);
 }
 
 }  // namespace kurvex::cli

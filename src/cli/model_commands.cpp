@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "cli/cli.h"
+#include "cli/options.h"
 #include "preview/model_export.h"
 #include "preview/settings_file.h"
 #include "rom/texture_source.h"
@@ -47,21 +48,13 @@ std::string InputReplaced(const ExportOptions& options) {
 }
 
 // Returns an empty text when the arguments are good, else the complaint.
-std::string ParseOptions(const Args& args, ExportOptions* options) {
-  std::vector<std::string> positional;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-      positional.push_back(arg);
-      continue;
-    }
-    if (arg != "--textures" && arg != "--settings") return "unknown option " + arg;
-    if (i + 1 >= args.size()) return arg + " needs a value";
-    (arg == "--textures" ? options->textures : options->settings) = args[++i];
+std::string ReadOptions(const ParsedArgs& parsed, ExportOptions* options) {
+  for (const auto& [option, value] : parsed.options) {
+    (option == "--textures" ? options->textures : options->settings) = value;
   }
-  if (positional.size() != 2) return "expects COURSE and OUT.obj";
-  options->course = positional[0];
-  options->out = positional[1];
+  if (parsed.positional.size() != 2) return "expects COURSE and OUT.obj";
+  options->course = parsed.positional[0];
+  options->out = parsed.positional[1];
   if (!EndsWithObj(options->out)) return "OUT must end in .obj";
   const std::string replaced = InputReplaced(*options);
   if (!replaced.empty()) return "OUT or its library would replace the input " + replaced;
@@ -71,20 +64,22 @@ std::string ParseOptions(const Args& args, ExportOptions* options) {
 }  // namespace
 
 int RunExportObj(const Args& args) {
+  ParsedArgs parsed;
+  const int status =
+      ParseArgs("export-obj", args, {{"--textures", true}, {"--settings", true}}, &parsed);
+  if (status != kExitOk) return status;
   ExportOptions options;
-  const std::string complaint = ParseOptions(args, &options);
+  const std::string complaint = ReadOptions(parsed, &options);
   if (!complaint.empty()) return UsageError("export-obj", complaint);
 
   Course course;
-  Message message;
-  if (!LoadCourseArgument(options.course, course, &message)) return Fail(message);
+  if (LoadCourseArgument(options.course, course) != kExitOk) return kExitFailed;
   Settings settings;
-  if (!options.settings.empty() && !LoadSettingsArgument(options.settings, settings, &message)) {
-    return Fail(message);
-  }
+  if (!options.settings.empty()) LoadSettingsArgument(options.settings, settings);
   TextureStore store;
-  if (!options.textures.empty() && !LoadTextureSource(options.textures, store, &message)) {
-    return Fail(message);
+  if (!options.textures.empty()) {
+    const FileOutcome loaded = LoadTextureSource(options.textures, store);
+    if (!loaded.ok) return Fail(loaded);
   }
   std::string detail;
   const int16_t result = ExportCourseModel(course, options.textures.empty() ? nullptr : &store,

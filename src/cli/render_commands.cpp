@@ -2,15 +2,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <sstream>
-#include <system_error>
+#include <vector>
 
 #include "cli/cli.h"
+#include "cli/numbers.h"
+#include "cli/options.h"
 #include "course/message.h"
-#include "preview/camera.h"
 #include "headless/headless_render.h"
+#include "preview/camera.h"
 #include "preview/settings_file.h"
 #include "rom/png_writer.h"
 #include "rom/rom_image.h"
@@ -22,8 +21,6 @@ namespace kurvex::cli {
 
 namespace {
 
-constexpr int kMaxSide = 16384;
-
 struct RenderOptions {
   std::string course;
   std::string out;
@@ -32,7 +29,7 @@ struct RenderOptions {
   std::string textures;
   std::string settings;
   bool has_camera = false;
-  double camera[6] = {0, 0, 0, 0, 0, 0};
+  std::vector<double> camera;
   double time = 0;
 };
 
@@ -44,74 +41,60 @@ bool EndsWithPng(const std::string& path) {
   return tail == ".png";
 }
 
-bool ParseNumber(const std::string& text, double* value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  *value = std::strtod(text.c_str(), &end);
-  return end == text.c_str() + text.size() && std::isfinite(*value);
-}
-
 bool ParseSize(const std::string& text, int* width, int* height) {
   const size_t x = text.find_first_of("xX");
   if (x == std::string::npos) return false;
-  double w = 0, h = 0;
-  if (!ParseNumber(text.substr(0, x), &w) || !ParseNumber(text.substr(x + 1), &h)) return false;
-  if (w != std::floor(w) || h != std::floor(h) || w < 1 || h < 1 || w > kMaxSide || h > kMaxSide) {
+  int w = 0, h = 0;
+  if (!ParseWholeNumber(text.substr(0, x), &w) || !ParseWholeNumber(text.substr(x + 1), &h)) {
     return false;
   }
-  *width = static_cast<int>(w);
-  *height = static_cast<int>(h);
+  if (w < 1 || h < 1 || w > kMaxRenderSide || h > kMaxRenderSide) return false;
+  *width = w;
+  *height = h;
   return true;
 }
 
-bool ParseCamera(const std::string& text, double* values) {
-  std::stringstream stream(text);
-  std::string part;
-  int n = 0;
-  while (std::getline(stream, part, ',')) {
-    if (n == 6 || !ParseNumber(part, &values[n])) return false;
-    ++n;
+// Returns an empty text when the option is good, else the complaint.
+std::string ApplyOption(const std::string& option, const std::string& value,
+                        RenderOptions* options) {
+  const std::string not_this = ", not \"" + value + "\"";
+  if (option == "--size") {
+    if (!ParseSize(value, &options->width, &options->height)) {
+      return "--size expects WxH, whole numbers 1.." + std::to_string(kMaxRenderSide) + not_this;
+    }
+  } else if (option == "--textures") {
+    options->textures = value;
+  } else if (option == "--settings") {
+    options->settings = value;
+  } else if (option == "--camera") {
+    if (!ParseDecimals(value, 6, &options->camera)) {
+      return "--camera expects X,Y,Z,AZ,EL,SKEW (6 decimal numbers)" + not_this;
+    }
+    options->has_camera = true;
+  } else if (option == "--time") {
+    if (!ParseDecimal(value, &options->time)) {
+      return "--time expects a decimal number of seconds" + not_this;
+    }
   }
-  return n == 6 && text.back() != ',';
+  return "";
 }
 
 // Returns an empty text when the arguments are good, else the complaint.
-std::string ParseOptions(const Args& args, RenderOptions* options) {
-  std::vector<std::string> positional;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-      positional.push_back(arg);
-      continue;
-    }
-    if (i + 1 >= args.size()) return arg + " needs a value";
-    const std::string& value = args[++i];
-    if (arg == "--size") {
-      if (!ParseSize(value, &options->width, &options->height)) {
-        return "--size expects WxH, whole numbers 1.." + std::to_string(kMaxSide);
-      }
-    } else if (arg == "--textures") {
-      options->textures = value;
-    } else if (arg == "--settings") {
-      options->settings = value;
-    } else if (arg == "--camera") {
-      if (!ParseCamera(value, options->camera)) return "--camera expects X,Y,Z,AZ,EL,SKEW";
-      options->has_camera = true;
-    } else if (arg == "--time") {
-      if (!ParseNumber(value, &options->time)) return "--time expects a number of seconds";
-    } else {
-      return "unknown option " + arg;
-    }
+std::string ReadOptions(const ParsedArgs& parsed, RenderOptions* options) {
+  for (const auto& [option, value] : parsed.options) {
+    const std::string complaint = ApplyOption(option, value, options);
+    if (!complaint.empty()) return complaint;
   }
-  if (positional.size() != 2) return "expects COURSE and OUT.png";
-  options->course = positional[0];
-  options->out = positional[1];
+  if (parsed.positional.size() != 2) return "expects COURSE and OUT.png";
+  options->course = parsed.positional[0];
+  options->out = parsed.positional[1];
   if (!EndsWithPng(options->out)) return "OUT must end in .png";
   return "";
 }
 
+
 // The camera values as the Camera window keeps them: positions within reach, angles wrapped.
-void ApplyCamera(const double* values, CameraValues& camera) {
+void ApplyCamera(const std::vector<double>& values, CameraValues& camera) {
   camera.x = std::clamp(values[0], -kCameraLimit, kCameraLimit);
   camera.y = std::clamp(values[1], -kCameraLimit, kCameraLimit);
   camera.z = std::clamp(values[2], -kCameraLimit, kCameraLimit);
@@ -132,33 +115,35 @@ std::vector<uint8_t> WithoutAlpha(const std::vector<uint8_t>& rgba) {
 
 }  // namespace
 
-bool LoadSettingsArgument(const std::string& path, Settings& settings, Message* message) {
-  const int16_t result = LoadSettingsFile(path, settings);
-  if (result == kSettingsOk) return true;
-  if (result == kSettingsMissing) {
-    *message = MakeMessage("Error: File not found",
-                           {"The settings file " + path + " could not be found."});
-  } else {
-    *message = MakeMessage("Error: " + SettingsMessageCaption(result), {SettingsMessage(result)});
-  }
-  return false;
+void LoadSettingsArgument(const std::string& path, Settings& settings) {
+  std::string reason;
+  const int16_t result = LoadSettingsFile(path, settings, &reason);
+  if (result == kSettingsOk) return;
+  PrintNotices("", {reason, SettingsMessage(kSettingsLoadFailed)});
 }
 
 int RunRender(const Args& args) {
+  ParsedArgs parsed;
+  const int status = ParseArgs("render", args,
+                               {{"--size", true},
+                                {"--textures", true},
+                                {"--camera", true},
+                                {"--settings", true},
+                                {"--time", true}},
+                               &parsed);
+  if (status != kExitOk) return status;
   RenderOptions options;
-  const std::string complaint = ParseOptions(args, &options);
+  const std::string complaint = ReadOptions(parsed, &options);
   if (!complaint.empty()) return UsageError("render", complaint);
 
   Course course;
-  Message message;
-  if (!LoadCourseArgument(options.course, course, &message)) return Fail(message);
+  if (LoadCourseArgument(options.course, course) != kExitOk) return kExitFailed;
   Settings settings;
-  if (!options.settings.empty() && !LoadSettingsArgument(options.settings, settings, &message)) {
-    return Fail(message);
-  }
+  if (!options.settings.empty()) LoadSettingsArgument(options.settings, settings);
   TextureStore store;
-  if (!options.textures.empty() && !LoadTextureSource(options.textures, store, &message)) {
-    return Fail(message);
+  if (!options.textures.empty()) {
+    const FileOutcome loaded = LoadTextureSource(options.textures, store);
+    if (!loaded.ok) return Fail(loaded);
   }
 
   RenderJob job;
@@ -175,12 +160,15 @@ int RunRender(const Args& args) {
   RenderedPicture picture;
   std::string detail;
   const int16_t result = RenderCourse(course, job, &picture, &detail);
+  if (result == kRenderTooLarge) {
+    return UsageError("render", "--size may be at most " + detail + " pixels a side here");
+  }
   if (result != kRenderOk) return Fail(RenderMessage(result, detail));
   const std::vector<uint8_t> rgb = WithoutAlpha(picture.rgba);
   std::string error;
   if (!WritePng(options.out, rgb.data(), picture.width, picture.height, 3, &error)) {
-    return Fail(
-        MakeMessage("Error: File access error", {"The picture could not be written:", error}));
+    return Fail(MakeMessage("Error: File access error", {"The picture could not be written."}),
+                error);
   }
   return kExitOk;
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "cli/cli.h"
+#include "cli/options.h"
 #include "course/course_files.h"
 #include "course/game_text.h"
 #include "course/message.h"
@@ -17,14 +18,9 @@ namespace kurvex::cli {
 
 namespace {
 
-int Print(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  return std::fflush(stdout) == 0 ? kExitOk : kExitFailed;
-}
-
-Message WriteFailure(const std::string& error, const std::string& last_line) {
+Message WriteFailure(const std::string& last_line) {
   return MakeMessage("Error: File access error",
-                     {"A file I/O error occurred while trying to write", error, last_line});
+                     {"A file I/O error occurred while trying to write.", last_line});
 }
 
 // "01-Jack1.kurv" .. "24-Joker6.kurv"
@@ -53,20 +49,38 @@ bool AddSlot(const std::string& assignment, PatchRequest& request, std::string* 
   return true;
 }
 
-FileOutcome LoadForPatch(const std::string& source, Course& course) {
-  FileOutcome outcome;
-  outcome.ok = LoadCourseArgument(source, course, &outcome.message);
-  return outcome;
+// Every slot report: failures with their reason and message, notices one line each.
+void PrintSlotProblems(const PatchOutcome& outcome) {
+  for (const SlotProblem& problem : outcome.problems) {
+    switch (problem.kind) {
+      case SlotProblemKind::kLoadFailed:
+        Fail(problem.message, problem.reason);
+        break;
+      case SlotProblemKind::kEncodeFailed:
+        Fail(Message{}, problem.source + ": the course does not fit the game's course record");
+        break;
+      case SlotProblemKind::kShortened:
+        PrintNotices(SlotName(problem.slot), {"name, description or horizons cut to fit the ROM"});
+        break;
+      case SlotProblemKind::kNotices:
+        PrintNotices(problem.source, problem.notices);
+        break;
+    }
+  }
 }
 
 }  // namespace
 
 int RunRomInfo(const Args& args) {
-  if (args.size() != 1) return UsageError("rom-info", "expects one ROM image");
+  ParsedArgs parsed;
+  if (const int status = ParseArgs("rom-info", args, {}, &parsed); status != kExitOk) {
+    return status;
+  }
+  if (parsed.positional.size() != 1) return UsageError("rom-info", "expects one ROM image");
   RomImage rom;
   RomTables tables;
-  const FileOutcome opened = OpenRomWithTables(args[0], rom, tables);
-  if (!opened.ok) return Fail(opened.message);
+  const FileOutcome opened = OpenRomWithTables(parsed.positional[0], rom, tables);
+  if (!opened.ok) return Fail(opened);
   std::string text =
       "Region: " + std::string(1, rom.region()) + " (" + RegionName(rom.region()) + ")\n";
   text += std::string("Byte order: ") + (rom.byte_swapped() ? "V64" : "Z64") + "\n";
@@ -74,18 +88,23 @@ int RunRomInfo(const Args& args) {
     const std::string name = NormaliseName(DecodeRomName(tables.rom_course_names[slot - 1]));
     text += SlotName(slot) + ": " + StrEnc(name) + "\n";
   }
-  return Print(text);
+  return PrintOutput(text);
 }
 
 int RunExtract(const Args& args) {
-  if (args.size() != 2) return UsageError("extract", "expects a ROM image and an output folder");
+  ParsedArgs parsed;
+  if (const int status = ParseArgs("extract", args, {}, &parsed); status != kExitOk) {
+    return status;
+  }
+  const Args& paths = parsed.positional;
+  if (paths.size() != 2) return UsageError("extract", "expects a ROM image and an output folder");
   RomImage rom;
   RomTables tables;
-  const FileOutcome opened = OpenRomWithTables(args[0], rom, tables);
-  if (!opened.ok) return Fail(opened.message);
+  const FileOutcome opened = OpenRomWithTables(paths[0], rom, tables);
+  if (!opened.ok) return Fail(opened);
   std::error_code made;
-  std::filesystem::create_directories(args[1], made);
-  if (made) return Fail(WriteFailure(args[1] + ": " + made.message(), "Nothing was extracted."));
+  std::filesystem::create_directories(paths[1], made);
+  if (made) return Fail(WriteFailure("Nothing was extracted."), paths[1] + ": " + made.message());
   int status = kExitOk;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     Course course;
@@ -94,70 +113,66 @@ int RunExtract(const Args& args) {
       continue;
     }
     const FileOutcome saved =
-        SaveKurvFile((std::filesystem::path(args[1]) / ExtractName(slot)).string(), course);
-    if (!saved.ok) status = Fail(saved.message);
+        SaveKurvFile((std::filesystem::path(paths[1]) / ExtractName(slot)).string(), course);
+    if (!saved.ok) status = Fail(saved);
   }
   return status;
 }
 
 int RunPatch(const Args& args) {
+  ParsedArgs parsed;
+  const int status = ParseArgs(
+      "patch", args, {{"--slot", true}, {"--checksum", false}, {"--partial", false}}, &parsed);
+  if (status != kExitOk) return status;
   PatchRequest request;
-  Args paths;
-  for (size_t i = 0; i < args.size(); ++i) {
+  for (const auto& [option, value] : parsed.options) {
     std::string complaint;
-    if (args[i] == "--checksum") {
-      request.checksum = true;
-    } else if (args[i] == "--slot") {
-      if (i + 1 == args.size()) return UsageError("patch", "--slot expects SLOT=COURSE");
-      if (!AddSlot(args[++i], request, &complaint)) return UsageError("patch", complaint);
-    } else if (args[i].size() > 1 && args[i][0] == '-') {
-      return UsageError("patch", "unknown option " + args[i]);
-    } else {
-      paths.push_back(args[i]);
+    if (option == "--slot" && !AddSlot(value, request, &complaint)) {
+      return UsageError("patch", complaint);
     }
   }
-  if (paths.size() != 2) return UsageError("patch", "expects an input and an output ROM image");
-  request.input_path = paths[0];
-  request.output_path = paths[1];
-  request.loader = LoadForPatch;
-  const PatchOutcome outcome = PatchRom(request);
-  if (outcome.code != kPatchOk) return Fail(outcome.message);
-  if (outcome.problems.empty()) return kExitOk;
-  for (const SlotProblem& problem : outcome.problems) {
-    if (!problem.message.empty()) Fail(problem.message);
+  if (parsed.positional.size() != 2) {
+    return UsageError("patch", "expects an input and an output ROM image");
   }
-  return Fail(outcome.message);
+  request.input_path = parsed.positional[0];
+  request.output_path = parsed.positional[1];
+  request.checksum = parsed.Has("--checksum");
+  request.failed_slots = parsed.Has("--partial") ? FailedSlots::kSkip : FailedSlots::kWriteNothing;
+  request.loader = ReadCourseArgument;
+  const PatchOutcome outcome = PatchRom(request);
+  if (outcome.code != kPatchOk && outcome.code != kPatchCoursesFailed) {
+    return Fail(outcome.message, outcome.reason);
+  }
+  PrintSlotProblems(outcome);
+  if (outcome.code == kPatchCoursesFailed) return Fail(outcome.message);
+  if (outcome.HasFailedSlots()) return Fail(outcome.message);
+  return kExitOk;
 }
 
 int RunChecksum(const Args& args) {
-  bool fix = false;
-  Args paths;
-  for (const std::string& arg : args) {
-    if (arg == "--fix") {
-      fix = true;
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return UsageError("checksum", "unknown option " + arg);
-    } else {
-      paths.push_back(arg);
-    }
+  ParsedArgs parsed;
+  if (const int status = ParseArgs("checksum", args, {{"--fix", false}}, &parsed);
+      status != kExitOk) {
+    return status;
   }
-  if (paths.size() != 1) return UsageError("checksum", "expects one ROM image");
+  if (parsed.positional.size() != 1) return UsageError("checksum", "expects one ROM image");
+  const std::string& path = parsed.positional[0];
   RomImage rom;
-  const int16_t opened = rom.OpenRom(paths[0]);
-  if (opened != kRomOk) return Fail(FileCheck(opened, rom.region_byte()));
+  std::string reason;
+  const int16_t opened = rom.OpenRom(path, &reason);
+  if (opened != kRomOk) return Fail(FileCheck(opened, rom.region_byte()), reason);
   const HeaderChecksum stored = StoredHeaderChecksum(rom);
   const HeaderChecksum computed = ComputeHeaderChecksum(rom);
   char text[128];
   std::snprintf(text, sizeof text,
                 "CRC1 stored %08X computed %08X\nCRC2 stored %08X computed %08X\n", stored.crc1,
                 computed.crc1, stored.crc2, computed.crc2);
-  if (Print(text) != kExitOk) return kExitFailed;
+  if (PrintOutput(text) != kExitOk) return kExitFailed;
   if (stored == computed) return kExitOk;
-  if (!fix) return kExitFailed;
+  if (!parsed.Has("--fix")) return kExitFailed;
   WriteHeaderChecksum(rom, computed);
   std::string error;
-  if (!rom.SaveRom(paths[0], &error))
-    return Fail(WriteFailure(error, "The file was left as it was."));
+  if (!rom.SaveRom(path, &error)) return Fail(WriteFailure("The file was left as it was."), error);
   return kExitOk;
 }
 

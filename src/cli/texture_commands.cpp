@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "cli/cli.h"
+#include "cli/options.h"
 #include "course/message.h"
 #include "rom/rom_image.h"
 #include "rom/texture_dump.h"
@@ -19,35 +20,38 @@ bool IsTextureDumpName(const std::string& path) {
   return path.size() >= 4 && TexDumpSaveName(path) == path;
 }
 
-bool ExportPngs(const TextureStore& store, const std::string& folder, Message* message) {
+int ExportPngs(const TextureStore& store, const std::string& folder) {
+  const Message message =
+      MakeMessage("Error: File access error", {"The texture pictures could not be written."});
   std::error_code made;
   std::filesystem::create_directories(folder, made);
-  std::string detail;
-  if (made) {
-    detail = folder + ": " + made.message();
-  } else if (ExportTexturePngs(store, folder, &detail)) {
-    return true;
-  }
-  *message = MakeMessage("Error: File access error",
-                         {"The texture pictures could not be written:", detail});
-  return false;
+  if (made) return Fail(message, folder + ": " + made.message());
+  std::string reason;
+  if (!ExportTexturePngs(store, folder, &reason)) return Fail(message, reason);
+  return kExitOk;
 }
 
 }  // namespace
 
 int RunTextures(const Args& args) {
-  const bool png = args.size() == 3 && args[1] == "--png";
-  if (!png && args.size() != 2) {
+  ParsedArgs parsed;
+  if (const int status = ParseArgs("textures", args, {{"--png", true}}, &parsed);
+      status != kExitOk) {
+    return status;
+  }
+  const bool png = parsed.Has("--png");
+  const Args& paths = parsed.positional;
+  if (paths.size() != (png ? 1u : 2u) || parsed.options.size() > 1) {
     return UsageError("textures", "expects a source and OUT.tex, or a source, --png and a folder");
   }
-  if (!png && !IsTextureDumpName(args[1])) return UsageError("textures", "OUT must end in .tex");
+  if (!png && !IsTextureDumpName(paths[1])) return UsageError("textures", "OUT must end in .tex");
   TextureStore store;
-  Message message;
-  if (!LoadTextureSource(args[0], store, &message)) return Fail(message);
-  if (png) return ExportPngs(store, args[2], &message) ? kExitOk : Fail(message);
-  std::string detail;
-  const TexDumpResult saved = DoSaveTex(args[1], store, &detail);
-  if (saved != TexDumpResult::kOk) return Fail(TexDumpMessage(saved, detail));
+  const FileOutcome loaded = LoadTextureSource(paths[0], store);
+  if (!loaded.ok) return Fail(loaded);
+  if (png) return ExportPngs(store, parsed.options[0].second);
+  std::string reason;
+  const TexDumpResult saved = DoSaveTex(paths[1], store, &reason);
+  if (saved != TexDumpResult::kOk) return Fail(TexDumpMessage(saved), reason);
   return kExitOk;
 }
 

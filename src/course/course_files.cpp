@@ -1,7 +1,6 @@
 #include "course/course_files.h"
 
-#include <sys/stat.h>
-
+#include <utility>
 #include <vector>
 
 #include "course/datasheet.h"
@@ -13,23 +12,14 @@ namespace kurvex {
 
 namespace {
 
-FileOutcome Failure(Message message) { return {false, std::move(message)}; }
-
-bool FileExists(const std::string& path) {
-  struct stat st;
-  return ::stat(path.c_str(), &st) == 0;
+FileOutcome Failure(Message message, std::string reason) {
+  return {false, std::move(message), std::move(reason), {}};
 }
 
-FileOutcome ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
-  if (!FileExists(path)) {
-    return Failure(MakeMessage("Error: File not found", {"The file selected could not be found.",
-                                                         "Please select a different file."}));
-  }
-  std::string error;
-  if (!ReadWholeFile(path, bytes, &error)) {
-    return Failure(MakeMessage("Error: File access error",
-                               {"A file I/O error occurred while trying to read", error}));
-  }
+FileOutcome ReadCourseBytes(const std::string& path, size_t max_size, std::vector<uint8_t>& bytes) {
+  std::string reason;
+  const FileReadResult read = ReadRegularFile(path, max_size, bytes, &reason);
+  if (read != FileReadResult::kOk) return Failure(FileReadMessage(read), reason);
   return {};
 }
 
@@ -37,43 +27,70 @@ FileOutcome WriteFileBytes(const std::string& path, const uint8_t* data, size_t 
   std::string error;
   if (!WriteFileAtomically(path, data, size, &error)) {
     return Failure(MakeMessage("Error: File access error",
-                               {"A file I/O error occurred while trying to save", error,
-                                "An existing file of that name was left as it was."}));
+                               {"A file I/O error occurred while trying to save",
+                                "the file. An existing file of that name was left", "as it was."}),
+                   error);
   }
   return {};
+}
+
+Message NotTrackTextMessage() {
+  return MakeMessage(
+      "Error: Not a track text file",
+      {"The file selected holds no line of a track text",
+       "file (such as Name = or CTL_Point_Count =).", "Please select a different file."});
+}
+
+std::vector<std::string> NoticeLines(const SheetReport& report) {
+  std::vector<std::string> lines;
+  for (const SheetNotice& notice : report.notices) lines.push_back(notice.Text());
+  return lines;
 }
 
 }  // namespace
 
 FileOutcome LoadKurvFile(const std::string& path, Course& course) {
   std::vector<uint8_t> bytes;
-  FileOutcome outcome = ReadFileBytes(path, bytes);
+  FileOutcome outcome = ReadCourseBytes(path, kMaxKurvFileSize, bytes);
   if (!outcome.ok) return outcome;
   double version = 0;
   const int16_t code = ReadCourseFile(course, bytes.data(), bytes.size(), &version);
-  if (code != kKurvOk) return Failure(KurvCheck(code, version));
+  if (code == kKurvUnknownError) {
+    return Failure(KurvCheck(code, version), path + ": a point or horizon count out of range");
+  }
+  if (code != kKurvOk) {
+    return Failure(KurvCheck(code, version), path + ": " + CourseFileResultText(code));
+  }
   return {};
 }
 
 FileOutcome LoadTrackTextFile(const std::string& path, Course& course) {
   std::vector<uint8_t> bytes;
-  FileOutcome outcome = ReadFileBytes(path, bytes);
+  FileOutcome outcome = ReadCourseBytes(path, kMaxTrackTextFileSize, bytes);
   if (!outcome.ok) return outcome;
-  const std::string text(bytes.begin(), bytes.end());
-  if (ReadDatasheet(text, course) != kSheetOk) {
+  // Read into a copy, so that a file that is no track text leaves the course as it was.
+  Course read = course;
+  SheetReport report;
+  const int16_t result = ReadDatasheet(std::string(bytes.begin(), bytes.end()), read, &report);
+  if (report.keys_read == 0) {
+    return Failure(NotTrackTextMessage(), path + ": not a track text file");
+  }
+  course = std::move(read);
+  if (result != kSheetOk) {
     Message overflow = SheetOverflowMessage();
     overflow.title = "Error: Data Sheet overflow";
-    return Failure(overflow);
+    outcome = Failure(overflow, path + ": a number too large for its field");
   }
-  return {};
+  outcome.notices = NoticeLines(report);
+  return outcome;
 }
 
 FileOutcome SaveKurvFile(const std::string& path, const Course& course) {
   std::vector<uint8_t> bytes;
   std::string field;
   const int16_t code = WriteCourseFile(course, bytes, &field);
-  if (code == kKurvTextTooLong) return Failure(KurvTextTooLongMessage(field));
-  if (code != kKurvOk) return Failure(KurvCheck(kKurvUnknownError, 0));
+  if (code == kKurvTextTooLong) return Failure(KurvTextTooLongMessage(field), "");
+  if (code != kKurvOk) return Failure(KurvCheck(kKurvUnknownError, 0), "");
   return WriteFileBytes(path, bytes.data(), bytes.size());
 }
 

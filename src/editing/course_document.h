@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "course/course.h"
+#include "course/datasheet.h"
 #include "course/message.h"
 #include "editing/course_history.h"
 #include "editing/document_change.h"
@@ -137,8 +138,9 @@ class CourseDocument {
   int16_t ChooseHorizonImage(int entry, int index);
 
   // The data sheet's Update: returns the sheet result; an overflowing sheet keeps what it
-  // read before the failing line, as one undoable step like any other.
-  int16_t UpdateFromSheet(const std::string& text);
+  // read before the failing line, as one undoable step like any other. *report, when given,
+  // receives the notices of what was not taken as written, for the window to show.
+  int16_t UpdateFromSheet(const std::string& text, SheetReport* report = nullptr);
 
  private:
   struct Gesture {

@@ -253,11 +253,11 @@ std::vector<Message> CourseDocument::EkFriendly() {
   return messages;
 }
 
-int16_t CourseDocument::UpdateFromSheet(const std::string& text) {
+int16_t CourseDocument::UpdateFromSheet(const std::string& text, SheetReport* report) {
   int16_t sheet_result = kSheetOk;
   Apply(
       [&](Course& c, int&) {
-        sheet_result = ReadDatasheet(text, c);
+        sheet_result = ReadDatasheet(text, c, report);
         return kEditOk;
       },
       {"Update Data Sheet"});

@@ -1,12 +1,13 @@
 #include "editing/course_transforms.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <vector>
 
 #include "editing/edit_result.h"
-#include "geometry/cgl_geometry.h"
 #include "editing/point_edits.h"
+#include "geometry/cgl_geometry.h"
 
 namespace kurvex {
 
@@ -29,11 +30,17 @@ Box BoundingBox(const Course& course) {
   return box;
 }
 
+// A computed coordinate as stored: beyond the float range it is held at the range's end (the
+// extremes bring it in afterwards), where a plain conversion would be undefined.
+float Stored(double value) {
+  return static_cast<float>(std::clamp(value, double{-FLT_MAX}, double{FLT_MAX}));
+}
+
 void Shift(Course& course, const double (&by)[3]) {
   for (int i = 1; i <= course.PointCount; ++i) {
     for (Axis axis : {kAxisX, kAxisY, kAxisZ}) {
       float& value = Coordinate(course.Points[i], axis);
-      value = static_cast<float>(value + by[axis]);
+      value = Stored(value + by[axis]);
     }
   }
 }
@@ -73,14 +80,13 @@ void RotateCourse(Course& course, Extremes& extremes, double azimuth, double ele
   const Box box = BoundingBox(course);
   for (int i = 1; i <= course.PointCount; ++i) {
     CtlPoint& p = course.Points[i];
-    double x = p.X - box.Middle(kAxisX), y = p.Y - box.Middle(kAxisY),
-           z = p.Z - box.Middle(kAxisZ);
+    double x = p.X - box.Middle(kAxisX), y = p.Y - box.Middle(kAxisY), z = p.Z - box.Middle(kAxisZ);
     Turn(x, z, a);
     Turn(z, y, e);
     Turn(x, y, s);
-    p.X = static_cast<float>(x + box.Middle(kAxisX));
-    p.Y = static_cast<float>(y + box.Middle(kAxisY));
-    p.Z = static_cast<float>(z + box.Middle(kAxisZ));
+    p.X = Stored(x + box.Middle(kAxisX));
+    p.Y = Stored(y + box.Middle(kAxisY));
+    p.Z = Stored(z + box.Middle(kAxisZ));
   }
   ReExtreme(course, extremes);
 }
@@ -89,9 +95,9 @@ int16_t ScaleCourse(Course& course, Extremes& extremes, double factor, bool scal
   if (!(factor > 0)) return kEditBadFactor;
   for (int i = 1; i <= course.PointCount; ++i) {
     CtlPoint& p = course.Points[i];
-    p.X = static_cast<float>(p.X * factor);
-    p.Y = static_cast<float>(p.Y * factor);
-    p.Z = static_cast<float>(p.Z * factor);
+    p.X = Stored(p.X * factor);
+    p.Y = Stored(p.Y * factor);
+    p.Z = Stored(p.Z * factor);
     if (scale_width) {
       // Within int32 whatever the factor; validation clamps to the allowed widths.
       p.LeftWidth = static_cast<int32_t>(std::min(std::nearbyint(p.LeftWidth * factor), 1e9));
@@ -110,8 +116,8 @@ int16_t LineUp(Course& course, int from, int to, bool equidistant) {
   auto nth_after = [&](int k) { return (from - 1 + k) % count + 1; };
   std::vector<double> walked(n + 2, 0.0);  // walked[k]: polygon length from `from` to k-th
   for (int k = 1; k <= n + 1; ++k) {
-    walked[k] = walked[k - 1] + Distance(course.Points[nth_after(k - 1)],
-                                         course.Points[nth_after(k)]);
+    walked[k] =
+        walked[k - 1] + Distance(course.Points[nth_after(k - 1)], course.Points[nth_after(k)]);
   }
   const CtlPoint start = course.Points[from], end = course.Points[to];
   for (int k = 1; k <= n; ++k) {

@@ -5,8 +5,10 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace kurvex {
 
@@ -83,6 +85,16 @@ EGLConfig ChooseConfig(EGLDisplay display) {
   return nullptr;  // EGL_NO_CONFIG_KHR: a context without a config, where that is offered
 }
 
+// The smaller of the renderbuffer and viewport limits: a larger framebuffer would be refused or
+// drawn only in part.
+int DriverMaxSide() {
+  GLint renderbuffer = 0;
+  GLint viewport[2] = {0, 0};
+  glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &renderbuffer);
+  glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
+  return std::min({renderbuffer, viewport[0], viewport[1]});
+}
+
 }  // namespace
 
 HeadlessContext::HeadlessContext() = default;
@@ -112,6 +124,11 @@ bool HeadlessContext::Create(int width, int height, std::string* error) {
   if (!MakeCurrent()) return fail(EglError("eglMakeCurrent"));
   calls_ = std::make_unique<FramebufferCalls>();
   if (!calls_->Load()) return fail("the OpenGL driver offers no framebuffer objects");
+  max_side_ = DriverMaxSide();
+  if (width > max_side_ || height > max_side_) {
+    return fail("the picture is larger than the driver's " + std::to_string(max_side_) +
+                " pixels a side");
+  }
 
   FramebufferCalls& gl = *calls_;
   GLuint names[2] = {0, 0};

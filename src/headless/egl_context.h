@@ -27,6 +27,9 @@ class HeadlessContext {
   bool MakeCurrent();
   int width() const { return width_; }
   int height() const { return height_; }
+  // The driver's largest framebuffer side, known once a context was made (even when the
+  // size asked for was then refused); 0 before.
+  int max_side() const { return max_side_; }
 
   // The framebuffer's pixels, RGBA, rows from the top.
   std::vector<uint8_t> ReadPixels() const;
@@ -45,6 +48,7 @@ class HeadlessContext {
   uint32_t depth_buffer_ = 0;
   int width_ = 0;
   int height_ = 0;
+  int max_side_ = 0;
 };
 
 }  // namespace kurvex

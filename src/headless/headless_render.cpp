@@ -17,6 +17,9 @@ Message RenderMessage(int16_t result, const std::string& detail) {
                           "(EGL, Mesa surfaceless platform): " + detail});
     case kRenderBadCourse:
       return MakeMessage("Error: Course cannot be drawn", {detail});
+    case kRenderTooLarge:
+      return MakeMessage("Error: Picture too large",
+                         {"The picture may be at most " + detail + " pixels on a side."});
     default:
       return MakeMessage("Error: An unknown error has occurred.", {detail});
   }
@@ -24,9 +27,16 @@ Message RenderMessage(int16_t result, const std::string& detail) {
 
 int16_t RenderCourse(const Course& course, const RenderJob& job, RenderedPicture* picture,
                      std::string* detail) {
+  auto too_large = [&](int limit) {
+    if (detail != nullptr) *detail = std::to_string(limit);
+    return kRenderTooLarge;
+  };
+  if (job.width > kMaxRenderSide || job.height > kMaxRenderSide) return too_large(kMaxRenderSide);
   HeadlessContext context;
   std::string why;
   if (!context.Create(job.width, job.height, &why)) {
+    const int limit = context.max_side();
+    if (limit > 0 && (job.width > limit || job.height > limit)) return too_large(limit);
     if (detail != nullptr) *detail = why;
     return kRenderNoGl;
   }

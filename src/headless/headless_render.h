@@ -17,6 +17,8 @@ namespace kurvex {
 constexpr int kDefaultRenderWidth = 1280;
 constexpr int kDefaultRenderHeight = 720;
 constexpr uint32_t kDefaultStarSeed = 1;
+// The largest picture side drawn: 8192 x 8192 is already 256 MiB of pixels to read back.
+constexpr int kMaxRenderSide = 8192;
 
 struct RenderJob {
   int width = kDefaultRenderWidth;
@@ -40,9 +42,11 @@ enum RenderResult : int16_t {
   kRenderOk = 0,
   kRenderNoGl = 1,       // no GL context could be created
   kRenderBadCourse = 2,  // the course has no drawable shape (point count outside 4..64)
+  kRenderTooLarge = 3,   // a side above kMaxRenderSide or the driver's framebuffer limit
 };
 
-// The user message of a failure; detail is the reason the context or the course gave.
+// The user message of a failure; detail is the reason the context or the course gave (for
+// kRenderTooLarge, the largest side allowed).
 Message RenderMessage(int16_t result, const std::string& detail);
 
 int16_t RenderCourse(const Course& course, const RenderJob& job, RenderedPicture* picture,

@@ -1,16 +1,18 @@
 #include "preview/settings_file.h"
 
-#include <sys/stat.h>
-
 #include <cstring>
 
-#include "course/file_io.h"
+#include "course/file_read.h"
+#include "course/file_write.h"
 
 namespace kurvex {
 
 const char kSettingsFileName[] = "opts.cfg";
 
 namespace {
+
+// The file is 501 bytes; anything far larger is not one.
+constexpr size_t kMaxSettingsFileSize = 64 * 1024;
 
 // Writes or reads the fields in file order, so that one function describes the layout for both.
 class Fields {
@@ -109,8 +111,8 @@ void Features(Fields& f, GraphicsSettings& g) {
 }
 
 void CameraBlock(Fields& f, CameraValues& c) {
-  for (double* v : {&c.x, &c.y, &c.z, &c.azimuth, &c.elevation, &c.skew, &c.coord_speed,
-                    &c.ang_speed}) {
+  for (double* v :
+       {&c.x, &c.y, &c.z, &c.azimuth, &c.elevation, &c.skew, &c.coord_speed, &c.ang_speed}) {
     f.Double(*v);
   }
   f.Flag(c.coord_hold);
@@ -161,17 +163,23 @@ bool DecodeSettings(const uint8_t* data, size_t size, Settings& settings) {
   return fields.complete();
 }
 
-int16_t LoadSettingsFile(const std::string& path, Settings& settings) {
-  struct stat st;
-  if (::stat(path.c_str(), &st) != 0) return kSettingsMissing;
+int16_t LoadSettingsFile(const std::string& path, Settings& settings, std::string* reason) {
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(path, bytes)) return kSettingsLoadFailed;
-  return DecodeSettings(bytes.data(), bytes.size(), settings) ? kSettingsOk : kSettingsLoadFailed;
+  const FileReadResult read = ReadRegularFile(path, kMaxSettingsFileSize, bytes, reason);
+  if (read == FileReadResult::kMissing) return kSettingsMissing;
+  if (read != FileReadResult::kOk) return kSettingsLoadFailed;
+  if (DecodeSettings(bytes.data(), bytes.size(), settings)) return kSettingsOk;
+  if (reason) {
+    *reason = path + ": " + SizeText(bytes.size()) + ", shorter than the " +
+              std::to_string(kSettingsFileSize) + " of a settings file";
+  }
+  return kSettingsLoadFailed;
 }
 
-int16_t SaveSettingsFile(const std::string& path, const Settings& settings) {
+int16_t SaveSettingsFile(const std::string& path, const Settings& settings, std::string* reason) {
   const std::vector<uint8_t> bytes = EncodeSettings(settings);
-  return WriteFileAtomically(path, bytes.data(), bytes.size()) ? kSettingsOk : kSettingsSaveFailed;
+  return WriteFileAtomically(path, bytes.data(), bytes.size(), reason) ? kSettingsOk
+                                                                       : kSettingsSaveFailed;
 }
 
 std::string SettingsMessage(int code) {

@@ -60,8 +60,12 @@ enum SettingsResult : int16_t {
   kSettingsSaveFailed = 3,
 };
 
-int16_t LoadSettingsFile(const std::string& path, Settings& settings);
-int16_t SaveSettingsFile(const std::string& path, const Settings& settings);
+// Reads the file if it is a regular file of a sane size; *reason, when given, receives
+// "PATH: why" for every result but kSettingsOk (the system's reason, or that it is too short).
+int16_t LoadSettingsFile(const std::string& path, Settings& settings,
+                         std::string* reason = nullptr);
+int16_t SaveSettingsFile(const std::string& path, const Settings& settings,
+                         std::string* reason = nullptr);
 
 // The message and caption of a failure ("Unable to load settings", "Load Settings", ...);
 // empty for kSettingsOk and kSettingsMissing.

@@ -8,12 +8,15 @@ namespace kurvex {
 
 FileOutcome OpenRomWithTables(const std::string& path, RomImage& rom, RomTables& tables,
                               DamagedTables damaged) {
-  const int16_t opened = rom.OpenRom(path);
-  if (opened != kRomOk) return {false, FileCheck(opened, rom.region_byte())};
+  std::string reason;
+  const int16_t opened = rom.OpenRom(path, &reason);
+  if (opened != kRomOk) return {false, FileCheck(opened, rom.region_byte()), reason, {}};
   const int16_t read = ReadRomTables(rom, tables);
   const bool usable =
       read == kRomTablesOk || (read == kRomTablesDamaged && damaged == DamagedTables::kRead);
-  if (!usable) return {false, RomTablesMessage(read)};
+  if (!usable) {
+    return {false, RomTablesMessage(read), path + ": " + RomTablesResultText(read), {}};
+  }
   return {};
 }
 
@@ -29,7 +32,10 @@ FileOutcome LoadCourseFromRom(const std::string& path, int slot, Course& course)
   FileOutcome outcome = OpenRomWithTables(path, rom, tables);
   if (!outcome.ok) return outcome;
   if (DecodeCourse(slot, rom, tables, course) != kRomCourseOk) {
-    return {false, BadCourseRecordMessage(slot)};
+    return {false,
+            BadCourseRecordMessage(slot),
+            path + ": the record of " + SlotName(slot) + " holds no course",
+            {}};
   }
   return {};
 }

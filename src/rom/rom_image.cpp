@@ -1,15 +1,11 @@
 #include "rom/rom_image.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <utility>
 
-#include "course/file_io.h"
+#include "course/file_read.h"
+#include "course/file_write.h"
 #include "course/message.h"
 
 namespace kurvex {
@@ -24,30 +20,10 @@ const char kV64Name[] = "-FEZORX             ";
 
 bool IsKnownRegion(uint8_t letter) { return letter == 'J' || letter == 'E' || letter == 'P'; }
 
-// Closes the descriptor on every way out of OpenRom.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-bool ReadExactly(int fd, uint8_t* data, size_t size) {
-  while (size > 0) {
-    const ssize_t got = ::read(fd, data, size);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return false;
-    data += got;
-    size -= static_cast<size_t>(got);
-  }
-  return true;
+std::string RegionText(uint8_t letter) {
+  char text[48];
+  std::snprintf(text, sizeof text, "unsupported region code 0x%X", letter);
+  return text;
 }
 
 }  // namespace
@@ -108,18 +84,24 @@ void RomImage::Reset() {
   region_byte_ = 0;
 }
 
-int16_t RomImage::OpenRom(const std::string& path) {
+int16_t RomImage::OpenRom(const std::string& path, std::string* reason) {
   Reset();
   path_ = path;
-  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) return kRomFileAccessError;
-  struct stat st;
-  // Directories and devices cannot be images; reading a device could also never end.
-  if (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return kRomFileAccessError;
-  if (static_cast<uint64_t>(st.st_size) != kRomSize) return kRomNotFZeroX;
-  std::vector<uint8_t> bytes(kRomSize);
-  if (!ReadExactly(file.get(), bytes.data(), bytes.size())) return kRomUnknownError;
-  return Identify(std::move(bytes));
+  auto refuse = [&](int16_t code, const std::string& why) {
+    if (reason) *reason = path + ": " + why;
+    return code;
+  };
+  RegularFile file;
+  if (file.Open(path, reason) != FileReadResult::kOk) return kRomFileAccessError;
+  if (file.size() != kRomSize) {
+    return refuse(kRomNotFZeroX, SizeText(file.size()) + ", not the 16 MiB of the game's image");
+  }
+  std::vector<uint8_t> bytes;
+  if (file.ReadAll(kRomSize, bytes, reason) != FileReadResult::kOk) return kRomFileAccessError;
+  const int16_t code = Identify(std::move(bytes));
+  if (code == kRomNotFZeroX) return refuse(code, "not the game's image (no F-ZERO X name)");
+  if (code == kRomBadRegion) return refuse(code, RegionText(region_byte_));
+  return code;
 }
 
 int16_t RomImage::Identify(std::vector<uint8_t> file_bytes) {

@@ -39,8 +39,10 @@ void SwapBytePairs(uint8_t* data, size_t count);
 class RomImage {
  public:
   // Reads and identifies the file. The state (byte order, region) is set as far as the
-  // identification got; the bytes are kept for kRomOk and kRomBadRegion only.
-  int16_t OpenRom(const std::string& path);
+  // identification got; the bytes are kept for kRomOk and kRomBadRegion only. Only a regular
+  // file is opened, and one of the wrong length is not read. *reason, when given, receives
+  // "PATH: why" for every result but kRomOk (the system's reason, or what the file lacks).
+  int16_t OpenRom(const std::string& path, std::string* reason = nullptr);
   // Identifies an image already in memory, in its file's byte order.
   int16_t Identify(std::vector<uint8_t> file_bytes);
 

@@ -23,9 +23,9 @@ enum class TexDumpResult : int16_t {
 };
 
 const char* TexDumpResultText(TexDumpResult result);
-// The user message for a failed load or save (empty for kOk); detail is the system's reason for
-// a file access error.
-Message TexDumpMessage(TexDumpResult result, const std::string& detail = "");
+// The user message for a failed load or save (empty for kOk). The reason that DoSaveTex and
+// DoLoadTex give beside it names the file and the cause.
+Message TexDumpMessage(TexDumpResult result);
 
 // The save dialog's name rule: a name not ending in ".tex" (any case) gets it appended, and a
 // name shorter than that becomes "New File.tex".
@@ -35,12 +35,13 @@ std::string TexDumpSaveName(const std::string& name);
 TexDumpResult ParseTexDump(const uint8_t* data, size_t size, TextureStore& store);
 
 // Writes the dump through a temporary file beside the target, renamed into place when complete,
-// so a failed save never leaves a half-written or lost dump.
+// so a failed save never leaves a half-written or lost dump. *reason, when given, receives
+// "PATH: why" on failure.
 TexDumpResult DoSaveTex(const std::string& path, const TextureStore& store,
-                        std::string* detail = nullptr);
-// Reads a dump; the store changes only when the whole file was read and accepted. Files of the
-// wrong length are refused before they are read.
+                        std::string* reason = nullptr);
+// Reads a dump; the store changes only when the whole file was read and accepted. Only a
+// regular file is opened, and one of the wrong length is not read.
 TexDumpResult DoLoadTex(const std::string& path, TextureStore& store,
-                        std::string* detail = nullptr);
+                        std::string* reason = nullptr);
 
 }  // namespace kurvex

@@ -16,22 +16,24 @@ bool IsTextureDumpPath(const std::string& path) {
   return !error && size == kTexDumpSize;
 }
 
-bool LoadTextureSource(const std::string& path, TextureStore& store, Message* message) {
-  std::string detail;
+FileOutcome LoadTextureSource(const std::string& path, TextureStore& store) {
+  FileOutcome outcome;
   if (IsTextureDumpPath(path)) {
-    const TexDumpResult result = DoLoadTex(path, store, &detail);
-    if (result != TexDumpResult::kOk) *message = TexDumpMessage(result, detail);
-    return result == TexDumpResult::kOk;
+    const TexDumpResult result = DoLoadTex(path, store, &outcome.reason);
+    outcome.ok = result == TexDumpResult::kOk;
+    if (!outcome.ok) outcome.message = TexDumpMessage(result);
+    return outcome;
   }
   RomImage rom;
-  const int16_t code = rom.OpenRom(path);
-  if (code != kRomOk) {
-    *message = FileCheck(code, rom.region_byte());
-    return false;
-  }
+  const int16_t code = rom.OpenRom(path, &outcome.reason);
+  if (code != kRomOk) return {false, FileCheck(code, rom.region_byte()), outcome.reason, {}};
+  std::string detail;
   const TextureLoadResult result = LoadRomTextures(rom, store, &detail);
-  if (result != TextureLoadResult::kOk) *message = TextureLoadMessage(result, detail);
-  return result == TextureLoadResult::kOk;
+  if (result != TextureLoadResult::kOk) {
+    return {
+        false, TextureLoadMessage(result, detail), path + ": " + TextureLoadResultText(result), {}};
+  }
+  return {};
 }
 
 }  // namespace kurvex

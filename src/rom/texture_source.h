@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "course/message.h"
+#include "course/course_files.h"
 #include "rom/texture_store.h"
 
 namespace kurvex {
@@ -12,8 +12,8 @@ namespace kurvex {
 // whose opener then names what is wrong with it.
 bool IsTextureDumpPath(const std::string& path);
 
-// Fills the store from the file; on failure the store is unchanged and *message holds the user
-// message (title line, empty line, body lines).
-bool LoadTextureSource(const std::string& path, TextureStore& store, Message* message);
+// Fills the store from the file; on failure the store is unchanged and the outcome holds the
+// user message (title line, empty line, body lines) and, where a file is to blame, the reason.
+FileOutcome LoadTextureSource(const std::string& path, TextureStore& store);
 
 }  // namespace kurvex

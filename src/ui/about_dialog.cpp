@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "course/new_course.h"
-#include "ui/version.h"
+#include "course/version.h"
 
 namespace kurvex {
 
@@ -21,7 +21,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   caption->setFont(big);
   layout->addWidget(caption);
   auto* facts = new QFormLayout;
-  facts->addRow(QStringLiteral("Version:"), new QLabel(QString::fromUtf8(kVersionText), this));
+  facts->addRow(QStringLiteral("Version:"), new QLabel(QString::fromUtf8(KurvexVersion()), this));
   facts->addRow(QStringLiteral("Date:"), new QLabel(QStringLiteral("September 26, 2006"), this));
   layout->addLayout(facts);
   auto* buttons = new QDialogButtonBox(this);

@@ -149,7 +149,8 @@ void DataSheetWindow::Populate() {
 
 bool DataSheetWindow::ApplySheet(const std::string& sheet) {
   applying_ = true;
-  const int16_t result = session_.document().UpdateFromSheet(sheet);
+  SheetReport report;
+  const int16_t result = session_.document().UpdateFromSheet(sheet, &report);
   applying_ = false;
   session_.Reanimate();
   if (result != kSheetOk) {
@@ -160,8 +161,14 @@ bool DataSheetWindow::ApplySheet(const std::string& sheet) {
                          SheetOverflowMessage());
     return false;
   }
-  // The user sees the normalised result.
+  // The user sees the normalised result, and what of the text it could not take.
   Populate();
+  std::vector<std::string> notices;
+  for (const SheetNotice& notice : report.notices) notices.push_back(notice.Text());
+  if (!notices.empty()) {
+    dialogs_.ShowMessage(this, MessageIcon::kInformation, QStringLiteral("Data Sheet"),
+                         NoticesMessage(notices));
+  }
   return true;
 }
 
@@ -181,7 +188,7 @@ bool DataSheetWindow::Export() {
   session_.Reanimate();
   if (!saved.ok) {
     dialogs_.ShowMessage(this, MessageIcon::kCritical, QStringLiteral("Export"),
-                         UnknownError(saved.message));
+                         UnknownError(WithReason(saved.message, saved.reason)));
     return false;
   }
   Populate();
@@ -196,14 +203,11 @@ bool DataSheetWindow::Import() {
     return false;
   }
   std::vector<uint8_t> bytes;
-  std::string error;
-  Message failure;
-  if (!ReadWholeFile(path.toStdString(), bytes, &error)) {
-    failure = MakeMessage("", {"A file I/O error occurred while trying to read", error});
-  } else if (bytes.size() > kMaxSheetBytes) {
-    failure = MakeMessage("", {"The file is too large for a track text file:", path.toStdString()});
-  }
-  if (!failure.empty()) {
+  std::string reason;
+  const FileReadResult read = ReadRegularFile(path.toStdString(), kMaxSheetBytes, bytes, &reason);
+  if (read != FileReadResult::kOk) {
+    Message failure = FileReadMessage(read);
+    failure.lines.push_back(reason);
     session_.Reanimate();
     dialogs_.ShowMessage(this, MessageIcon::kCritical, QStringLiteral("Import"),
                          UnknownError(failure));

@@ -75,6 +75,18 @@ bool QtDialogs::OpenExternal(const QUrl& url) { return QDesktopServices::openUrl
 
 Message LinesMessage(std::initializer_list<std::string> lines) { return MakeMessage("", lines); }
 
+Message WithReason(Message message, const std::string& reason) {
+  if (!reason.empty()) message.lines.push_back(reason);
+  return message;
+}
+
+Message NoticesMessage(const std::vector<std::string>& notices) {
+  if (notices.empty()) return {};
+  Message message{"The course was read, but not everything as it was written:", {}};
+  for (const std::string& notice : notices) message.lines.push_back(notice);
+  return message;
+}
+
 bool MayReplaceFile(Dialogs& dialogs, QWidget* parent, const QString& path) {
   if (!QFileInfo::exists(path)) return true;
   const QString question =

@@ -51,6 +51,10 @@ class QtDialogs : public Dialogs {
 
 // A message from plain lines (no title), as most boxes of the windows are.
 Message LinesMessage(std::initializer_list<std::string> lines);
+// The message with the file and the reason it was refused ("PATH: why") as its last line.
+Message WithReason(Message message, const std::string& reason);
+// What a reader did not take as written, under a line that says so; empty without notices.
+Message NoticesMessage(const std::vector<std::string>& notices);
 
 // True when nothing is at path, or the user agrees to replace the file there ("Replace File").
 bool MayReplaceFile(Dialogs& dialogs, QWidget* parent, const QString& path);

@@ -110,11 +110,11 @@ bool EmulatorRun::WriteCopy(int slot) {
   };
   const PatchOutcome outcome = PatchRom(request);
   if (outcome.code != kPatchOk) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, kCaption, outcome.message);
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, kCaption,
+                         WithReason(outcome.message, outcome.reason));
     return false;
   }
-  for (const SlotProblem& problem : outcome.problems) {
-    if (problem.kind == SlotProblemKind::kShortened) continue;
+  if (outcome.HasFailedSlots()) {
     dialogs_.ShowMessage(window_, MessageIcon::kCritical, kCaption, outcome.message);
     return false;
   }

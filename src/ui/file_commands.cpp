@@ -91,11 +91,16 @@ bool FileCommands::OpenPath(const QString& path) {
   const FileOutcome outcome =
       IsTrackText(path) ? LoadTrackTextFile(file, course) : LoadKurvFile(file, course);
   if (!outcome.ok) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, kOpenCaption, outcome.message);
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, kOpenCaption,
+                         WithReason(outcome.message, outcome.reason));
     session_.Reanimate();
     return false;
   }
   Take(course, path);
+  if (!outcome.notices.empty()) {
+    dialogs_.ShowMessage(window_, MessageIcon::kInformation, kOpenCaption,
+                         NoticesMessage(outcome.notices));
+  }
   recent_.Add(path);
   emit status(tr("Opened %1").arg(QFileInfo(path).fileName()));
   return true;
@@ -129,7 +134,8 @@ bool FileCommands::SaveTo(const QString& path, const QString& caption) {
       IsTrackText(path) ? SaveTrackTextFile(file, course) : SaveKurvFile(file, course);
   session_.Reanimate();
   if (!outcome.ok) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, caption, outcome.message);
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, caption,
+                         WithReason(outcome.message, outcome.reason));
     return false;
   }
   session_.document().MarkClean();
@@ -168,7 +174,8 @@ bool FileCommands::LoadCourseFromRom(int slot) {
   const FileOutcome outcome =
       kurvex::LoadCourseFromRom(session_.input_rom().toStdString(), slot, course);
   if (!outcome.ok) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, "Load Course", outcome.message);
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, "Load Course",
+                         WithReason(outcome.message, outcome.reason));
     session_.Reanimate();
     return false;
   }

@@ -160,7 +160,8 @@ bool PatchWindow::ChooseCourseFile() {
   file = loaded.ok ? SlotFile{true, path} : SlotFile{};
   ShowSlot();
   if (!loaded.ok) {
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, kCourseCaption, loaded.message);
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, kCourseCaption,
+                         WithReason(loaded.message, loaded.reason));
   }
   session_.Reanimate();
   return loaded.ok;
@@ -199,12 +200,14 @@ bool PatchWindow::Patch() {
     if (!outcome.message.title.empty()) {
       message.lines.insert(message.lines.begin(), outcome.message.title + ".");
     }
+    message = WithReason(message, outcome.reason);
     dialogs_.ShowMessage(this, MessageIcon::kCritical, kPatchCaption, message);
     ui_->cmdPatch->setEnabled(false);
     return false;
   }
   if (outcome.code != kPatchOk) {
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, kPatchCaption, outcome.message);
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, kPatchCaption,
+                         WithReason(outcome.message, outcome.reason));
     return false;
   }
   ShowReport(outcome, without_file);
@@ -214,7 +217,7 @@ bool PatchWindow::Patch() {
 // The job's report as the window shows it: courses that could not be patched are errors;
 // texts cut to fit their blocks are only a notice, since those courses were patched.
 void PatchWindow::ShowReport(const PatchOutcome& outcome, const std::vector<int>& without_file) {
-  std::vector<std::pair<int, std::string>> failed, shortened;
+  std::vector<std::pair<int, std::string>> failed, shortened, read_with_notices;
   for (int slot : without_file) failed.emplace_back(slot, SlotName(slot) + " (no file chosen)");
   for (const SlotProblem& problem : outcome.problems) {
     const std::string name = SlotName(problem.slot);
@@ -222,12 +225,21 @@ void PatchWindow::ShowReport(const PatchOutcome& outcome, const std::vector<int>
       case SlotProblemKind::kShortened:
         shortened.emplace_back(problem.slot, name);
         break;
+      case SlotProblemKind::kNotices:
+        for (const std::string& notice : problem.notices) {
+          read_with_notices.emplace_back(problem.slot, name + ": " + notice);
+        }
+        break;
       case SlotProblemKind::kEncodeFailed:
         failed.emplace_back(problem.slot, name + " (the course does not fit the game's record)");
         break;
       case SlotProblemKind::kLoadFailed:
       default:
-        failed.emplace_back(problem.slot, name + " (" + Reason(problem.message) + ")");
+        // The file and the cause when the reader gave them, else what its message says.
+        failed.emplace_back(
+            problem.slot, name + " (" +
+                              (problem.reason.empty() ? Reason(problem.message) : problem.reason) +
+                              ")");
         break;
     }
   }
@@ -238,6 +250,11 @@ void PatchWindow::ShowReport(const PatchOutcome& outcome, const std::vector<int>
         LinesMessage({"The following courses encountered", "errors while attempting to patch:"});
     AppendList(errors, failed);
     dialogs_.ShowMessage(this, MessageIcon::kExclamation, kPatchCaption, errors);
+  }
+  if (!read_with_notices.empty()) {
+    Message notice{"These courses were read, but not everything as it was written:", {}};
+    AppendList(notice, read_with_notices);
+    dialogs_.ShowMessage(this, MessageIcon::kInformation, kPatchCaption, notice);
   }
   if (!shortened.empty()) {
     Message notice =

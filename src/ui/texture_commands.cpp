@@ -71,7 +71,7 @@ bool TextureCommands::LoadFromFilePath(const QString& path) {
   const TexDumpResult result = DoLoadTex(path.toStdString(), session_.textures(), &detail);
   if (result != TexDumpResult::kOk) {
     dialogs_.ShowMessage(window_, MessageIcon::kExclamation, "Load Textures",
-                         TexDumpMessage(result, detail));
+                         WithReason(TexDumpMessage(result), detail));
     return false;
   }
   session_.TexturesLoaded();
@@ -91,7 +91,7 @@ bool TextureCommands::Save() {
   const TexDumpResult result = DoSaveTex(path.toStdString(), session_.textures(), &detail);
   if (result != TexDumpResult::kOk) {
     dialogs_.ShowMessage(window_, MessageIcon::kCritical, "Save Textures",
-                         TexDumpMessage(result, detail));
+                         WithReason(TexDumpMessage(result), detail));
     return false;
   }
   emit status(tr("Textures saved to %1").arg(QFileInfo(path).fileName()));

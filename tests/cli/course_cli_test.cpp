@@ -8,6 +8,7 @@
 #include "course/file_io.h"
 #include "course/kurv_file.h"
 #include "course/new_course.h"
+#include "course/version.h"
 #include "process_runner.h"
 #include "scratch_dir.h"
 
@@ -24,8 +25,7 @@ class CourseCliTest : public ::testing::Test {
     return RunProgram(KURVEX_CLI, args);
   }
   static std::string Contents(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    ReadWholeFile(path, bytes);
+    const std::vector<uint8_t> bytes = test::FileBytes(path);
     return std::string(bytes.begin(), bytes.end());
   }
 
@@ -63,7 +63,8 @@ TEST_F(CourseCliTest, BadFilesFailWithTheEditorsMessage) {
   const auto bad = Cli({"sheet", Path("bad.kurv")});
   EXPECT_EQ(bad.exit_status, 1);
   EXPECT_EQ(bad.out, "");
-  EXPECT_EQ(bad.err, KurvCheck(kKurvNotKurv, 0).Text() + "\n");
+  EXPECT_EQ(bad.err, Path("bad.kurv") + ": Not a KURV file\n" +
+                         KurvCheck(kKurvNotKurv, 0).Text("\n") + "\n");
 
   std::vector<uint8_t> v12;
   WriteCourseFile(NewCourse(), v12);
@@ -76,13 +77,25 @@ TEST_F(CourseCliTest, BadFilesFailWithTheEditorsMessage) {
 
   const auto missing = Cli({"sheet", Path("none.txt")});
   EXPECT_EQ(missing.exit_status, 1);
-  EXPECT_EQ(missing.err.substr(0, 21), "Error: File not found");
+  EXPECT_EQ(missing.err,
+            Path("none.txt") +
+                ": No such file or directory\nError: File not found\n\n"
+                "The file selected could not be found.\nPlease select a different file.\n");
 
   ASSERT_TRUE(WriteFileAtomically(Path("huge.txt"),
                                   std::string("CTL_Point_Count = 4\r\nCTL_Point 1\r\nX = 1e300")));
   const auto overflow = Cli({"sheet", Path("huge.txt")});
   EXPECT_EQ(overflow.exit_status, 1);
-  EXPECT_NE(overflow.err.find("A serious error has occured."), std::string::npos);
+  EXPECT_EQ(
+      overflow.err.rfind(Path("huge.txt") +
+                             ": line 3: X = 1e300 does not fit; reading stopped "
+                             "here\n" +
+                             Path("huge.txt") +
+                             ": a number too large for its field\n"
+                             "Error: Data Sheet overflow\n\nA serious error has occured. This\n",
+                         0),
+      0u)
+      << overflow.err;
 }
 
 TEST_F(CourseCliTest, FailedConvertKeepsTheExistingOutput) {
@@ -98,17 +111,25 @@ TEST_F(CourseCliTest, UsageErrorsAndHelp) {
   const auto none = Cli({});
   EXPECT_EQ(none.exit_status, 2);
   EXPECT_NE(none.err.find("Usage: kurvex-cli COMMAND"), std::string::npos);
-  EXPECT_EQ(Cli({"frobnicate"}).exit_status, 2);
+  const auto unknown = Cli({"frobnicate"});
+  EXPECT_EQ(unknown.exit_status, 2);
+  EXPECT_EQ(unknown.err, "kurvex-cli: frobnicate is not a command\nSee kurvex-cli --help.\n");
+  EXPECT_EQ(Cli({"sheet", "--all", "x.kurv"}).err,
+            "kurvex-cli sheet: unknown option --all\nSee kurvex-cli sheet --help.\n");
   EXPECT_EQ(Cli({"new"}).exit_status, 2);
   EXPECT_EQ(Cli({"new", Path("x.doc")}).exit_status, 2);
   EXPECT_FALSE(fs::exists(Path("x.doc")));
   EXPECT_EQ(Cli({"convert", Path("a.kurv")}).exit_status, 2);
   const auto help = Cli({"--help"});
   EXPECT_EQ(help.exit_status, 0);
-  EXPECT_NE(help.out.find("kurvex-cli sheet COURSE"), std::string::npos);
+  EXPECT_NE(help.out.find("\n  sheet       Print the data sheet text of a course\n"),
+            std::string::npos);
   const auto command_help = Cli({"sheet", "--help"});
   EXPECT_EQ(command_help.exit_status, 0);
-  EXPECT_EQ(command_help.out.substr(0, 30), "Usage: kurvex-cli sheet COURSE");
+  EXPECT_EQ(command_help.out.substr(0, 31), "Usage: kurvex-cli sheet COURSE\n");
+  const auto version = Cli({"--version"});
+  EXPECT_EQ(version.exit_status, 0);
+  EXPECT_EQ(version.out, std::string("kurvex-cli ") + KurvexVersion() + "\n");
 }
 
 }  // namespace

@@ -71,8 +71,7 @@ TEST_F(EditingCliTest, TransformAppliesOptionsInOrder) {
   EXPECT_EQ(moved.Points[1].X, 1000.0f);
   EXPECT_EQ(moved.Points[1].Y, 50.0f);
 
-  EXPECT_EQ(Cli({"transform", in, Path("scaled.kurv"), "--scale", "2", "--scale-width",
-                 "--center"})
+  EXPECT_EQ(Cli({"transform", in, Path("scaled.kurv"), "--scale", "2", "--scale-width", "--center"})
                 .exit_status,
             0);
   const Course scaled = Load(Path("scaled.kurv"));

@@ -9,8 +9,8 @@
 #include "preview/settings_file.h"
 #include "process_runner.h"
 #include "rom/texture_dump.h"
-#include "synthetic_textures.h"
 #include "scratch_dir.h"
+#include "synthetic_textures.h"
 
 namespace kurvex {
 namespace {
@@ -82,8 +82,8 @@ class RenderCliTest : public ::testing::Test {
     return RunProgram(KURVEX_CLI, all);
   }
   Png Read(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    EXPECT_TRUE(ReadWholeFile(path, bytes));
+    const std::vector<uint8_t> bytes = test::FileBytes(path);
+    EXPECT_FALSE(bytes.empty()) << path;
     Png png;
     EXPECT_TRUE(ReadStoredPng(bytes, &png));
     return png;
@@ -118,7 +118,7 @@ TEST_F(RenderCliTest, SizeCameraSettingsAndTexturesAreApplied) {
   const std::string settings = BareSettingsFile();
   // Looking at the horizon from beside the course: the sky above, no floor, no grid.
   test::ProcessResult result = Render({Path("new.kurv"), Path("sky.png"), "--size", "64x48",
-                                          "--settings", settings, "--camera", "0,1,40,0,30,0"});
+                                       "--settings", settings, "--camera", "0,1,40,0,30,0"});
   ASSERT_EQ(result.exit_status, 0) << result.err;
   Png png = Read(Path("sky.png"));
   ASSERT_EQ(png.width, 64);
@@ -154,13 +154,19 @@ TEST_F(RenderCliTest, BadArgumentsAreUsageErrorsAndWriteNothing) {
       {course, out, "--camera", "1,2,3,4,5,x"},
       {course, out, "--time", "soon"},
       {course, out, "--time"},
-      {course, out, "--zoom", "2"},
+      {course, out, "--size", "8193x16"},
+      {course, out, "--size", "16384x16384"},
+      {course, out, "--time", "nan"},
   };
   for (const auto& args : bad) {
     const test::ProcessResult result = Render(args);
     EXPECT_EQ(result.exit_status, 2) << args.back();
-    EXPECT_NE(result.err.find("Usage: kurvex-cli render"), std::string::npos);
+    EXPECT_NE(result.err.find("\nUsage: kurvex-cli render"), std::string::npos);
   }
+  const test::ProcessResult unknown = Render({course, out, "--zoom", "2"});
+  EXPECT_EQ(unknown.exit_status, 2);
+  EXPECT_EQ(unknown.err,
+            "kurvex-cli render: unknown option --zoom\nSee kurvex-cli render --help.\n");
   EXPECT_FALSE(fs::exists(out));
 }
 
@@ -168,20 +174,30 @@ TEST_F(RenderCliTest, UnreadableInputsFailWithTheirMessage) {
   const std::string out = Path("out.png");
   test::ProcessResult result = Render({Path("missing.kurv"), out});
   EXPECT_EQ(result.exit_status, 1);
-  EXPECT_EQ(result.err.rfind("Error: ", 0), 0u) << result.err;
-  result = Render({Path("new.kurv"), out, "--settings", Path("missing.cfg")});
-  EXPECT_EQ(result.exit_status, 1);
-  EXPECT_NE(result.err.find("missing.cfg"), std::string::npos);
+  EXPECT_EQ(result.err.rfind(Path("missing.kurv") + ": No such file or directory\nError: ", 0), 0u)
+      << result.err;
   const std::vector<uint8_t> short_file(100, 0);
-  ASSERT_TRUE(WriteFileAtomically(Path("short.cfg"), short_file.data(), short_file.size()));
-  result = Render({Path("new.kurv"), out, "--settings", Path("short.cfg")});
-  EXPECT_EQ(result.exit_status, 1);
-  EXPECT_NE(result.err.find("Unable to load settings"), std::string::npos) << result.err;
   ASSERT_TRUE(WriteFileAtomically(Path("bad.tex"), short_file.data(), short_file.size()));
   result = Render({Path("new.kurv"), out, "--textures", Path("bad.tex")});
   EXPECT_EQ(result.exit_status, 1);
   EXPECT_NE(result.err.find("texture dump"), std::string::npos) << result.err;
   EXPECT_FALSE(fs::exists(out));
+}
+
+// As in the editor, a settings file that cannot be read is a notice: the frame is drawn with
+// the defaults.
+TEST_F(RenderCliTest, AnUnreadableSettingsFileIsANoticeAndTheDefaultsApply) {
+  test::ProcessResult result = Render({Path("new.kurv"), Path("default.png"), "--size", "32x24"});
+  ASSERT_EQ(result.exit_status, 0) << result.err;
+  for (const std::string& settings : {Path("missing.cfg"), dir_.path()}) {
+    result =
+        Render({Path("new.kurv"), Path("noticed.png"), "--size", "32x24", "--settings", settings});
+    EXPECT_EQ(result.exit_status, 0) << result.err;
+    const std::string why =
+        settings == dir_.path() ? "not a regular file (a folder)" : "No such file or directory";
+    EXPECT_EQ(result.err, settings + ": " + why + "\nUnable to load settings\n");
+    EXPECT_EQ(test::FileBytes(Path("noticed.png")), test::FileBytes(Path("default.png")));
+  }
 }
 
 TEST_F(RenderCliTest, WithoutAnyGlItFailsWithAClearMessage) {
@@ -190,7 +206,7 @@ TEST_F(RenderCliTest, WithoutAnyGlItFailsWithAClearMessage) {
   const test::ProcessResult result = Render({Path("new.kurv"), Path("out.png")});
   ::unsetenv("__EGL_VENDOR_LIBRARY_FILENAMES");
   EXPECT_EQ(result.exit_status, 1);
-  EXPECT_EQ(result.err.rfind("Error: No OpenGL\r\n", 0), 0u) << result.err;
+  EXPECT_EQ(result.err.rfind("Error: No OpenGL\n", 0), 0u) << result.err;
   EXPECT_FALSE(fs::exists(Path("out.png")));
 }
 

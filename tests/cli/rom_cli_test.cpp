@@ -6,11 +6,11 @@
 
 #include "course/course_files.h"
 #include "process_runner.h"
-#include "test_courses.h"
 #include "rom/header_checksum.h"
 #include "rom/rom_layout.h"
 #include "rom_builder.h"
 #include "scratch_dir.h"
+#include "test_courses.h"
 
 namespace kurvex {
 namespace {
@@ -102,21 +102,70 @@ TEST_F(RomCliTest, ChecksumFailsOnAMismatchUntilFixed) {
 TEST_F(RomCliTest, FailuresAndUsageErrorsHaveTheirExitStatus) {
   const ProcessResult missing = Cli({"rom-info", Path("missing.z64")});
   EXPECT_EQ(missing.exit_status, 1);
-  EXPECT_EQ(missing.err, FileCheck(kRomFileAccessError, 0).Text() + "\n");
+  EXPECT_EQ(missing.err, Path("missing.z64") + ": No such file or directory\n" +
+                             FileCheck(kRomFileAccessError, 0).Text("\n") + "\n");
   const std::string rom = Rom('E', false);
   const ProcessResult slot = Cli({"sheet", rom + "@jack7"});
   EXPECT_EQ(slot.exit_status, 1);
-  EXPECT_EQ(slot.err.substr(0, 30), "Error: Unknown course slot\r\n\r\n");
+  EXPECT_EQ(slot.err.substr(0, slot.err.find('\n', slot.err.find('\n') + 1)),
+            rom + "@jack7: no such course slot\nError: Unknown course slot");
   EXPECT_EQ(Cli({"patch", rom, Path("o.z64"), "--slot", "25=x.kurv"}).exit_status, 2);
   EXPECT_EQ(Cli({"patch", rom, Path("o.z64"), "--slot", "1=a", "--slot", "jack1=b"}).exit_status,
             2);
   EXPECT_EQ(Cli({"checksum", rom, "--repair"}).exit_status, 2);
-  EXPECT_EQ(Cli({"patch", rom, rom}).err.substr(0, 26), "Error with Output ROM file");
-  const ProcessResult partly = Cli({"patch", rom, Path("o.z64"), "--slot", "6=nothing.kurv"});
-  EXPECT_EQ(partly.exit_status, 1);
-  EXPECT_NE(partly.err.find("errors while attempting to patch:\r\n\r\nJack 6\n"),
-            std::string::npos);
-  EXPECT_TRUE(std::filesystem::exists(Path("o.z64")));
+  EXPECT_EQ(Cli({"patch", rom, rom}).err,
+            rom +
+                ": the input ROM itself\nError with Output ROM file\n\n"
+                "Input ROM and Output ROM cannot be\nThe same. Please specify a different\n"
+                "Output ROM.\n");
+}
+
+// All or nothing: a course that cannot be read (missing, or a text that is no track text)
+// leaves an existing OUT byte for byte; --partial writes the rest as the window does. Lines of
+// a sheet that were not taken as written are notices, and the patch succeeds.
+TEST_F(RomCliTest, PatchIsAllOrNothingUnlessPartial) {
+  const std::string in = Rom('E', false), out = Path("out.z64");
+  ASSERT_TRUE(test::WriteText(out, "an older output"));
+  ASSERT_TRUE(SaveKurvFile(Path("good.kurv"), test::SeededRingCourse(8, 3)).ok);
+  ASSERT_TRUE(test::WriteText(Path("garbage.txt"), std::string(5000, '\x9F') + "\n#!?\n"));
+  const std::string missing = Path("missing.kurv");
+  const ProcessResult refused = Cli({"patch", in, out, "--slot", "1=" + Path("good.kurv"), "--slot",
+                                     "3=" + Path("garbage.txt"), "--slot", "6=" + missing});
+  EXPECT_EQ(refused.exit_status, 1);
+  EXPECT_EQ(refused.err,
+            Path("garbage.txt") +
+                ": not a track text file\n"
+                "Error: Not a track text file\n\n"
+                "The file selected holds no line of a track text\n"
+                "file (such as Name = or CTL_Point_Count =).\n"
+                "Please select a different file.\n" +
+                missing +
+                ": No such file or directory\n"
+                "Error: File not found\n\n"
+                "The file selected could not be found.\nPlease select a different file.\n"
+                "Error: Courses could not be patched\n\n"
+                "The following courses encountered\nerrors while attempting to patch:\n\n"
+                "Jack 3\nJack 6\n\nNothing was written.\n");
+  EXPECT_EQ(test::FileBytes(out), std::vector<uint8_t>({'a', 'n', ' ', 'o', 'l', 'd', 'e', 'r', ' ',
+                                                        'o', 'u', 't', 'p', 'u', 't'}));
+
+  const ProcessResult partial = Cli({"patch", in, out, "--partial", "--slot",
+                                     "1=" + Path("good.kurv"), "--slot", "6=" + missing});
+  EXPECT_EQ(partial.exit_status, 1);
+  EXPECT_NE(partial.err.find("errors while attempting to patch:\n\nJack 6\n"), std::string::npos);
+  EXPECT_NE(Cli({"rom-info", out}).out.find("Jack 1: \nJack 2: RING 2\n"), std::string::npos);
+
+  std::string big = "CTL_Point_Count = 65\n";
+  for (int i = 1; i <= 65; ++i)
+    big += "CTL_Point " + std::to_string(i) + "\nX = " + std::to_string(i) + "\n";
+  ASSERT_TRUE(test::WriteText(Path("big.txt"), big));
+  const ProcessResult noticed = Cli({"patch", in, out, "--slot", "2=" + Path("big.txt")});
+  EXPECT_EQ(noticed.exit_status, 0) << noticed.err;
+  EXPECT_EQ(noticed.err,
+            Path("big.txt") + ": line 1: CTL_Point_Count = 65 is outside 4..64; read as 4\n" +
+                Path("big.txt") +
+                ": line 10: CTL_Point 5 and the 60 blocks after it are outside 1..4; their lines "
+                "change point 4\n");
 }
 
 }  // namespace

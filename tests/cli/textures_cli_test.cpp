@@ -11,8 +11,8 @@
 #include "rom/texture_dump.h"
 #include "rom/texture_export.h"
 #include "rom/texture_loader.h"
-#include "texture_rom.h"
 #include "scratch_dir.h"
+#include "texture_rom.h"
 
 namespace kurvex {
 namespace {
@@ -29,8 +29,7 @@ class TexturesCliTest : public ::testing::Test {
   }
   // Writes a test image and returns its path; *expected is what its textures load as.
   std::string WriteRom(const std::string& name, char region, bool v64, TextureStore* expected) {
-    const test::TestRom built =
-        test::BuildTextureRom(region, test::MakeTextureRomSource(region));
+    const test::TestRom built = test::BuildTextureRom(region, test::MakeTextureRomSource(region));
     EXPECT_TRUE(built.Write(dir_.Path(name), v64));
     RomImage rom;
     EXPECT_EQ(rom.Identify(built.Image()), kRomOk);
@@ -78,13 +77,17 @@ TEST_F(TexturesCliTest, BadSourcesAreReportedAndNothingIsWritten) {
   ASSERT_TRUE(WriteFileAtomically(dir_.Path("bad.tex"), bytes.data(), bytes.size()));
   auto run = Cli({dir_.Path("bad.tex"), dir_.Path("out.tex")});
   EXPECT_EQ(run.exit_status, 1);
-  EXPECT_EQ(run.err,
-            "The selected file is not an F-Zero X\r\ntexture dump. Plese select a different\r\n"
-            "file.\n");
+  EXPECT_EQ(run.err, dir_.Path("bad.tex") +
+                         ": no \"KURV\" marker at both ends\nThe selected file is not an F-Zero X\n"
+                         "texture dump. Plese select a different\nfile.\n");
   // A missing ROM.
   run = Cli({dir_.Path("missing.z64"), dir_.Path("out.tex")});
   EXPECT_EQ(run.exit_status, 1);
-  EXPECT_EQ(run.err.rfind("Error: File access error\r\n", 0), 0u) << run.err;
+  EXPECT_EQ(
+      run.err.rfind(
+          dir_.Path("missing.z64") + ": No such file or directory\nError: File access error\n", 0),
+      0u)
+      << run.err;
   // A ROM whose track set of venue 2 is corrupt.
   test::TestRom corrupt_rom = test::BuildTextureRom('P', test::MakeTextureRomSource(3));
   test::Mio0Writer corrupt;
@@ -93,7 +96,11 @@ TEST_F(TexturesCliTest, BadSourcesAreReportedAndNothingIsWritten) {
   ASSERT_TRUE(corrupt_rom.Write(dir_.Path("corrupt.z64")));
   run = Cli({dir_.Path("corrupt.z64"), "--png", dir_.Path("pictures")});
   EXPECT_EQ(run.exit_status, 1);
-  EXPECT_EQ(run.err.rfind("Error: Corrupt texture block\r\n", 0), 0u) << run.err;
+  EXPECT_EQ(
+      run.err.rfind(
+          dir_.Path("corrupt.z64") + ": Corrupt texture block\nError: Corrupt texture block\n", 0),
+      0u)
+      << run.err;
   EXPECT_NE(run.err.find("track set of venue 2"), std::string::npos) << run.err;
   EXPECT_EQ(dir_.Files(), std::vector<std::string>({"bad.tex", "corrupt.z64"}));
 }
@@ -104,7 +111,11 @@ TEST_F(TexturesCliTest, UsageErrors) {
   EXPECT_EQ(Cli({dir_.Path("game.z64"), "--png"}).exit_status, 2);
   const auto help = Cli({"--help"});
   EXPECT_EQ(help.exit_status, 0);
-  EXPECT_NE(help.out.find("kurvex-cli textures SOURCE --png DIR"), std::string::npos);
+  // Both forms aligned, the description indented below them.
+  EXPECT_EQ(help.out.rfind("Usage: kurvex-cli textures SOURCE OUT.tex\n"
+                           "       kurvex-cli textures SOURCE --png DIR\n\n  Reads",
+                           0),
+            0u);
 }
 
 }  // namespace

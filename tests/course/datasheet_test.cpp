@@ -112,6 +112,53 @@ TEST(ReadDatasheet, CountsAndHeaders) {
   EXPECT_EQ(p.Points[1].X, 70.0f);
 }
 
+// The described results stay; what was not taken as written is told, line by line.
+TEST(ReadDatasheet, ReportTellsWhatWasNotTaken) {
+  struct Case {
+    std::string sheet;
+    std::vector<std::string> notices;
+  };
+  const std::vector<Case> cases = {
+      {"CTL_Point_Count = 65", {"line 1: CTL_Point_Count = 65 is outside 4..64; read as 4"}},
+      {"CTL_Point_Count = 8\r\nCTL_Point_Count = 9",
+       {"line 2: CTL_Point_Count = 9 is ignored; the count was given on line 1"}},
+      {"Horizon_Count = 9\r\nHorizon_Count = 2",
+       {"line 1: Horizon_Count = 9 is outside 0..6; read as 0"}},
+      {"Horizon_Count = 0\r\nHorizon 1\r\nImage = 5",
+       {"line 2: Horizon 1 is read with no Horizon_Count above 0; its lines are ignored"}},
+      {"CTL_Point 1\r\nX = 1\r\nCTL_Point 2\r\nCTL_Point_Count = 4\r\nCTL_Point 7",
+       {"line 1: CTL_Point 1 and the block after it are before any CTL_Point_Count line; their "
+        "lines are ignored",
+        "line 5: CTL_Point 7 is outside 1..4; its lines are ignored"}},
+      {WithPointOneLines("CTL_Point 9\r\nX = 7\r\nCTL_Point 0\r\nCTL_Point 2\r\nCTL_Point 5"),
+       {"line 3: CTL_Point 9 and the block after it are outside 1..4; their lines change point 1",
+        "line 7: CTL_Point 5 is outside 1..4; its lines change point 2"}},
+      {GenDatasheet(NewCourse()), {}},
+  };
+  for (const Case& c : cases) {
+    Course course = NewCourse();
+    SheetReport report;
+    EXPECT_EQ(ReadDatasheet(c.sheet, course, &report), kSheetOk);
+    std::vector<std::string> texts;
+    for (const SheetNotice& notice : report.notices) texts.push_back(notice.Text());
+    EXPECT_EQ(texts, c.notices) << c.sheet;
+  }
+}
+
+// A file of anything could otherwise make a notice of every line.
+TEST(ReadDatasheet, ReportCountsKeysAndKeepsFewNotices) {
+  Course course = NewCourse();
+  SheetReport report;
+  ReadDatasheet("Hello = x\r\n# Name = y\r\nName = \r\nname=z\r\nfoo bar", course, &report);
+  EXPECT_EQ(report.keys_read, 1);
+  std::string repeated;
+  for (int i = 0; i < 200; ++i) repeated += "CTL_Point_Count = 9\r\n";
+  ReadDatasheet(repeated, course, &report);
+  ASSERT_EQ(report.notices.size(), 51u);
+  EXPECT_EQ(report.notices.back().text, "and 149 more notices left out");
+  EXPECT_EQ(course.PointCount, 9);
+}
+
 TEST(ReadDatasheet, LineForms) {
   EXPECT_EQ(FromSheet(WithPointOneLines("# X = 5")).Points[1].X, 0.0f);
   EXPECT_EQ(FromSheet(WithPointOneLines("X=5")).Points[1].X, 50.0f);
@@ -135,7 +182,7 @@ TEST(ReadDatasheet, PointValueRules) {
   EXPECT_EQ(point("Banking = -30").Banking[1], 330);
   EXPECT_EQ(point("Banking = 725").Banking[1], 5);
   EXPECT_EQ(point("LeftWidth = 12.25").Points[1].LeftWidth, 122);  // ties to even
-  EXPECT_EQ(point("LeftWidth = 1").Points[1].LeftWidth, 50);        // clamped afterwards
+  EXPECT_EQ(point("LeftWidth = 1").Points[1].LeftWidth, 50);       // clamped afterwards
   EXPECT_EQ(point("TrackType = 1\r\nTexture = 1").Points[1].TrackCode, 2);
   EXPECT_EQ(point("TrackType = 3\r\nTexture = 5").Points[1].TrackCode, TrackCodeFor(kPipe, 0));
   EXPECT_EQ(point("TrackType = 7\r\nTexture = 2").Points[1].TrackCode, 450);
@@ -163,9 +210,15 @@ TEST(ReadDatasheet, HorizonAngles) {
 TEST(ReadDatasheet, OverflowStopsAndKeepsWhatWasRead) {
   for (const char* bad : {"X = 1e38", "LeftWidth = 1e9", "Banking = 3e9", "Y = 1e999"}) {
     Course c = NewCourse();
-    const std::string sheet = "Name = KEPT\r\nCTL_Point_Count = 6\r\nCTL_Point 1\r\n"
-                              "Z = 1\r\n" + std::string(bad) + "\r\nName = LOST";
-    EXPECT_EQ(ReadDatasheet(sheet, c), kSheetOverflow) << bad;
+    const std::string sheet =
+        "Name = KEPT\r\nCTL_Point_Count = 6\r\nCTL_Point 1\r\n"
+        "Z = 1\r\n" +
+        std::string(bad) + "\r\nName = LOST";
+    SheetReport report;
+    EXPECT_EQ(ReadDatasheet(sheet, c, &report), kSheetOverflow) << bad;
+    ASSERT_EQ(report.notices.size(), 1u);
+    EXPECT_EQ(report.notices[0].Text(),
+              "line 5: " + std::string(bad) + " does not fit; reading stopped here");
     EXPECT_EQ(c.Name, "KEPT");
     EXPECT_EQ(c.Points[1].Z, 10.0f);
     EXPECT_EQ(c.PointCount, 4);  // the sheet's count is not applied

@@ -21,8 +21,7 @@ class FileIoTest : public ::testing::Test {
  protected:
   std::string Path(const std::string& name) const { return dir_.Path(name); }
   static std::string Contents(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    EXPECT_TRUE(ReadWholeFile(path, bytes));
+    const std::vector<uint8_t> bytes = test::FileBytes(path);
     return std::string(bytes.begin(), bytes.end());
   }
   size_t FileCount() const {
@@ -32,27 +31,43 @@ class FileIoTest : public ::testing::Test {
   test::ScratchDir dir_;
 };
 
-TEST_F(FileIoTest, ReplacesAFileAndKeepsItsPermissions) {
+// The owner part needs root, who alone may give a file away; elsewhere it is skipped.
+TEST_F(FileIoTest, ReplacesAFileAndKeepsItsPermissionsAndOwner) {
   const std::string path = Path("course.txt");
   ASSERT_TRUE(WriteFileAtomically(path, std::string("old")));
-  ::chmod(path.c_str(), 0600);
+  ::chmod(path.c_str(), 0640);
+  const bool root = ::geteuid() == 0;
+  if (root) ASSERT_EQ(::chown(path.c_str(), 4321, 8765), 0);
   ASSERT_TRUE(WriteFileAtomically(path, std::string("new contents")));
   EXPECT_EQ(Contents(path), "new contents");
   struct stat st;
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  if (root) {
+    EXPECT_EQ(st.st_uid, 4321u);
+    EXPECT_EQ(st.st_gid, 8765u);
+  }
   EXPECT_EQ(FileCount(), 1u);  // no temporary file left behind
 }
 
 TEST_F(FileIoTest, FailedWriteReportsAndLeavesNothing) {
   std::string error;
   EXPECT_FALSE(WriteFileAtomically(Path("missing/dir/x.kurv"), std::string("x"), &error));
-  EXPECT_NE(error.find("missing/dir/x.kurv"), std::string::npos);
-  // A directory in the way of the rename: the old entry stays, the temporary file goes.
+  EXPECT_EQ(error, Path("missing/dir/x.kurv") + ": No such file or directory");
+  // A folder is refused before anything is written.
   fs::create_directory(Path("taken.kurv"));
   EXPECT_FALSE(WriteFileAtomically(Path("taken.kurv"), std::string("x"), &error));
+  EXPECT_EQ(error, Path("taken.kurv") + ": not a regular file (a folder)");
   EXPECT_TRUE(fs::is_directory(Path("taken.kurv")));
-  EXPECT_EQ(FileCount(), 1u);
+  // A link chain that ends nowhere is followed to its end; a loop is refused.
+  fs::create_symlink("dangling-target.kurv", Path("dangling.kurv"));
+  EXPECT_TRUE(WriteFileAtomically(Path("dangling.kurv"), std::string("made")));
+  EXPECT_EQ(Contents(Path("dangling-target.kurv")), "made");
+  fs::create_symlink("loop-b", Path("loop-a"));
+  fs::create_symlink("loop-a", Path("loop-b"));
+  EXPECT_FALSE(WriteFileAtomically(Path("loop-a"), std::string("x"), &error));
+  EXPECT_EQ(dir_.Files(), std::vector<std::string>({"dangling-target.kurv", "dangling.kurv",
+                                                    "loop-a", "loop-b", "taken.kurv"}));
 }
 
 TEST_F(FileIoTest, CourseFilesReportMissingAndBadFiles) {
@@ -65,6 +80,27 @@ TEST_F(FileIoTest, CourseFilesReportMissingAndBadFiles) {
   ASSERT_TRUE(WriteFileAtomically(Path("bad.kurv"), std::string("KURVXY")));
   EXPECT_EQ(LoadKurvFile(Path("bad.kurv"), course).message.Text().substr(0, 26),
             "Error: Incorrect file type");
+}
+
+// A text with no key of the track text is refused and the course stays as it was; a sheet
+// that is one loads with the notices of what it did not take.
+TEST_F(FileIoTest, TrackTextFilesMustHoldATrackText) {
+  Course course = NewCourse();
+  course.Name = "UNTOUCHED";
+  for (const std::string& text : {std::string(), std::string("Hello = world\nfoo bar\n")}) {
+    ASSERT_TRUE(test::WriteText(Path("not.txt"), text));
+    const FileOutcome outcome = LoadTrackTextFile(Path("not.txt"), course);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.reason, Path("not.txt") + ": not a track text file");
+    EXPECT_EQ(outcome.message.title, "Error: Not a track text file");
+    EXPECT_EQ(course.Name, "UNTOUCHED");
+  }
+  ASSERT_TRUE(test::WriteText(Path("odd.txt"), "Name = odd\nCTL_Point 1\n"));
+  const FileOutcome odd = LoadTrackTextFile(Path("odd.txt"), course);
+  EXPECT_TRUE(odd.ok);
+  EXPECT_EQ(course.Name, "ODD");
+  EXPECT_EQ(odd.notices, std::vector<std::string>({"line 2: CTL_Point 1 is before any "
+                                                   "CTL_Point_Count line; its lines are ignored"}));
 }
 
 TEST_F(FileIoTest, SavedCoursesLoadBack) {

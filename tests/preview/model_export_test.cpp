@@ -224,9 +224,7 @@ TEST_F(ModelExportTest, SettingsChooseThePartsAndTexturesBecomePicturesBesideThe
   const std::string road = "track-venue02-03.png";
   ASSERT_EQ(model.texture_files.at("track-venue02-03"), road);
   const TextureImage image = store.TrackTexture(2, 3);
-  std::vector<uint8_t> written;
-  ASSERT_TRUE(ReadWholeFile((dir_ / road).string(), written));
-  EXPECT_EQ(written, EncodePng(image.pixels, image.width, image.height, image.channels));
+  EXPECT_EQ(FileBytes((dir_ / road).string()), EncodePng(image.pixels, image.width, image.height, image.channels));
 }
 
 TEST_F(ModelExportTest, FailuresSayWhyAndWriteNothing) {

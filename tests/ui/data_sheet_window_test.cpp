@@ -106,6 +106,17 @@ class DataSheetWindowTest : public QObject {
             std::string::npos);
   }
 
+  void UpdateShowsWhatItDidNotTake() {
+    Fixture f;
+    f.Replace("Name = BIG\nCTL_Point_Count = 65\nCTL_Point 9\nX = 5");
+    f.Click("cmdUpdate");
+    QCOMPARE(int(f.document().course().PointCount), 4);
+    QCOMPARE(f.dialogs.messages.size(), size_t{1});
+    QCOMPARE(f.dialogs.messages[0].icon, MessageIcon::kInformation);
+    QVERIFY2(f.dialogs.messages[0].Text().contains("line 2: CTL_Point_Count = 65"),
+             qPrintable(f.dialogs.messages[0].Text()));
+  }
+
   void AnOverflowingSheetKeepsTheTextToBeCorrected() {
     Fixture f;
     const QString sheet = "CTL_Point_Count = 4\nCTL_Point 1\nX = 1e39\nY = 5";

@@ -163,6 +163,20 @@ class MainWindowTest : public QObject {
              QString("The file selected could not be found.\nPlease select a different file."));
   }
 
+  void OpenSaysWhyAFileIsRefusedAndWhatItDidNotTake() {
+    Editor editor(Config());
+    QDir().mkpath(Path("folder.kurv"));
+    QVERIFY(!editor.window.files().OpenPath(Path("folder.kurv")));
+    QVERIFY(editor.dialogs.messages.at(0).Text().endsWith(Path("folder.kurv") +
+                                                          ": not a regular file (a folder)"));
+    QVERIFY(WriteText(dir_->Path("big.txt"), "Name = BIG\r\nCTL_Point_Count = 65"));
+    QVERIFY(editor.window.files().OpenPath(Path("big.txt")));
+    QCOMPARE(editor.course().Name, std::string("BIG"));
+    const ShownMessage& notice = editor.dialogs.messages.at(1);
+    QCOMPARE(notice.icon, MessageIcon::kInformation);
+    QVERIFY2(notice.Text().contains("CTL_Point_Count = 65"), qPrintable(notice.Text()));
+  }
+
   void UnsavedChangesAreAskedAboutOnlyWhenModified() {
     Editor editor(Config());
     editor.dialogs.yes_no = {true};

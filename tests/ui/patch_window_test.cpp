@@ -208,7 +208,9 @@ class PatchWindowTest : public QObject {
     QCOMPARE(errors.message.lines,
              (std::vector<std::string>{"The following courses encountered",
                                        "errors while attempting to patch:",
-                                       "King 3 (no file chosen),", "Joker 2 (File not found)."}));
+                                       "King 3 (no file chosen),",
+                                       "Joker 2 (" + dir_->Path("gone.kurv") +
+                                           ": No such file or directory)."}));
     const ShownMessage& notice = f.dialogs.messages[1];
     QCOMPARE(notice.caption, QString("Patch ROM"));
     QCOMPARE(notice.icon, MessageIcon::kInformation);

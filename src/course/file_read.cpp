@@ -1,0 +1,131 @@
+#include "course/file_read.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace kurvex {
+
+namespace {
+
+FileReadResult Refuse(FileReadResult result, const std::string& path, const std::string& why,
+                      std::string* reason) {
+  if (reason) *reason = path + ": " + why;
+  return result;
+}
+
+FileReadResult SystemRefusal(const std::string& path, std::string* reason) {
+  const int error = errno;
+  return Refuse(
+      error == ENOENT || error == ENOTDIR ? FileReadResult::kMissing : FileReadResult::kAccess,
+      path, std::strerror(error), reason);
+}
+
+FileReadResult NotRegular(const std::string& path, mode_t mode, std::string* reason) {
+  return Refuse(FileReadResult::kNotRegular, path, NotRegularText(mode), reason);
+}
+
+FileReadResult TooLarge(const std::string& path, size_t max_size, std::string* reason) {
+  return Refuse(FileReadResult::kTooLarge, path, "too large (more than " + SizeText(max_size) + ")",
+                reason);
+}
+
+}  // namespace
+
+Message FileReadMessage(FileReadResult result) {
+  switch (result) {
+    case FileReadResult::kOk:
+      return {};
+    case FileReadResult::kMissing:
+      return MakeMessage("Error: File not found", {"The file selected could not be found.",
+                                                   "Please select a different file."});
+    case FileReadResult::kNotRegular:
+      return MakeMessage("Error: Not a regular file",
+                         {"The file selected is a folder, a device or a pipe,",
+                          "not a file that can be read. Please select a", "different file."});
+    case FileReadResult::kTooLarge:
+      return MakeMessage("Error: File too large",
+                         {"The file selected is larger than any file of its",
+                          "kind can be. Please select a different file."});
+    case FileReadResult::kAccess:
+      break;
+  }
+  return MakeMessage("Error: File access error",
+                     {"A file I/O error occurred while trying to read",
+                      "the file. Make sure the file is available", "and readable."});
+}
+
+std::string NotRegularText(unsigned mode) {
+  const char* kind = S_ISDIR(mode)    ? "a folder"
+                     : S_ISFIFO(mode) ? "a pipe"
+                     : S_ISSOCK(mode) ? "a socket"
+                                      : "a device";
+  return std::string("not a regular file (") + kind + ")";
+}
+
+std::string SizeText(uint64_t bytes) {
+  constexpr uint64_t kMiB = 1024 * 1024;
+  constexpr uint64_t kKiB = 1024;
+  if (bytes >= kMiB && bytes % kMiB == 0) return std::to_string(bytes / kMiB) + " MiB";
+  if (bytes >= kKiB && bytes % kKiB == 0) return std::to_string(bytes / kKiB) + " KiB";
+  return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+}
+
+RegularFile::~RegularFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+FileReadResult RegularFile::Open(const std::string& path, std::string* reason) {
+  path_ = path;
+  // Looked at before opening, so that no device is ever opened; checked again on the open file,
+  // which cannot be swapped underneath.
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return SystemRefusal(path, reason);
+  if (!S_ISREG(st.st_mode)) return NotRegular(path, st.st_mode, reason);
+  // Without O_NONBLOCK, opening a pipe put there since would wait for a writer.
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd_ < 0) return SystemRefusal(path, reason);
+  if (::fstat(fd_, &st) != 0) return SystemRefusal(path, reason);
+  if (!S_ISREG(st.st_mode)) return NotRegular(path, st.st_mode, reason);
+  size_ = static_cast<uint64_t>(st.st_size);
+  return FileReadResult::kOk;
+}
+
+FileReadResult RegularFile::ReadAll(size_t max_size, std::vector<uint8_t>& bytes,
+                                    std::string* reason) {
+  if (fd_ < 0) return Refuse(FileReadResult::kAccess, path_, "not open", reason);
+  std::vector<uint8_t> read(size_ <= max_size ? static_cast<size_t>(size_) : 0);
+  size_t used = 0;
+  for (;;) {
+    if (used == read.size()) {
+      if (read.size() > max_size) return TooLarge(path_, max_size, reason);
+      // One byte past the limit is enough to tell a file that grew too large.
+      read.resize(std::min(max_size + 1, std::max<size_t>(read.size() * 2, 4096)));
+    }
+    const ssize_t got = ::read(fd_, read.data() + used, read.size() - used);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return SystemRefusal(path_, reason);
+    if (got == 0) break;
+    used += static_cast<size_t>(got);
+  }
+  if (used > max_size) return TooLarge(path_, max_size, reason);
+  read.resize(used);
+  bytes = std::move(read);
+  return FileReadResult::kOk;
+}
+
+FileReadResult ReadRegularFile(const std::string& path, size_t max_size,
+                               std::vector<uint8_t>& bytes, std::string* reason) {
+  RegularFile file;
+  const FileReadResult opened = file.Open(path, reason);
+  if (opened != FileReadResult::kOk) return opened;
+  if (file.size() > max_size) return TooLarge(path, max_size, reason);
+  return file.ReadAll(max_size, bytes, reason);
+}
+
+}  // namespace kurvex

@@ -1,8 +1,0 @@
-#pragma once
-// The program's version, from the build.
-
-namespace kurvex {
-
-inline constexpr char kVersionText[] = KURVEX_VERSION;
-
-}  // namespace kurvex

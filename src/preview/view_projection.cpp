@@ -68,6 +68,40 @@ bool IntersectPlane(const Ray& ray, const Vec3& point, const Vec3& normal, Vec3*
   return true;
 }
 
+CameraValues FramingCamera(const Course& course, double aspect, const CameraValues& camera) {
+  CameraValues framed = camera;
+  const int count = course.PointCount <= kMaxPoints ? course.PointCount : 0;
+  if (count == 0) return framed;
+  Vec3 low = CtlPointPosition(course, 1), high = low;
+  for (int i = 2; i <= count; ++i) {
+    const Vec3 p = CtlPointPosition(course, i);
+    low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z)};
+    high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z)};
+  }
+  const double half_height = std::max((high.z - low.z) / 2, (high.x - low.x) / 2 / aspect);
+  // A tenth to spare round the edges, and the track's width beyond the points.
+  const double height = (half_height * 1.1 + 0.3) / std::tan(DegToRad(kFieldOfView / 2));
+  framed.x = std::clamp((low.x + high.x) / 2, -kCameraLimit, kCameraLimit);
+  framed.z = std::clamp((low.z + high.z) / 2, -kCameraLimit, kCameraLimit);
+  framed.y = std::clamp(high.y + height, -kCameraLimit, kCameraLimit);
+  framed.azimuth = 0;
+  framed.elevation = 270;
+  framed.skew = 0;
+  return framed;
+}
+
+bool AnyPointInView(const Course& course, const CameraValues& camera, int width, int height) {
+  const int count = course.PointCount <= kMaxPoints ? course.PointCount : 0;
+  for (int i = 1; i <= count; ++i) {
+    ScreenPoint screen;
+    if (ProjectToScreen(camera, width, height, CtlPointPosition(course, i), &screen) &&
+        screen.x >= 0 && screen.x < width && screen.y >= 0 && screen.y < height) {
+      return true;
+    }
+  }
+  return false;
+}
+
 Vec3 LevelPlaneNormal() { return {0, 1, 0}; }
 
 Vec3 UprightPlaneNormal(const CameraValues& camera) {

@@ -41,6 +41,13 @@ Ray PixelRay(const CameraValues& camera, int width, int height, double x, double
 // when it runs parallel to the plane or meets it behind the eye.
 bool IntersectPlane(const Ray& ray, const Vec3& point, const Vec3& normal, Vec3* hit);
 
+// A camera looking straight down on the whole course from above its middle, high enough that
+// every point shows in a view of this aspect (width / height), within the camera's reach. The
+// speeds and options stay as they are.
+CameraValues FramingCamera(const Course& course, double aspect, const CameraValues& camera);
+// Whether any point of the course lies in the view.
+bool AnyPointInView(const Course& course, const CameraValues& camera, int width, int height);
+
 // The plane a point dragged in the preview moves in: level through the point, or upright
 // through it and facing the eye (for lifting and lowering it).
 Vec3 LevelPlaneNormal();

@@ -20,6 +20,7 @@
 #include "course/new_course.h"
 #include "editing/edit_result.h"
 #include "preview/settings_rules.h"
+#include "preview/view_projection.h"
 #include "ui/about_dialog.h"
 #include "ui/camera_window.h"
 #include "ui/course_properties_window.h"
@@ -142,6 +143,7 @@ QAction* MainWindow::AddAction(QMenu* menu, const QString& name, const QString& 
                                const QKeySequence& shortcut, std::function<void()> command) {
   QAction* action = menu->addAction(text);
   action->setObjectName(name);
+  // Tool windows belong to the bar, so its keys work in every one of them.
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
   if (command) {
     connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
@@ -163,6 +165,7 @@ void MainWindow::RunCommand(const std::function<void()>& command) {
 void MainWindow::CreateMenus() {
   CreateFileMenu();
   CreateEditMenu();
+  CreateViewMenu();
   CreateWindowMenu();
   CreateHelpMenu();
 }
@@ -211,6 +214,20 @@ void MainWindow::CreateEditMenu() {
   AddAction(edit, "mnuPreferences", "&Preferences...", QKeySequence::Preferences, [this] {
     EditPreferences();
   })->setMenuRole(QAction::PreferencesRole);
+}
+
+void MainWindow::CreateViewMenu() {
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->setObjectName(QStringLiteral("mnuView"));
+  AddAction(view, "mnuFrameCourse", "&Frame Course", Qt::Key_Home, [this] { FrameCourse(); });
+}
+
+void MainWindow::FrameCourse() {
+  const PreviewView& view = preview().view();
+  const double aspect = view.height() > 0 ? double(view.width()) / view.height() : 4.0 / 3;
+  Camera& camera = session_.camera();
+  camera.Restore(FramingCamera(session_.document().course(), aspect, camera.values()));
+  session_.CameraMoved();
 }
 
 void MainWindow::CreateWindowMenu() {
@@ -341,6 +358,13 @@ void MainWindow::RefreshStatus() {
 }
 
 void MainWindow::OnDocumentChanged(const DocumentChange& change) {
+  // A course opened where the camera sees none of it is shown whole.
+  const PreviewView& view = preview().view();
+  if (change.replaced && view.width() > 0 &&
+      !AnyPointInView(session_.document().course(), session_.camera().values(), view.width(),
+                      view.height())) {
+    FrameCourse();
+  }
   if (change.history || change.modified || change.replaced) RefreshEditActions();
   if (change.modified || change.replaced) RefreshCaption();
   RefreshStatus();

@@ -67,7 +67,9 @@ class MainWindow : public QMainWindow {
   void CreateMenus();
   void CreateFileMenu();
   void CreateEditMenu();
+  void CreateViewMenu();
   void CreateWindowMenu();
+  void FrameCourse();
   void CreateHelpMenu();
   void CreateToolBar();
   // A menu item that runs a command through RunCommand.

@@ -12,12 +12,15 @@
 #include "course/course_files.h"
 #include "course/new_course.h"
 #include "preview/settings_file.h"
+#include "preview/view_projection.h"
 #include "rom_builder.h"
 #include "scratch_dir.h"
 #include "scripted_dialogs.h"
 #include "test_courses.h"
 #include "ui/editor_session.h"
 #include "ui/file_commands.h"
+#include "ui/preview_view.h"
+#include "ui/preview_window.h"
 #include "ui/recent_files.h"
 #include "ui/tool_window.h"
 
@@ -243,6 +246,36 @@ class MainWindowTest : public QObject {
     QCOMPARE(editor.course().Name, std::string("RING 3"));
     QCOMPARE(editor.session.course_slot(), 3);
     QVERIFY(!editor.session.document().CanUndo());
+  }
+
+  void ACourseOutOfViewIsFramedWhenOpened() {
+    const QString small = SaveCourse("small.kurv", RingCourse(6, 3000));
+    const QString big = SaveCourse("big.kurv", RingCourse(12, 30000));
+    Editor editor(Config());
+    editor.session.camera().Turn(20, 0);
+    QVERIFY(editor.window.files().OpenPath(small));  // in view: the camera stays
+    QCOMPARE(editor.session.camera().values().azimuth, 20.0);
+    QVERIFY(editor.window.files().OpenPath(big));
+    const CameraValues& camera = editor.session.camera().values();
+    QCOMPARE(camera.azimuth, 0.0);
+    QCOMPARE(camera.elevation, 270.0);
+    QVERIFY(camera.y > 30);
+    const PreviewView& view = editor.window.preview().view();
+    for (int i : {1, 4, 7, 10}) {
+      ScreenPoint screen;
+      QVERIFY(ProjectToScreen(camera, view.width(), view.height(),
+                              CtlPointPosition(editor.course(), i), &screen));
+      QVERIFY(screen.x > 0 && screen.x < view.width() && screen.y > 0 && screen.y < view.height());
+    }
+  }
+
+  void EditKeysWorkInEveryToolWindow() {
+    Editor editor(Config());
+    editor.session.document().SetBanking(45);
+    ToolWindow& element = editor.window.tool(kWindowElement);
+    QApplication::setActiveWindow(&element);  // there is no window manager here
+    QTest::keyClick(element.findChild<QWidget*>("cmbCurPoint"), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.course().Banking[1], 0);
   }
 
   void UndoAndRedoNameTheirStep() {

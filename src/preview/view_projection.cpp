@@ -90,16 +90,16 @@ CameraValues FramingCamera(const Course& course, double aspect, const CameraValu
   return framed;
 }
 
-bool AnyPointInView(const Course& course, const CameraValues& camera, int width, int height) {
+bool AllPointsInView(const Course& course, const CameraValues& camera, int width, int height) {
   const int count = course.PointCount <= kMaxPoints ? course.PointCount : 0;
   for (int i = 1; i <= count; ++i) {
     ScreenPoint screen;
-    if (ProjectToScreen(camera, width, height, CtlPointPosition(course, i), &screen) &&
-        screen.x >= 0 && screen.x < width && screen.y >= 0 && screen.y < height) {
-      return true;
+    if (!ProjectToScreen(camera, width, height, CtlPointPosition(course, i), &screen) ||
+        screen.x < 0 || screen.x >= width || screen.y < 0 || screen.y >= height) {
+      return false;
     }
   }
-  return false;
+  return true;
 }
 
 Vec3 LevelPlaneNormal() { return {0, 1, 0}; }

@@ -358,11 +358,11 @@ void MainWindow::RefreshStatus() {
 }
 
 void MainWindow::OnDocumentChanged(const DocumentChange& change) {
-  // A course opened where the camera sees none of it is shown whole.
+  // A course opened where the camera does not see all of it is shown whole.
   const PreviewView& view = preview().view();
   if (change.replaced && view.width() > 0 &&
-      !AnyPointInView(session_.document().course(), session_.camera().values(), view.width(),
-                      view.height())) {
+      !AllPointsInView(session_.document().course(), session_.camera().values(), view.width(),
+                       view.height())) {
     FrameCourse();
   }
   if (change.history || change.modified || change.replaced) RefreshEditActions();

@@ -90,16 +90,17 @@ CameraValues FramingCamera(const Course& course, double aspect, const CameraValu
   return framed;
 }
 
-bool AllPointsInView(const Course& course, const CameraValues& camera, int width, int height) {
+int PointsInView(const Course& course, const CameraValues& camera, int width, int height) {
   const int count = course.PointCount <= kMaxPoints ? course.PointCount : 0;
+  int seen = 0;
   for (int i = 1; i <= count; ++i) {
     ScreenPoint screen;
-    if (!ProjectToScreen(camera, width, height, CtlPointPosition(course, i), &screen) ||
-        screen.x < 0 || screen.x >= width || screen.y < 0 || screen.y >= height) {
-      return false;
+    if (ProjectToScreen(camera, width, height, CtlPointPosition(course, i), &screen) &&
+        screen.x >= 0 && screen.x < width && screen.y >= 0 && screen.y < height) {
+      ++seen;
     }
   }
-  return true;
+  return seen;
 }
 
 Vec3 LevelPlaneNormal() { return {0, 1, 0}; }

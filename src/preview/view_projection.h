@@ -45,8 +45,8 @@ bool IntersectPlane(const Ray& ray, const Vec3& point, const Vec3& normal, Vec3*
 // every point shows in a view of this aspect (width / height), within the camera's reach. The
 // speeds and options stay as they are.
 CameraValues FramingCamera(const Course& course, double aspect, const CameraValues& camera);
-// Whether every point of the course lies in the view.
-bool AllPointsInView(const Course& course, const CameraValues& camera, int width, int height);
+// How many points of the course lie in the view.
+int PointsInView(const Course& course, const CameraValues& camera, int width, int height);
 
 // The plane a point dragged in the preview moves in: level through the point, or upright
 // through it and facing the eye (for lifting and lowering it).

@@ -358,11 +358,13 @@ void MainWindow::RefreshStatus() {
 }
 
 void MainWindow::OnDocumentChanged(const DocumentChange& change) {
-  // A course opened where the camera does not see all of it is shown whole.
+  // A course opened where the camera sees less than half of it is shown whole; a view that
+  // shows most of it is the user's and stays.
   const PreviewView& view = preview().view();
+  const Course& course = session_.document().course();
   if (change.replaced && view.width() > 0 &&
-      !AllPointsInView(session_.document().course(), session_.camera().values(), view.width(),
-                       view.height())) {
+      2 * PointsInView(course, session_.camera().values(), view.width(), view.height()) <
+          course.PointCount) {
     FrameCourse();
   }
   if (change.history || change.modified || change.replaced) RefreshEditActions();

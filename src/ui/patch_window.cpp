@@ -71,6 +71,10 @@ PatchWindow::PatchWindow(EditorSession& session, Dialogs& dialogs, QWidget* owne
   connect(ui_->chkLoadFile, &QCheckBox::clicked, this,
           [this](bool checked) { slots_[SelectedSlot() - 1].load = checked; });
   connect(ui_->cmdFile, &QPushButton::clicked, this, &PatchWindow::ChooseCourseFile);
+  // The editor's input ROM is proposed here too, as long as no other was chosen here.
+  connect(&session_, &EditorSession::romChanged, this, [this] {
+    if (ui_->txtIn->text().isEmpty()) TakeInputRom(session_.input_rom(), false);
+  });
   connect(ui_->cmdROMIn, &QPushButton::clicked, this, &PatchWindow::SelectInputRom);
   connect(ui_->cmdROMOut, &QPushButton::clicked, this, &PatchWindow::SelectOutputRom);
   connect(ui_->cmdPatch, &QPushButton::clicked, this, &PatchWindow::Patch);
@@ -109,13 +113,20 @@ bool PatchWindow::SelectInputRom() {
     session_.Reanimate();
     return false;
   }
+  const bool taken = TakeInputRom(path, true);
+  session_.Reanimate();
+  return taken;
+}
+
+bool PatchWindow::TakeInputRom(const QString& path, bool report) {
   RomImage rom;
   const int16_t result = rom.OpenRom(path.toStdString());
   if (result != kRomOk) {
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, QStringLiteral("Select Input ROM"),
-                         FileCheck(result, rom.region_byte()));
-    ForgetInputRom();
-    session_.Reanimate();
+    if (report) {
+      dialogs_.ShowMessage(this, MessageIcon::kCritical, QStringLiteral("Select Input ROM"),
+                           FileCheck(result, rom.region_byte()));
+      ForgetInputRom();
+    }
     return false;
   }
   ShowPath(ui_->txtIn, path);
@@ -124,7 +135,6 @@ bool PatchWindow::SelectInputRom() {
                            QLatin1String(rom.byte_swapped() ? "V64" : "Z64"));
   ui_->cmdPatch->setEnabled(true);
   ui_->cmdROMOut->setEnabled(true);
-  session_.Reanimate();
   return true;
 }
 

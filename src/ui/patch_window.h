@@ -48,6 +48,9 @@ class PatchWindow : public ToolWindow {
   void ShowSlot();
   void ShowPath(QLineEdit* box, const QString& path);
   void ForgetInputRom();
+  // Shows the image as the input and proposes the output; a bad image is reported only when
+  // asked to.
+  bool TakeInputRom(const QString& path, bool report);
   void ShowReport(const PatchOutcome& outcome, const std::vector<int>& without_file);
 
   std::unique_ptr<Ui::PatchWindow> ui_;

@@ -100,6 +100,17 @@ class PatchWindowTest : public QObject {
     QVERIFY(!f.Enabled("cmdPatch"));
   }
 
+  void TheEditorsInputRomIsProposedUntilAnotherIsChosen() {
+    Fixture f;
+    f.session.SetInputRom(Rom("fzx.z64"));
+    QCOMPARE(f.Text("txtIn"), Path("fzx.z64"));
+    QCOMPARE(f.Text("txtOut"), Path("fzx_mfd.z64"));
+    QVERIFY(f.Enabled("cmdPatch"));
+    f.Choose("cmdROMIn", Rom("other.z64"));
+    f.session.SetInputRom(Rom("third.z64"));
+    QCOMPARE(f.Text("txtIn"), Path("other.z64"));  // the window's own choice stays
+  }
+
   void TheOutputMayNotBeTheInput() {
     Fixture f;
     f.Choose("cmdROMIn", Rom("fzx_mfd.z64"));
@@ -206,11 +217,10 @@ class PatchWindowTest : public QObject {
     QCOMPARE(errors.caption, QString("Patch ROM"));
     QCOMPARE(errors.icon, MessageIcon::kExclamation);
     QCOMPARE(errors.message.lines,
-             (std::vector<std::string>{"The following courses encountered",
-                                       "errors while attempting to patch:",
-                                       "King 3 (no file chosen),",
-                                       "Joker 2 (" + dir_->Path("gone.kurv") +
-                                           ": No such file or directory)."}));
+             (std::vector<std::string>{
+                 "The following courses encountered",
+                 "errors while attempting to patch:", "King 3 (no file chosen),",
+                 "Joker 2 (" + dir_->Path("gone.kurv") + ": No such file or directory)."}));
     const ShownMessage& notice = f.dialogs.messages[1];
     QCOMPARE(notice.caption, QString("Patch ROM"));
     QCOMPARE(notice.icon, MessageIcon::kInformation);

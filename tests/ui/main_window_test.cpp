@@ -13,10 +13,12 @@
 #include "course/new_course.h"
 #include "preview/settings_file.h"
 #include "preview/view_projection.h"
+#include "rom/texture_dump.h"
 #include "rom_builder.h"
 #include "scratch_dir.h"
 #include "scripted_dialogs.h"
 #include "test_courses.h"
+#include "texture_rom.h"
 #include "ui/editor_session.h"
 #include "ui/file_commands.h"
 #include "ui/preview_view.h"
@@ -276,6 +278,41 @@ class MainWindowTest : public QObject {
     QApplication::setActiveWindow(&element);  // there is no window manager here
     QTest::keyClick(element.findChild<QWidget*>("cmbCurPoint"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(editor.course().Banking[1], 0);
+  }
+
+  void TexturesFromTheRomAreKeptAndLoadedAgainFromADump() {
+    const std::string rom = dir_->Path("textured.z64");
+    QVERIFY(BuildTextureRom('E', MakeTextureRomSource(3)).Write(rom));
+    Editor editor(Config());
+    QVERIFY(editor.window.files().SelectInputRomPath(QString::fromStdString(rom)));
+    QVERIFY(!editor.window.action("mnuSaveTextures")->isEnabled());
+    editor.Trigger("mnuROMTextures");
+    QVERIFY(editor.dialogs.messages.empty());
+    QVERIFY(editor.session.textures_loaded());
+    QVERIFY(editor.window.action("mnuSaveTextures")->isEnabled());
+    editor.dialogs.file_names = {Path("store")};
+    editor.Trigger("mnuSaveTextures");
+    QCOMPARE(QFileInfo(Path("store.tex")).size(), qint64(kTexDumpSize));
+
+    // A file that is no dump is refused with the described words, and changes nothing.
+    QVERIFY(WriteText(dir_->Path("bad.tex"), "not a dump"));
+    editor.dialogs.file_names = {Path("bad.tex")};
+    editor.Trigger("mnuFileTextures");
+    QCOMPARE(editor.dialogs.messages.at(0).icon, MessageIcon::kExclamation);
+    QVERIFY(editor.dialogs.messages.at(0).Text().startsWith(
+        "The selected file is not an F-Zero X\ntexture dump."));
+    editor.dialogs.file_names = {Path("store.tex")};
+    editor.Trigger("mnuFileTextures");
+    QCOMPARE(editor.dialogs.messages.size(), size_t{1});
+  }
+
+  void ExportModelWritesTheCourseAsAnObjModel() {
+    Editor editor(Config());
+    editor.dialogs.file_names = {Path("course")};
+    editor.Trigger("mnuExportModel");
+    QVERIFY(editor.dialogs.messages.empty());
+    QVERIFY(QFileInfo(Path("course.obj")).size() > 1000);
+    QVERIFY(QFileInfo::exists(Path("course.mtl")));
   }
 
   void UndoAndRedoNameTheirStep() {

@@ -34,6 +34,8 @@ function(kurvex_add_qt_test name)
     find_program(XVFB_RUN xvfb-run REQUIRED)
     add_test(NAME ${name} COMMAND ${XVFB_RUN} -a -s "-screen 0 1600x1000x24"
                                   $<TARGET_FILE:${name}>)
+    # One virtual X server at a time: xvfb-run's choice of a free display is not race-free.
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK xvfb)
   else()
     add_test(NAME ${name} COMMAND $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

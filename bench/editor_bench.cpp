@@ -13,6 +13,7 @@
 #include "test_courses.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
+#include "ui/frame_memory.h"
 #include "ui/main_window.h"
 #include "ui/preview_view.h"
 #include "ui/preview_window.h"
@@ -20,6 +21,7 @@
 int main(int argc, char** argv) {
   QElapsedTimer since_start;
   since_start.start();
+  kurvex::KeepFrameMemory();  // as the editor does
   QSurfaceFormat::setDefaultFormat(kurvex::PreviewView::SurfaceFormat());
   QApplication application(argc, argv);
   const kurvex::test::ScratchDir config;

@@ -8,6 +8,7 @@
 
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
+#include "ui/frame_memory.h"
 #include "ui/main_window.h"
 #include "ui/preview_view.h"
 #include "course/version.h"
@@ -39,6 +40,7 @@ bool AnswerWithoutWindows(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (AnswerWithoutWindows(argc, argv)) return 0;
+  kurvex::KeepFrameMemory();
   // Every GL widget of the program shares this format: display lists need the compatibility
   // profile.
   QSurfaceFormat::setDefaultFormat(kurvex::PreviewView::SurfaceFormat());

@@ -45,6 +45,8 @@ kurvex_install_packages() {
 
 kurvex_build() {
   kurvex_install_packages
+  # Paths inside the tree count as relative for ccache, so another clone reuses its results.
+  export CCACHE_BASEDIR="$KURVEX_ROOT"
   if [ ! -f "$KURVEX_BUILD/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S "$KURVEX_ROOT" -B "$KURVEX_BUILD" -G Ninja \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -12,10 +12,8 @@
 #include "course/course.h"
 #include "course/course_files.h"
 #include "course/message.h"
-
-namespace kurvex {
-struct Settings;
-}  // namespace kurvex
+#include "preview/settings_file.h"
+#include "rom/texture_store.h"
 
 namespace kurvex::cli {
 
@@ -64,9 +62,18 @@ FileOutcome ReadCourseArgument(const std::string& argument, Course& course);
 int LoadCourseArgument(const std::string& argument, Course& course);
 // Writes OUT in the form its extension names: *.kurv or *.txt.
 bool IsCourseOutputName(const std::string& path);
-// Reads a --settings FILE (an opts.cfg file). One that cannot be read is a notice, as in the
-// editor: the values read so far stay, the defaults for a file that could not be read at all.
-void LoadSettingsArgument(const std::string& path, Settings& settings);
+// What render and export-obj draw from: COURSE, a --settings FILE (an opts.cfg file; one that
+// cannot be read is a notice, as in the editor, and the values read so far or the defaults
+// stay) and --textures ROM|DUMP. Empty options are left out. kExitOk, or kExitFailed after
+// printing why.
+struct DrawingInputs {
+  Course course;
+  Settings settings;
+  TextureStore textures;
+  bool textured = false;
+};
+int LoadDrawingInputs(const std::string& course, const std::string& settings,
+                      const std::string& textures, DrawingInputs* inputs);
 FileOutcome SaveCourseOutput(const std::string& path, const Course& course);
 
 }  // namespace kurvex::cli

@@ -72,18 +72,14 @@ int RunExportObj(const Args& args) {
   const std::string complaint = ReadOptions(parsed, &options);
   if (!complaint.empty()) return UsageError("export-obj", complaint);
 
-  Course course;
-  if (LoadCourseArgument(options.course, course) != kExitOk) return kExitFailed;
-  Settings settings;
-  if (!options.settings.empty()) LoadSettingsArgument(options.settings, settings);
-  TextureStore store;
-  if (!options.textures.empty()) {
-    const FileOutcome loaded = LoadTextureSource(options.textures, store);
-    if (!loaded.ok) return Fail(loaded);
+  DrawingInputs inputs;
+  if (LoadDrawingInputs(options.course, options.settings, options.textures, &inputs) != kExitOk) {
+    return kExitFailed;
   }
   std::string detail;
-  const int16_t result = ExportCourseModel(course, options.textures.empty() ? nullptr : &store,
-                                           settings.graphics, options.out, &detail);
+  const int16_t result =
+      ExportCourseModel(inputs.course, inputs.textured ? &inputs.textures : nullptr,
+                        inputs.settings.graphics, options.out, &detail);
   if (result != kModelExportOk) return Fail(ModelExportMessage(result, detail));
   return kExitOk;
 }

@@ -28,10 +28,10 @@ int ParseArgs(const std::string& command, const Args& args, std::initializer_lis
       options_ended = true;
       continue;
     }
-    const OptionSpec* spec = std::find_if(specs.begin(), specs.end(),
-                                          [&](const OptionSpec& s) { return arg == s.name; });
-    if (spec == specs.end()) return UnknownOption(command, arg);
-    if (!spec->takes_value) {
+    const OptionSpec* known = std::find_if(specs.begin(), specs.end(),
+                                           [&](const OptionSpec& s) { return arg == s.name; });
+    if (known == specs.end()) return UnknownOption(command, arg);
+    if (!known->takes_value) {
       parsed->options.emplace_back(arg, "");
       continue;
     }

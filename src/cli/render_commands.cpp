@@ -92,7 +92,6 @@ std::string ReadOptions(const ParsedArgs& parsed, RenderOptions* options) {
   return "";
 }
 
-
 // The camera values as the Camera window keeps them: positions within reach, angles wrapped.
 void ApplyCamera(const std::vector<double>& values, CameraValues& camera) {
   camera.x = std::clamp(values[0], -kCameraLimit, kCameraLimit);
@@ -115,11 +114,21 @@ std::vector<uint8_t> WithoutAlpha(const std::vector<uint8_t>& rgba) {
 
 }  // namespace
 
-void LoadSettingsArgument(const std::string& path, Settings& settings) {
-  std::string reason;
-  const int16_t result = LoadSettingsFile(path, settings, &reason);
-  if (result == kSettingsOk) return;
-  PrintNotices("", {reason, SettingsMessage(kSettingsLoadFailed)});
+int LoadDrawingInputs(const std::string& course, const std::string& settings,
+                      const std::string& textures, DrawingInputs* inputs) {
+  if (LoadCourseArgument(course, inputs->course) != kExitOk) return kExitFailed;
+  if (!settings.empty()) {
+    std::string reason;
+    if (LoadSettingsFile(settings, inputs->settings, &reason) != kSettingsOk) {
+      PrintNotices("", {reason, SettingsMessage(kSettingsLoadFailed)});
+    }
+  }
+  if (!textures.empty()) {
+    const FileOutcome loaded = LoadTextureSource(textures, inputs->textures);
+    if (!loaded.ok) return Fail(loaded);
+    inputs->textured = true;
+  }
+  return kExitOk;
 }
 
 int RunRender(const Args& args) {
@@ -136,20 +145,17 @@ int RunRender(const Args& args) {
   const std::string complaint = ReadOptions(parsed, &options);
   if (!complaint.empty()) return UsageError("render", complaint);
 
-  Course course;
-  if (LoadCourseArgument(options.course, course) != kExitOk) return kExitFailed;
-  Settings settings;
-  if (!options.settings.empty()) LoadSettingsArgument(options.settings, settings);
-  TextureStore store;
-  if (!options.textures.empty()) {
-    const FileOutcome loaded = LoadTextureSource(options.textures, store);
-    if (!loaded.ok) return Fail(loaded);
+  DrawingInputs inputs;
+  if (LoadDrawingInputs(options.course, options.settings, options.textures, &inputs) != kExitOk) {
+    return kExitFailed;
   }
+  const Course& course = inputs.course;
+  const Settings& settings = inputs.settings;
 
   RenderJob job;
   job.width = options.width;
   job.height = options.height;
-  job.textures = options.textures.empty() ? nullptr : &store;
+  job.textures = inputs.textured ? &inputs.textures : nullptr;
   job.graphics = settings.graphics;
   job.camera = settings.camera;
   if (options.has_camera) ApplyCamera(options.camera, job.camera);

@@ -8,8 +8,6 @@
 #include "cli/cli.h"
 #include "cli/options.h"
 #include "preview/model_export.h"
-#include "preview/settings_file.h"
-#include "rom/texture_source.h"
 
 namespace kurvex::cli {
 

@@ -37,13 +37,17 @@ FileReadResult TooLarge(const std::string& path, size_t max_size, std::string* r
 
 }  // namespace
 
+Message FileNotFoundMessage() {
+  return MakeMessage("",
+                     {"The file selected could not be found.", "Please select a different file."});
+}
+
 Message FileReadMessage(FileReadResult result) {
   switch (result) {
     case FileReadResult::kOk:
       return {};
     case FileReadResult::kMissing:
-      return MakeMessage("Error: File not found", {"The file selected could not be found.",
-                                                   "Please select a different file."});
+      return {"Error: File not found", FileNotFoundMessage().lines};
     case FileReadResult::kNotRegular:
       return MakeMessage("Error: Not a regular file",
                          {"The file selected is a folder, a device or a pipe,",

@@ -46,6 +46,9 @@ FileReadResult ReadRegularFile(const std::string& path, size_t max_size,
 
 // The user message of a refused read; empty for kOk. The reason beside it says more.
 Message FileReadMessage(FileReadResult result);
+// "The file selected could not be found." / "Please select a different file.", without a title,
+// as the file dialogs' boxes say it.
+Message FileNotFoundMessage();
 
 // "not a regular file (a pipe)" for a stat mode that is not a regular file's.
 std::string NotRegularText(unsigned mode);

@@ -41,8 +41,7 @@ Message TexDumpMessage(TexDumpResult result) {
       return MakeMessage("", {"The selected file is not an F-Zero X",
                               "texture dump. Plese select a different", "file."});
     case TexDumpResult::kNotFound:
-      return MakeMessage(
-          "", {"The file selected could not be found.", "Please select a different file."});
+      return FileNotFoundMessage();
     case TexDumpResult::kFileAccess:
       return MakeMessage(
           "Error: File access error",

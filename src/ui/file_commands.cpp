@@ -19,10 +19,6 @@ namespace {
 const char kOpenCaption[] = "Select KURV F-Zero X Track";
 const char kRomCaption[] = "Select Input F-Zero X ROM";
 
-Message NotFoundMessage() {
-  return LinesMessage({"The file selected could not be found.", "Please select a different file."});
-}
-
 bool IsTrackText(const QString& path) { return path.endsWith(".txt", Qt::CaseInsensitive); }
 
 }  // namespace
@@ -82,7 +78,7 @@ bool FileCommands::Open() {
 
 bool FileCommands::OpenPath(const QString& path) {
   if (!QFileInfo::exists(path)) {
-    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, kOpenCaption, NotFoundMessage());
+    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, kOpenCaption, FileNotFoundMessage());
     return false;
   }
   // Read into a course of its own: a file that fails leaves the current course untouched.
@@ -154,7 +150,7 @@ bool FileCommands::SelectInputRom() {
 
 bool FileCommands::SelectInputRomPath(const QString& path) {
   if (!QFileInfo::exists(path)) {
-    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, kRomCaption, NotFoundMessage());
+    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, kRomCaption, FileNotFoundMessage());
     return false;
   }
   RomImage rom;

@@ -47,6 +47,9 @@ kurvex_build() {
   kurvex_install_packages
   # Paths inside the tree count as relative for ccache, so another clone reuses its results.
   export CCACHE_BASEDIR="$KURVEX_ROOT"
+  # Debug information names the build folder; leaving it out of the hash lets a clone elsewhere
+  # (CI, a second work tree) reuse the results.
+  export CCACHE_NOHASHDIR=1
   if [ ! -f "$KURVEX_BUILD/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S "$KURVEX_ROOT" -B "$KURVEX_BUILD" -G Ninja \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
   session.textures().Swap(store);
   session.TexturesLoaded();
   session.document().Replace(kurvex::test::FullFeatureCourse());
-  session.camera().Restore({});
+  session.RestoreCamera({});
   window.preview().resize(1280, 720);
   for (int i = 0; i < 20; ++i) QApplication::processEvents(QEventLoop::AllEvents, 50);
 
@@ -51,8 +51,10 @@ int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
   QObject::connect(&view, &kurvex::PreviewView::frameDrawn, [&] {
-    session.camera().Turn(0.5, 0);  // the view dragged round, one step a frame
-    session.CameraMoved();
+    session.MoveCamera([](kurvex::Camera& camera) {
+      camera.Turn(0.5, 0);  // the view dragged round, one step a frame
+      return true;
+    });
   });
   while (clock.elapsed() < 3000) QApplication::processEvents(QEventLoop::AllEvents, 50);
   const double seconds = clock.elapsed() / 1000.0;

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "ui/translation.h"
+
 namespace kurvex {
 
 namespace {
@@ -23,7 +25,9 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 }  // namespace
 
 void QtDialogs::ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption,
-                            const Message& message) {
+                            const Message& original) {
+  // Messages come from the layers below in English; here they meet the translation.
+  const Message message = Translated(original);
   QMessageBox box(BoxIcon(icon), caption, QString(), QMessageBox::Ok, parent);
   const QString body = QString::fromStdString(message.Paragraph());
   if (message.title.empty()) {

@@ -10,26 +10,21 @@
 #include <QVBoxLayout>
 
 #include "rom/rom_layout.h"
+#include "ui/settings_keeper.h"
 
 namespace kurvex {
 
-namespace {
-const char kCommandKey[] = "emulator/command";
-const char kSlotKey[] = "emulator/slot";
-}  // namespace
-
 EmulatorPreferences EmulatorPreferences::Load(const QSettings& settings) {
   EmulatorPreferences preferences;
-  preferences.command =
-      settings.contains(kCommandKey) ? settings.value(kCommandKey).toString() : DefaultCommand();
-  const int slot = settings.value(kSlotKey, 0).toInt();
+  preferences.command = kEmulatorCommandOption.Read(settings, DefaultCommand());
+  const int slot = kEmulatorSlotOption.Read(settings);
   preferences.slot = slot >= 0 && slot <= kSlotCount ? slot : 0;
   return preferences;
 }
 
 void EmulatorPreferences::Store(QSettings& settings) const {
-  settings.setValue(kCommandKey, command);
-  settings.setValue(kSlotKey, slot);
+  kEmulatorCommandOption.Write(settings, command);
+  kEmulatorSlotOption.Write(settings, slot);
 }
 
 QString EmulatorPreferences::DefaultCommand() {

@@ -10,6 +10,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "editing/drag_pads.h"
+#include "editing/edit_result.h"
 #include "preview/view_projection.h"
 
 namespace kurvex {
@@ -58,12 +60,6 @@ void PreviewView::KillGL() {
   scene_.KillGL();
   doneCurrent();
   gl_ready_ = false;
-}
-
-void PreviewView::SetStarSeed(uint32_t seed) {
-  star_seed_ = seed;
-  stars_pending_ = true;
-  update();
 }
 
 void PreviewView::initializeGL() {
@@ -220,16 +216,18 @@ void PreviewView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PreviewView::MoveView(const QPoint& delta, bool sideways) {
-  Camera& camera = session_.camera();
-  if (sideways) {
-    camera.MoveAlongView(-delta.x() * kMoveUnitsPerPixel, delta.y() * kMoveUnitsPerPixel, 0);
-  } else if (drag_button_ == Qt::LeftButton) {
-    // Dragging right turns the view right; dragging up tilts it up.
-    camera.Turn(-delta.x() * kTurnDegreesPerPixel, -delta.y() * kTurnDegreesPerPixel);
-  } else {
-    return;
-  }
-  session_.CameraMoved(this);
+  if (!sideways && drag_button_ != Qt::LeftButton) return;
+  session_.MoveCamera(
+      [&](Camera& camera) {
+        if (sideways) {
+          camera.MoveAlongView(-delta.x() * kMoveUnitsPerPixel, delta.y() * kMoveUnitsPerPixel, 0);
+        } else {
+          // Dragging right turns the view right; dragging up tilts it up.
+          camera.Turn(-delta.x() * kTurnDegreesPerPixel, -delta.y() * kTurnDegreesPerPixel);
+        }
+        return true;
+      },
+      this);
   update();
 }
 
@@ -250,14 +248,8 @@ void PreviewView::DragPoint(const QPoint& from_pixel, const QPoint& to_pixel, bo
   const Vec3 step = to - from;
   const Extremes& extremes = document.extremes();
   document.UpdateGesture([&](Course& course, int& current) {
-    CtlPoint& p = course.Points[current];
-    if (vertically) {
-      p.Y = static_cast<float>(extremes.Clamp(kAxisY, p.Y + step.y * 1000));
-    } else {
-      p.X = static_cast<float>(extremes.Clamp(kAxisX, p.X + step.x * 1000));
-      p.Z = static_cast<float>(extremes.Clamp(kAxisZ, p.Z + step.z * 1000));
-    }
-    return int16_t{0};
+    ApplyPreviewDrag(course, current, step, vertically, extremes);
+    return int16_t{kEditOk};
   });
 }
 
@@ -295,8 +287,12 @@ bool PreviewView::event(QEvent* event) {
 void PreviewView::wheelEvent(QWheelEvent* event) {
   const double notches = event->angleDelta().y() / 120.0;
   if (notches == 0) return;
-  session_.camera().MoveAlongView(0, 0, notches * kWheelUnitsPerNotch);
-  session_.CameraMoved(this);
+  session_.MoveCamera(
+      [&](Camera& camera) {
+        camera.MoveAlongView(0, 0, notches * kWheelUnitsPerNotch);
+        return true;
+      },
+      this);
   update();
 }
 

@@ -34,8 +34,6 @@ class PreviewView : public QOpenGLWindow {
   void KillGL();
   // Frames drawn so far, for measuring.
   qint64 frames_drawn() const { return frames_drawn_; }
-  // The star field from this seed (the editor seeds it from the clock).
-  void SetStarSeed(uint32_t seed);
   // The current view drawn at another size, through the frame's own drawing; a null image
   // when there is no GL.
   QImage RenderPicture(int width, int height);

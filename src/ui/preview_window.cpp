@@ -3,20 +3,50 @@
 #include <QCloseEvent>
 #include <QVBoxLayout>
 
+#include "preview/view_projection.h"
 #include "ui/editor_session.h"
 #include "ui/preview_view.h"
 
 namespace kurvex {
 
 PreviewWindow::PreviewWindow(EditorSession& session, QWidget* owner)
-    : ToolWindow(session, QStringLiteral("Preview"), owner), view_(new PreviewView(session)) {
+    : ToolWindow(session, tr("Preview"), owner), view_(new PreviewView(session)) {
   QWidget* surface = QWidget::createWindowContainer(view_, this);
   surface->setFocusPolicy(Qt::StrongFocus);
   surface->setMinimumSize(160, 120);
+  surface->setAccessibleName(tr("Course preview"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(surface);
   resize(800, 600);
+  connect(&session_, &EditorSession::documentChanged, this, &PreviewWindow::OnDocumentChanged);
+}
+
+void PreviewWindow::FrameCourse() {
+  const double aspect = view_->height() > 0 ? double(view_->width()) / view_->height() : 4.0 / 3;
+  const CameraValues framing =
+      FramingCamera(session_.document().course(), aspect, session_.camera().values());
+  session_.RestoreCamera(framing);
+}
+
+void PreviewWindow::OnDocumentChanged(const DocumentChange& change) {
+  // A course opened where the camera sees less than half of it is shown whole; a view that
+  // shows most of it is the user's and stays.
+  const Course& course = session_.document().course();
+  if (change.replaced && view_->width() > 0 &&
+      2 * PointsInView(course, session_.camera().values(), view_->width(), view_->height()) <
+          course.PointCount) {
+    FrameCourse();
+  }
+}
+
+QSize PreviewWindow::PictureSize() const {
+  const qreal ratio = view_->devicePixelRatio();
+  return QSize(qRound(view_->width() * ratio), qRound(view_->height() * ratio));
+}
+
+QImage PreviewWindow::RenderPicture(const QSize& size) {
+  return view_->RenderPicture(size.width(), size.height());
 }
 
 void PreviewWindow::closeEvent(QCloseEvent* event) {

@@ -1,11 +1,13 @@
 #pragma once
-// The Preview window: the 3D view of the course.
+// The Preview window: the 3D view of the course. It frames the course (View → Frame Course),
+// and frames by itself a course opened where the camera sees less than half of it.
 
 #include "ui/tool_window.h"
 
 namespace kurvex {
 
 class PreviewView;
+struct DocumentChange;
 
 class PreviewWindow : public ToolWindow {
   Q_OBJECT
@@ -14,11 +16,18 @@ class PreviewWindow : public ToolWindow {
   PreviewWindow(EditorSession& session, QWidget* owner);
 
   PreviewView& view() { return *view_; }
+  // Looks down on the whole course.
+  void FrameCourse();
+  // The view's size in pixels, and the current view drawn at another size (null without GL).
+  QSize PictureSize() const;
+  QImage RenderPicture(const QSize& size);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void OnDocumentChanged(const DocumentChange& change);
+
   PreviewView* view_;
 };
 

@@ -193,12 +193,14 @@ class CameraWindowTest : public QObject {
     QVERIFY(!moved.isEmpty());
     QCOMPARE(moved.last().at(0).value<QObject*>(), static_cast<QObject*>(&f.window));
     // The preview's mouse, or the settings, move the camera: the boxes and options follow.
-    CameraValues& values = f.session.camera().settings();
-    values.x = 12.5;
-    values.azimuth = 45.25;
-    values.coord_hold = true;
-    values.ang_relative = false;
-    f.session.CameraMoved(nullptr);
+    f.session.MoveCamera([](Camera& camera) {
+      CameraValues& values = camera.settings();
+      values.x = 12.5;
+      values.azimuth = 45.25;
+      values.coord_hold = true;
+      values.ang_relative = false;
+      return true;
+    });
     QCOMPARE(f.Box("txtX")->text(), QString("12.500"));
     QCOMPARE(f.Box("txtAzim")->text(), QString("45.250"));
     QVERIFY(f.Check("chkCoordLock")->isChecked());

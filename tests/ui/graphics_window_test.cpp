@@ -29,7 +29,7 @@ class GraphicsWindowTest : public QObject {
     GraphicsWindow window;
     std::vector<GraphicsChange> told;
 
-    GraphicsSettings& settings() { return session.graphics(); }
+    const GraphicsSettings& settings() { return session.graphics(); }
     QLineEdit* Box(const char* name) { return window.findChild<QLineEdit*>(name); }
     QAbstractButton* Button(const char* name) { return window.findChild<QAbstractButton*>(name); }
     void Type(const char* box, const QString& text) {
@@ -146,8 +146,7 @@ class GraphicsWindowTest : public QObject {
     loaded.use_sky_colour = false;
     loaded.segment_distance = 0.5;
     loaded.floor_transparency_percent = 20;
-    f.session.graphics() = loaded;
-    f.session.GraphicsChanged(GraphicsChange::kSegmentDistance);
+    f.session.SetGraphics(loaded, GraphicsChange::kSegmentDistance);
     QCOMPARE(f.Box("txtLSpline")->text(), QString("123456"));
     QVERIFY(!f.Button("chkJump")->isChecked());
     QVERIFY(f.Button("optDefineColor")->isChecked());

@@ -254,7 +254,10 @@ class MainWindowTest : public QObject {
     const QString small = SaveCourse("small.kurv", RingCourse(6, 3000));
     const QString big = SaveCourse("big.kurv", RingCourse(12, 30000));
     Editor editor(Config());
-    editor.session.camera().Turn(20, 0);
+    editor.session.MoveCamera([](Camera& camera) {
+      camera.Turn(20, 0);
+      return true;
+    });
     QVERIFY(editor.window.files().OpenPath(small));  // in view: the camera stays
     QCOMPARE(editor.session.camera().values().azimuth, 20.0);
     QVERIFY(editor.window.files().OpenPath(big));
@@ -331,8 +334,12 @@ class MainWindowTest : public QObject {
     {
       Editor editor(Config());
       editor.window.files().OpenPath(file);
-      editor.session.graphics().wireframe = true;
-      editor.session.camera().Turn(30, 0);
+      editor.session.ChangeGraphics([](GraphicsSettings& s) { s.wireframe = true; },
+                                    GraphicsChange::kFrame);
+      editor.session.MoveCamera([](Camera& camera) {
+        camera.Turn(30, 0);
+        return true;
+      });
       editor.window.window_action(kWindowCamera).trigger();
       editor.window.window_action(kWindowElement).trigger();  // hidden
       editor.window.close();

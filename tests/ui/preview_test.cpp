@@ -82,7 +82,7 @@ class PreviewTest : public QObject {
 
     // The right button moves the eye; the wheel moves it forward. Looking straight down,
     // forward is down.
-    preview.session.camera().Restore(CameraValues());
+    preview.session.RestoreCamera(CameraValues());
     QTest::mousePress(&preview.view, Qt::RightButton, {}, QPoint(300, 200));
     QTest::mouseMove(&preview.view, QPoint(300, 260));
     QTest::mouseRelease(&preview.view, Qt::RightButton, {}, QPoint(300, 260));
@@ -135,7 +135,7 @@ class PreviewTest : public QObject {
     QTest::mouseMove(&preview.view, dot + QPoint(-600, 0));
     QTest::mouseRelease(&preview.view, Qt::LeftButton, {}, dot + QPoint(-600, 0));
     QCOMPARE(double(document.course().Points[3].X), document.extremes().min[kAxisX]);
-    preview.session.camera().Restore({0, 2, 20, 0, 350, 0});  // from the side, a little above
+    preview.session.RestoreCamera({0, 2, 20, 0, 350, 0});  // from the side, a little above
     const QPoint side = preview.ScreenOf(2);
     QTest::mousePress(&preview.view, Qt::LeftButton, Qt::ShiftModifier, side);
     QTest::mouseMove(&preview.view, side + QPoint(30, -40));
@@ -165,7 +165,12 @@ class PreviewTest : public QObject {
     preview.WaitForFrames(1);
     const ScratchDir dir;
     ScriptedDialogs dialogs;
-    ExportCommands exports(preview.session, dialogs, preview.view, nullptr);
+    PreviewView& view = preview.view;
+    ExportCommands exports(
+        preview.session, dialogs,
+        {[&view] { return view.size(); },
+         [&view](const QSize& size) { return view.RenderPicture(size.width(), size.height()); }},
+        nullptr);
     dialogs.file_names = {QString::fromStdString(dir.Path("view"))};
     QVERIFY(exports.ExportImageOfSize(QSize(320, 200)));
     const QImage picture(QString::fromStdString(dir.Path("view.png")));

@@ -85,6 +85,7 @@ void BoundControls::AddCheck(QAbstractButton* check, std::function<bool()> read,
     if (!Blocked()) runner_.Run([&] { write(on); });
   });
   others_.push_back({check, [check, read] { check->setChecked(read()); }});
+  const QSignalBlocker quiet(check);
   others_.back().show();
 }
 
@@ -130,7 +131,8 @@ bool BoundControls::WriteNumber(const std::function<int16_t(double)>& write,
     case TypedNumber::kNumber:
       break;
   }
-  return runner_.Step([&] { return write(value); }) != kEditBadNumber;
+  // A refused number, or a write that failed, leaves the stored value to be shown.
+  return ReplyTo(runner_.Step([&] { return write(value); })).done;
 }
 
 void BoundControls::Keystroke(Box& entry, const QString& text) {

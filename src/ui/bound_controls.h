@@ -40,7 +40,7 @@ class BoundControls : public QObject {
 
  public:
   struct NumberRule {
-    // Writes a typed number; kEditBadNumber (or any refusal) puts the stored value back.
+    // Writes a typed number; a refusal (kEditBadNumber) puts the stored value back.
     // on_key runs at each keystroke, on_leave when the box is left after an edit.
     std::function<int16_t(double)> on_key;
     std::function<int16_t(double)> on_leave;

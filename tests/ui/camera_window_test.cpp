@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 #include <cmath>
+#include <stdexcept>
+#include <utility>
 
 #include "course/number_text.h"
 #include "scripted_dialogs.h"
@@ -210,6 +212,21 @@ class CameraWindowTest : public QObject {
     f.Press("lblCoord0");
     f.window.hide();
     QVERIFY(!f.window.engaged().coord[0]);
+  }
+
+  void AFailingMoveLeavesTheEditorRunningWithAMessage() {
+    Fixture f;
+    // A view of the camera that fails once, as a broken part of the editor would.
+    bool fail = true;
+    QObject::connect(&f.session, &EditorSession::cameraChanged, &f.window, [&fail] {
+      if (std::exchange(fail, false)) throw std::runtime_error("a view failed");
+    });
+    f.Type("txtX", "5");
+    QCOMPARE(f.dialogs.MessageCaptions(), QStringList{"Camera"});
+    QCOMPARE(f.dialogs.messages.back().Text(), QString("An unknown error has occurred."));
+    f.Type("txtY", "7");
+    QCOMPARE(f.camera().y, 7.0);
+    QCOMPARE(f.dialogs.messages.size(), size_t(1));
   }
 };
 

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QtTest>
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "scripted_dialogs.h"
@@ -156,6 +158,21 @@ class GraphicsWindowTest : public QObject {
     // Filling the controls changed nothing and told nobody.
     QCOMPARE(f.told.size(), size_t(1));
     QCOMPARE(f.session.graphics().lines[kLineLeftSpline].colour, (Rgb{0x12, 0x34, 0x56}));
+  }
+
+  void AFailingSwitchLeavesTheEditorRunningWithAMessage() {
+    Fixture f;
+    // A view of the settings that fails once, as a broken part of the editor would.
+    bool fail = true;
+    QObject::connect(&f.session, &EditorSession::graphicsChanged, &f.window, [&fail] {
+      if (std::exchange(fail, false)) throw std::runtime_error("a view failed");
+    });
+    f.Click("chkWireframe");
+    QCOMPARE(f.dialogs.MessageCaptions(), QStringList{"Graphics Settings"});
+    QCOMPARE(f.dialogs.messages.back().Text(), QString("An unknown error has occurred."));
+    f.Click("chkPit");
+    QVERIFY(!f.settings().features[kShowPitAreas]);
+    QCOMPARE(f.dialogs.messages.size(), size_t(1));
   }
 };
 

@@ -9,7 +9,7 @@
 #include "ui/bound_controls.h"
 #include "ui/camera_button.h"
 #include "ui/editor_session.h"
-#include "ui_camera_window.h"
+#include "forms/ui_camera_window.h"
 
 namespace kurvex {
 

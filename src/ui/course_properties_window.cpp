@@ -17,7 +17,7 @@
 #include "ui/editor_session.h"
 #include "ui/special_character_palette.h"
 #include "ui/translation.h"
-#include "ui_course_properties_window.h"
+#include "forms/ui_course_properties_window.h"
 
 namespace kurvex {
 

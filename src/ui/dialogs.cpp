@@ -1,5 +1,6 @@
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -47,9 +48,11 @@ bool QtDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString&
 SaveChoice QtDialogs::AskSaveChanges(QWidget* parent, const QString& course_name) {
   QMessageBox box(
       QMessageBox::Warning, QStringLiteral("Kurvex"),
-      QStringLiteral("The course \"%1\" has changes that are not saved.").arg(course_name),
+      QCoreApplication::translate("kurvex::Dialogs",
+                                  "The course \"%1\" has changes that are not saved.")
+          .arg(course_name),
       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-  box.setInformativeText(QStringLiteral("Do you want to save them?"));
+  box.setInformativeText(QCoreApplication::translate("kurvex::Dialogs", "Do you want to save them?"));
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
     case QMessageBox::Save:
@@ -94,9 +97,11 @@ Message NoticesMessage(const std::vector<std::string>& notices) {
 bool MayReplaceFile(Dialogs& dialogs, QWidget* parent, const QString& path) {
   if (!QFileInfo::exists(path)) return true;
   const QString question =
-      QStringLiteral("The file \"%1\" already exists.\nWould you like to replace it?")
+      QCoreApplication::translate("kurvex::Dialogs",
+                                  "The file \"%1\" already exists.\nWould you like to replace it?")
           .arg(QFileInfo(path).fileName());
-  return dialogs.AskYesNo(parent, QStringLiteral("Replace File"), question);
+  return dialogs.AskYesNo(parent, QCoreApplication::translate("kurvex::Dialogs", "Replace File"),
+                          question);
 }
 
 }  // namespace kurvex

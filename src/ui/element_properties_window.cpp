@@ -14,7 +14,7 @@
 #include "ui/drag_pad_widget.h"
 #include "ui/editor_session.h"
 #include "ui/bound_controls.h"
-#include "ui_element_properties_window.h"
+#include "forms/ui_element_properties_window.h"
 
 namespace kurvex {
 
@@ -167,8 +167,8 @@ void ElementPropertiesWindow::ConnectPointTab() {
   ConnectDragPad(ui_->picXZ, kPadXZ);
   ConnectDragPad(ui_->picY, kPadY);
   ConnectDragPad(ui_->picLeft, kPadLeftWidth);
-  ConnectDragPad(ui_->PicRight, kPadRightWidth);
-  ConnectDragPad(ui_->PicBank, kPadBanking);
+  ConnectDragPad(ui_->picRight, kPadRightWidth);
+  ConnectDragPad(ui_->picBank, kPadBanking);
   CourseDocument& document = session_.document();
   ConnectFeatureList(ui_->cmbDecoration,
                      [&document](int i) { return document.SetFeature(&Course::Decoration, i); });

@@ -14,7 +14,7 @@
 namespace kurvex {
 
 namespace {
-const char kCaption[] = "Test in Emulator";
+const char kCaption[] = QT_TRANSLATE_NOOP("kurvex::EmulatorRun", "Test in Emulator");
 const char kCurrentCourse[] = "(the course being edited)";
 }  // namespace
 
@@ -73,7 +73,7 @@ QString EmulatorRun::CopyPath() const {
 }
 
 void EmulatorRun::Fail(const std::initializer_list<std::string>& lines) {
-  dialogs_.ShowMessage(window_, MessageIcon::kExclamation, kCaption, LinesMessage(lines));
+  dialogs_.ShowMessage(window_, MessageIcon::kExclamation, tr(kCaption), LinesMessage(lines));
 }
 
 bool EmulatorRun::Run(const EmulatorPreferences& preferences) {
@@ -110,12 +110,12 @@ bool EmulatorRun::WriteCopy(int slot) {
   };
   const PatchOutcome outcome = PatchRom(request);
   if (outcome.code != kPatchOk) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, kCaption,
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr(kCaption),
                          WithReason(outcome.message, outcome.reason));
     return false;
   }
   if (outcome.HasFailedSlots()) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, kCaption, outcome.message);
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr(kCaption), outcome.message);
     return false;
   }
   return true;

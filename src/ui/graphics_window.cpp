@@ -3,7 +3,7 @@
 #include "course/number_text.h"
 #include "editing/edit_result.h"
 #include "ui/bound_controls.h"
-#include "ui_graphics_window.h"
+#include "forms/ui_graphics_window.h"
 
 namespace kurvex {
 

@@ -10,7 +10,7 @@
 #include "rom/rom_patch.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
-#include "ui_patch_window.h"
+#include "forms/ui_patch_window.h"
 
 namespace kurvex {
 

@@ -14,7 +14,7 @@
 namespace kurvex {
 
 namespace {
-const char kDumpFilter[] = "Texture dumps (*.tex)";
+const char kDumpFilter[] = QT_TRANSLATE_NOOP("kurvex::TextureCommands", "Texture dumps (*.tex)");
 }
 
 TextureCommands::TextureCommands(EditorSession& session, Dialogs& dialogs, QWidget* window)
@@ -24,11 +24,11 @@ bool TextureCommands::LoadFromRom() {
   RomImage rom;
   const int16_t opened = rom.OpenRom(session_.input_rom().toStdString());
   if (opened != kRomOk) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, "Select Input ROM",
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr("Select Input ROM"),
                          FileCheck(opened, rom.region_byte()));
     return false;
   }
-  QProgressDialog wait(QStringLiteral("Loading textures... Please wait."), QString(), 0,
+  QProgressDialog wait(tr("Loading textures... Please wait."), QString(), 0,
                        kTextureBlockCount, window_);
   wait.setWindowTitle(QStringLiteral("Kurvex"));
   wait.setWindowModality(Qt::WindowModal);
@@ -43,7 +43,7 @@ bool TextureCommands::LoadFromRom() {
   });
   wait.hide();
   if (result != TextureLoadResult::kOk) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, "Load Textures",
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr("Load Textures"),
                          TextureLoadMessage(result, detail));
     return false;
   }
@@ -55,7 +55,7 @@ bool TextureCommands::LoadFromRom() {
 }
 
 bool TextureCommands::LoadFromFile() {
-  const QString path = dialogs_.OpenFileName(window_, "Load Textures", kDumpFilter);
+  const QString path = dialogs_.OpenFileName(window_, tr("Load Textures"), tr(kDumpFilter));
   session_.Reanimate();
   if (path.isEmpty()) return false;
   return LoadFromFilePath(path);
@@ -63,14 +63,14 @@ bool TextureCommands::LoadFromFile() {
 
 bool TextureCommands::LoadFromFilePath(const QString& path) {
   if (!QFileInfo::exists(path)) {
-    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, "Load Textures",
+    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, tr("Load Textures"),
                          TexDumpMessage(TexDumpResult::kNotFound));
     return false;
   }
   std::string detail;
   const TexDumpResult result = DoLoadTex(path.toStdString(), session_.textures(), &detail);
   if (result != TexDumpResult::kOk) {
-    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, "Load Textures",
+    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, tr("Load Textures"),
                          WithReason(TexDumpMessage(result), detail));
     return false;
   }
@@ -82,7 +82,7 @@ bool TextureCommands::LoadFromFilePath(const QString& path) {
 
 bool TextureCommands::Save() {
   if (!session_.textures_loaded()) return false;
-  const QString chosen = dialogs_.SaveFileName(window_, "Save Textures", kDumpFilter);
+  const QString chosen = dialogs_.SaveFileName(window_, tr("Save Textures"), tr(kDumpFilter));
   session_.Reanimate();
   if (chosen.isEmpty()) return false;
   const QString path = QString::fromStdString(TexDumpSaveName(chosen.toStdString()));
@@ -90,7 +90,7 @@ bool TextureCommands::Save() {
   std::string detail;
   const TexDumpResult result = DoSaveTex(path.toStdString(), session_.textures(), &detail);
   if (result != TexDumpResult::kOk) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, "Save Textures",
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr("Save Textures"),
                          WithReason(TexDumpMessage(result), detail));
     return false;
   }

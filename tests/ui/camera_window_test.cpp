@@ -228,6 +228,34 @@ class CameraWindowTest : public QObject {
     QCOMPARE(f.camera().y, 7.0);
     QCOMPARE(f.dialogs.messages.size(), size_t(1));
   }
+
+  void ButtonsWorkFromTheKeyboard() {
+    Fixture f;
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    CameraButton* up = f.Button("lblCoord0");
+    QCOMPARE(up->accessibleName(), QString("Y + (up)"));
+    // Tab reaches the buttons; Space holds one as the mouse does.
+    up->setFocus(Qt::TabFocusReason);
+    QVERIFY(up->hasFocus());
+    QTest::keyPress(up, Qt::Key_Space);
+    QVERIFY(f.window.engaged().coord[0]);
+    QVERIFY(up->down());
+    QTest::keyPress(up, Qt::Key_Space, Qt::NoModifier, -1);  // held, the key repeats
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(up, &repeat);
+    QVERIFY(f.window.engaged().coord[0]);
+    QTest::keyRelease(up, Qt::Key_Space);
+    QVERIFY(!f.window.engaged().coord[0]);
+    // With Hold, Space toggles the button.
+    f.Check("chkAngLock")->setChecked(true);
+    CameraButton* turn = f.Button("imgAng0");
+    turn->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(turn, Qt::Key_Space);
+    QVERIFY(f.window.engaged().ang[0]);
+    QTest::keyClick(turn, Qt::Key_Space);
+    QVERIFY(!f.window.engaged().ang[0]);
+  }
 };
 
 }  // namespace kurvex::test

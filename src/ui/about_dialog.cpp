@@ -3,7 +3,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "course/new_course.h"
@@ -41,7 +40,7 @@ CriticalInfoDialog::CriticalInfoDialog(QWidget* parent) : QDialog(parent) {
           "curves too sharply, the course will fail to load. If there are too many decorative "
           "elements on the course, the coruse will fail to load."),
       tr("Remember to check the \"Recalculate Header Checksum\" check box if you "
-                     "want to immediately play patched courses on console or an emulator."),
+         "want to immediately play patched courses on console or an emulator."),
       tr("To see this notice in the future, you can access it in the Help files."),
   };
   for (const QString& text : paragraphs) {

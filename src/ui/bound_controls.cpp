@@ -120,8 +120,7 @@ bool BoundControls::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-bool BoundControls::WriteNumber(const std::function<int16_t(double)>& write,
-                                const QString& text) {
+bool BoundControls::WriteNumber(const std::function<int16_t(double)>& write, const QString& text) {
   double value = 0;
   switch (ReadTypedNumber(text, &value)) {
     case TypedNumber::kEmpty:

@@ -6,10 +6,10 @@
 
 #include "course/number_text.h"
 #include "editing/edit_result.h"
+#include "forms/ui_camera_window.h"
 #include "ui/bound_controls.h"
 #include "ui/camera_button.h"
 #include "ui/editor_session.h"
-#include "forms/ui_camera_window.h"
 
 namespace kurvex {
 
@@ -36,10 +36,10 @@ CameraWindow::CameraWindow(EditorSession& session, Dialogs& dialogs, QWidget* ow
   setWindowTitle(tr("Camera"));
   controls_ = new BoundControls(runner_, this);
   AlignLabels();
-  buttons_ = {{{ui_->lblCoord0, ui_->lblCoord1, ui_->lblCoord2, ui_->lblCoord3, ui_->lblCoord4,
-                ui_->lblCoord5},
-               {ui_->imgAng0, ui_->imgAng1, ui_->imgAng2, ui_->imgAng3, ui_->imgAng4,
-                ui_->imgAng5}}};
+  buttons_ = {
+      {{ui_->lblCoord0, ui_->lblCoord1, ui_->lblCoord2, ui_->lblCoord3, ui_->lblCoord4,
+        ui_->lblCoord5},
+       {ui_->imgAng0, ui_->imgAng1, ui_->imgAng2, ui_->imgAng3, ui_->imgAng4, ui_->imgAng5}}};
   move_timer_ = new QTimer(this);
   move_timer_->setObjectName(QStringLiteral("tmrMove"));
   move_timer_->setInterval(kMoveInterval);

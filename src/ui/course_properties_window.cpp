@@ -1,7 +1,6 @@
 #include "ui/course_properties_window.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QSignalBlocker>
@@ -13,11 +12,11 @@
 #include "editing/edit_result.h"
 #include "editing/horizon_list.h"
 #include "editing/property_lists.h"
+#include "forms/ui_course_properties_window.h"
 #include "ui/bound_controls.h"
 #include "ui/editor_session.h"
 #include "ui/special_character_palette.h"
 #include "ui/translation.h"
-#include "forms/ui_course_properties_window.h"
 
 namespace kurvex {
 

@@ -5,9 +5,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QShowEvent>
-#include <QTextBlock>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -204,8 +203,7 @@ bool DataSheetWindow::Import() {
   if (read != FileReadResult::kOk) {
     Message failure = FileReadMessage(read);
     failure.lines.push_back(reason);
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, tr("Import"),
-                         UnknownError(failure));
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, tr("Import"), UnknownError(failure));
     return false;
   }
   const std::string sheet(bytes.begin(), bytes.end());

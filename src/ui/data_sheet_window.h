@@ -47,8 +47,8 @@ class DataSheetWindow : public ToolWindow {
   QPushButton* update_;
   QPushButton* export_;
   QPushButton* import_;
-  bool applying_ = false;    // Update is reading the box into the course
-  bool stale_ = true;        // the course changed while the window was hidden
+  bool applying_ = false;  // Update is reading the box into the course
+  bool stale_ = true;      // the course changed while the window was hidden
 };
 
 }  // namespace kurvex

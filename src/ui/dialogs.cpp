@@ -46,13 +46,13 @@ bool QtDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString&
 }
 
 SaveChoice QtDialogs::AskSaveChanges(QWidget* parent, const QString& course_name) {
-  QMessageBox box(
-      QMessageBox::Warning, QStringLiteral("Kurvex"),
-      QCoreApplication::translate("kurvex::Dialogs",
-                                  "The course \"%1\" has changes that are not saved.")
-          .arg(course_name),
-      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-  box.setInformativeText(QCoreApplication::translate("kurvex::Dialogs", "Do you want to save them?"));
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Kurvex"),
+                  QCoreApplication::translate("kurvex::Dialogs",
+                                              "The course \"%1\" has changes that are not saved.")
+                      .arg(course_name),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setInformativeText(
+      QCoreApplication::translate("kurvex::Dialogs", "Do you want to save them?"));
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
     case QMessageBox::Save:

@@ -88,8 +88,8 @@ void EditorActions::CreateFileMenu() {
   Add(file, "mnuSaveAs", tr("Save &As..."), QKeySequence::SaveAs, [this] { files_.SaveAs(); });
   file->addSeparator();
   Add(file, "mnuInputROM", tr("Select &Input ROM..."), {}, [this] { files_.SelectInputRom(); });
-  load_course_ = Add(file, "mnuLoadCourse", tr("Load &Course from ROM..."), {},
-                     chores_.load_course_from_rom);
+  load_course_ =
+      Add(file, "mnuLoadCourse", tr("Load &Course from ROM..."), {}, chores_.load_course_from_rom);
   rom_textures_ = Add(file, "mnuROMTextures", tr("Load &Textures from ROM"), {},
                       [this] { textures_.LoadFromRom(); });
   Add(file, "mnuFileTextures", tr("Load Textures from &File..."), {},
@@ -109,10 +109,10 @@ void EditorActions::CreateFileMenu() {
 void EditorActions::CreateEditMenu() {
   QMenu* edit = bar_->menuBar()->addMenu(tr("&Edit"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
-  undo_ = Add(edit, "mnuUndo", tr("&Undo"), QKeySequence::Undo,
-              [this] { session_.document().Undo(); });
-  redo_ = Add(edit, "mnuRedo", tr("&Redo"), QKeySequence::Redo,
-              [this] { session_.document().Redo(); });
+  undo_ =
+      Add(edit, "mnuUndo", tr("&Undo"), QKeySequence::Undo, [this] { session_.document().Undo(); });
+  redo_ =
+      Add(edit, "mnuRedo", tr("&Redo"), QKeySequence::Redo, [this] { session_.document().Redo(); });
   edit->addSeparator();
   Add(edit, "mnuPreferences", tr("&Preferences..."), QKeySequence::Preferences,
       chores_.edit_preferences)
@@ -130,8 +130,8 @@ void EditorActions::CreateWindowMenu() {
   window->setObjectName(QStringLiteral("mnuWindow"));
   for (int which = 0; which < kToolWindowCount; ++which) {
     if (which == kWindowDataSheet) window->addSeparator();
-    QAction* action = Add(window, kToolEntries[which].action_name, tr(kToolEntries[which].text),
-                          {}, [this, which] { chores_.toggle_tool_window(which); });
+    QAction* action = Add(window, kToolEntries[which].action_name, tr(kToolEntries[which].text), {},
+                          [this, which] { chores_.toggle_tool_window(which); });
     action->setCheckable(true);
     window_actions_[which] = action;
   }

@@ -15,8 +15,7 @@ void EditorSession::TexturesLoaded() {
   emit texturesChanged();
 }
 
-void EditorSession::MoveCamera(const std::function<bool(Camera& camera)>& move,
-                               QObject* source) {
+void EditorSession::MoveCamera(const std::function<bool(Camera& camera)>& move, QObject* source) {
   if (move(camera_)) emit cameraChanged(source);
 }
 

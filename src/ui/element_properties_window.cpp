@@ -10,11 +10,11 @@
 #include "editing/edit_result.h"
 #include "editing/friendly.h"
 #include "editing/texture_list.h"
+#include "forms/ui_element_properties_window.h"
+#include "ui/bound_controls.h"
 #include "ui/dialogs.h"
 #include "ui/drag_pad_widget.h"
 #include "ui/editor_session.h"
-#include "ui/bound_controls.h"
-#include "forms/ui_element_properties_window.h"
 
 namespace kurvex {
 
@@ -418,8 +418,7 @@ void ElementPropertiesWindow::Rotate() {
 
 void ElementPropertiesWindow::Scale() {
   double factor = 0;
-  if (ReadTypedNumber(ui_->txtSFactor->text(), &factor) == TypedNumber::kRefused ||
-      !(factor > 0)) {
+  if (ReadTypedNumber(ui_->txtSFactor->text(), &factor) == TypedNumber::kRefused || !(factor > 0)) {
     ui_->txtSFactor->setText(QStringLiteral("1.0"));
     return;
   }

@@ -40,7 +40,7 @@ class ElementPropertiesWindow : public ToolWindow {
   void ConnectFeatureList(QComboBox* list, const std::function<int16_t(int)>& choose);
   void BindNumberBoxes();
   void BindPointBox(QLineEdit* box, const std::function<int16_t(double)>& write,
-                   const std::function<QString()>& shown);
+                    const std::function<QString()>& shown);
 
   // Filling the controls from the document.
   void OnDocumentChanged(const DocumentChange& change);

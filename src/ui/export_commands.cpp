@@ -70,8 +70,7 @@ bool ExportCommands::ExportImage() {
 }
 
 bool ExportCommands::ExportImageOfSize(const QSize& size) {
-  const QString path =
-      AskForFile(tr("Export Preview Image"), tr("PNG pictures (*.png)"), ".png");
+  const QString path = AskForFile(tr("Export Preview Image"), tr("PNG pictures (*.png)"), ".png");
   if (path.isEmpty()) return false;
   const QImage picture = pictures_.render(size);
   QByteArray png;
@@ -92,8 +91,7 @@ bool ExportCommands::ExportImageOfSize(const QSize& size) {
 
 bool ExportCommands::ExportModel() {
   session_.document().FinishTyping();
-  const QString path =
-      AskForFile(tr("Export Model"), tr("Wavefront OBJ models (*.obj)"), ".obj");
+  const QString path = AskForFile(tr("Export Model"), tr("Wavefront OBJ models (*.obj)"), ".obj");
   if (path.isEmpty()) return false;
   std::string detail;
   const TextureStore* textures = session_.textures_loaded() ? &session_.textures() : nullptr;

@@ -26,8 +26,7 @@ class ExportCommands : public QObject {
   Q_OBJECT
 
  public:
-  ExportCommands(EditorSession& session, Dialogs& dialogs, PictureSource pictures,
-                 QWidget* window);
+  ExportCommands(EditorSession& session, Dialogs& dialogs, PictureSource pictures, QWidget* window);
 
   // Asks for a size (the preview's own by default), then for a file.
   bool ExportImage();

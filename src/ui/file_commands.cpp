@@ -57,7 +57,8 @@ void FileCommands::Take(const Course& course, const QString& path) {
 bool FileCommands::New() {
   if (session_.document().IsModified()) {
     if (!MayDiscardChanges()) return false;
-  } else if (!dialogs_.AskYesNo(window_, tr("New"), tr("Are you sure you want to start a new track?"))) {
+  } else if (!dialogs_.AskYesNo(window_, tr("New"),
+                                tr("Are you sure you want to start a new track?"))) {
     return false;
   }
   // A new course has no file yet: Save must not write it over the file last opened.
@@ -78,7 +79,8 @@ bool FileCommands::Open() {
 
 bool FileCommands::OpenPath(const QString& path) {
   if (!QFileInfo::exists(path)) {
-    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, tr(kOpenCaption), FileNotFoundMessage());
+    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, tr(kOpenCaption),
+                         FileNotFoundMessage());
     return false;
   }
   // Read into a course of its own: a file that fails leaves the current course untouched.

@@ -2,8 +2,8 @@
 
 #include "course/number_text.h"
 #include "editing/edit_result.h"
-#include "ui/bound_controls.h"
 #include "forms/ui_graphics_window.h"
+#include "ui/bound_controls.h"
 
 namespace kurvex {
 
@@ -82,8 +82,7 @@ void GraphicsWindow::BindLines() {
       {ui_->chkRSpline, ui_->txtRSpline, ui_->swatchRSpline, ui_->chkARSpline},
       {ui_->chkCSpline, ui_->txtCSpline, ui_->swatchCSpline, ui_->chkACSpline},
       {ui_->chkCTLDots, ui_->txtCTLDots, ui_->swatchCTLDots, ui_->chkACTLDots},
-      {ui_->chkSegmentLines, ui_->txtSegmentLines, ui_->swatchSegmentLines,
-       ui_->chkASegmentLines},
+      {ui_->chkSegmentLines, ui_->txtSegmentLines, ui_->swatchSegmentLines, ui_->chkASegmentLines},
   };
   for (int kind = 0; kind < kLineKindCount; ++kind) {
     const LineControls& line = lines[kind];
@@ -106,7 +105,8 @@ void GraphicsWindow::BindLines() {
         });
   }
   controls_->AddColour(
-      ui_->txtClearColor, ui_->swatchClearColor, [this] { return session_.graphics().clear_colour; },
+      ui_->txtClearColor, ui_->swatchClearColor,
+      [this] { return session_.graphics().clear_colour; },
       [this](const Rgb& colour) {
         Change([&](GraphicsSettings& s) { s.clear_colour = colour; }, GraphicsChange::kFrame);
       });
@@ -138,10 +138,10 @@ void GraphicsWindow::BindSwitches() {
 void GraphicsWindow::BindFeatures() {
   // In the order of FeatureSwitch.
   QAbstractButton* const features[kFeatureSwitchCount] = {
-      ui_->chkStartGate, ui_->chkGate,     ui_->chkCanopy,    ui_->chkTV,       ui_->chkOFlag,
-      ui_->chkBFlag,     ui_->chkSpinner,  ui_->chkMonitor,   ui_->chkPit,      ui_->chkDart,
-      ui_->chkSlip,      ui_->chkScraper,  ui_->chkMidHeight, ui_->chkPyramid,  ui_->chkPinnacle,
-      ui_->chkAztec,     ui_->chkDash,     ui_->chkJump,      ui_->chkTrap,
+      ui_->chkStartGate, ui_->chkGate,    ui_->chkCanopy,    ui_->chkTV,      ui_->chkOFlag,
+      ui_->chkBFlag,     ui_->chkSpinner, ui_->chkMonitor,   ui_->chkPit,     ui_->chkDart,
+      ui_->chkSlip,      ui_->chkScraper, ui_->chkMidHeight, ui_->chkPyramid, ui_->chkPinnacle,
+      ui_->chkAztec,     ui_->chkDash,    ui_->chkJump,      ui_->chkTrap,
   };
   for (int feature = 0; feature < kFeatureSwitchCount; ++feature) {
     const GraphicsChange change =

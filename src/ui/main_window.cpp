@@ -4,11 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
@@ -72,11 +70,11 @@ MainWindow::MainWindow(EditorSession& session, Dialogs& dialogs, const QString& 
   textures_ = new TextureCommands(session_, dialogs_, this);
   emulator_ = new EmulatorRun(session_, dialogs_, cache_folder, this);
   CreateToolWindows();
-  exports_ = new ExportCommands(
-      session_, dialogs_,
-      {[this] { return preview().PictureSize(); },
-       [this](const QSize& size) { return preview().RenderPicture(size); }},
-      this);
+  exports_ =
+      new ExportCommands(session_, dialogs_,
+                         {[this] { return preview().PictureSize(); },
+                          [this](const QSize& size) { return preview().RenderPicture(size); }},
+                         this);
   CreateActions();
   setCentralWidget(new QWidget(this));
   centralWidget()->setFixedHeight(0);
@@ -232,9 +230,7 @@ void MainWindow::EditPreferences() {
   if (dialog.exec() == QDialog::Accepted) settings_->SetEmulator(dialog.preferences());
 }
 
-void MainWindow::TestInEmulator() {
-  emulator_->Run(settings_->emulator());
-}
+void MainWindow::TestInEmulator() { emulator_->Run(settings_->emulator()); }
 
 void MainWindow::Start() {
   // A bar across the top of the screen, as tall as its menus, tool bar and status line.
@@ -243,7 +239,8 @@ void MainWindow::Start() {
   setFixedHeight(sizeHint().height());
   std::array<bool, kToolWindowCount> shown{};
   const bool first_run = settings_->Load(tools_, shown);
-  for (int which = 0; which < kToolWindowCount; ++which) window_action(which).setChecked(shown[which]);
+  for (int which = 0; which < kToolWindowCount; ++which)
+    window_action(which).setChecked(shown[which]);
   if (first_run) QTimer::singleShot(0, this, &MainWindow::ShowCriticalInfo);
   session_.document().Replace(NewCourse());
   session_.SetCourseLoaded();

@@ -6,18 +6,19 @@
 
 #include "course/course_files.h"
 #include "course/new_course.h"
+#include "forms/ui_patch_window.h"
 #include "rom/rom_image.h"
 #include "rom/rom_patch.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
-#include "forms/ui_patch_window.h"
 
 namespace kurvex {
 
 namespace {
 
 const char kRomFilter[] = QT_TRANSLATE_NOOP("kurvex::PatchWindow", "F-Zero X ROMs (*.*64)");
-const char kCourseCaption[] = QT_TRANSLATE_NOOP("kurvex::PatchWindow", "Select KURV F-Zero X Track");
+const char kCourseCaption[] =
+    QT_TRANSLATE_NOOP("kurvex::PatchWindow", "Select KURV F-Zero X Track");
 const char kPatchCaption[] = QT_TRANSLATE_NOOP("kurvex::PatchWindow", "Patch ROM");
 
 bool IsTrackText(const std::string& path) {
@@ -113,8 +114,7 @@ void PatchWindow::ForgetInputRom() {
 }
 
 bool PatchWindow::SelectInputRom() {
-  const QString path =
-      dialogs_.OpenFileName(this, tr("Select Input ROM..."), tr(kRomFilter));
+  const QString path = dialogs_.OpenFileName(this, tr("Select Input ROM..."), tr(kRomFilter));
   if (path.isEmpty()) return false;
   return TakeInputRom(path, true);
 }
@@ -140,8 +140,7 @@ bool PatchWindow::TakeInputRom(const QString& path, bool report) {
 }
 
 bool PatchWindow::SelectOutputRom() {
-  const QString chosen =
-      dialogs_.SaveFileName(this, tr("Specify Output ROM..."), tr(kRomFilter));
+  const QString chosen = dialogs_.SaveFileName(this, tr("Specify Output ROM..."), tr(kRomFilter));
   if (chosen.isEmpty()) return false;
   const QString output = QString::fromStdString(FNSuff(chosen.toStdString(), "_mfd"));
   const QString input = Normalised(ui_->txtIn->text());

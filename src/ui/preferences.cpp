@@ -53,10 +53,10 @@ PreferencesDialog::PreferencesDialog(const EmulatorPreferences& preferences, QWi
 
   auto* form = new QFormLayout;
   form->addRow(tr("&Emulator command:"), command_);
-  auto* hint = new QLabel(
-      tr("%ROM stands for the patched copy of the input ROM. Arguments are split as "
-                     "a shell splits them; quote paths with blanks."),
-      this);
+  auto* hint =
+      new QLabel(tr("%ROM stands for the patched copy of the input ROM. Arguments are split as "
+                    "a shell splits them; quote paths with blanks."),
+                 this);
   hint->setWordWrap(true);
   form->addRow(QString(), hint);
   form->addRow(tr("&Test in slot:"), slot_);

@@ -47,9 +47,7 @@ class SettingsKeeper {
 
   QSettings& editor_settings() { return editor_settings_; }
   EmulatorPreferences emulator() const { return EmulatorPreferences::Load(editor_settings_); }
-  void SetEmulator(const EmulatorPreferences& preferences) {
-    preferences.Store(editor_settings_);
-  }
+  void SetEmulator(const EmulatorPreferences& preferences) { preferences.Store(editor_settings_); }
 
   // Reads opts.cfg into the session and places the tool windows (the first-run layout when
   // there is no file); `shown` receives which windows are shown. True on a first run.

@@ -28,8 +28,8 @@ bool TextureCommands::LoadFromRom() {
                          FileCheck(opened, rom.region_byte()));
     return false;
   }
-  QProgressDialog wait(tr("Loading textures... Please wait."), QString(), 0,
-                       kTextureBlockCount, window_);
+  QProgressDialog wait(tr("Loading textures... Please wait."), QString(), 0, kTextureBlockCount,
+                       window_);
   wait.setWindowTitle(QStringLiteral("Kurvex"));
   wait.setWindowModality(Qt::WindowModal);
   wait.setMinimumDuration(0);

@@ -9,9 +9,7 @@ namespace {
 // One context for every text of the layers below.
 constexpr char kContext[] = "kurvex";
 
-std::string TranslatedLine(const std::string& text) {
-  return Translated(text).toStdString();
-}
+std::string TranslatedLine(const std::string& text) { return Translated(text).toStdString(); }
 
 }  // namespace
 

@@ -85,19 +85,23 @@ class BoundControlsTest : public QObject {
     bool on = true;
     QCheckBox check(&f.window);
     int toggles = 0;
-    f.controls.AddCheck(&check, [&on] { return on; }, [&toggles](bool) { ++toggles; });
+    f.controls.AddCheck(
+        &check, [&on] { return on; }, [&toggles](bool) { ++toggles; });
     int entry = 2;
     QComboBox list(&f.window);
     list.addItems({"a", "b", "c", "d"});
     int choices = 0;
-    f.controls.AddList(&list, [&entry] { return entry; }, [&choices](int) {
-      ++choices;
-      return int16_t{kEditOk};
-    });
+    f.controls.AddList(
+        &list, [&entry] { return entry; },
+        [&choices](int) {
+          ++choices;
+          return int16_t{kEditOk};
+        });
     Rgb colour{0x12, 0x34, 0x56};
     QLineEdit hex(&f.window);
     QLabel swatch(&f.window);
-    f.controls.AddColour(&hex, &swatch, [&colour] { return colour; }, [](const Rgb&) {});
+    f.controls.AddColour(
+        &hex, &swatch, [&colour] { return colour; }, [](const Rgb&) {});
     // Each control shows its value as soon as it is bound...
     QCOMPARE(f.number.text(), QString("1.00"));
     QVERIFY(check.isChecked());

@@ -143,8 +143,8 @@ std::string WidthSumText(const CtlPoint& p) {
 
 std::string BankingText(int32_t banking) {
   if (banking % 3 == 0) return "";
-  return "banking " + std::to_string(banking) +
-         " degrees; the Expansion Kit takes multiples of 3 only";
+  return "banking of " + std::to_string(banking) +
+         "; the Expansion Kit takes multiples of 3 degrees only";
 }
 
 std::string TubeFeaturesText(const Course& c, int i) {
@@ -269,7 +269,7 @@ std::vector<CourseProblem> RomProblems(const Course& course) {
   for (int i = 1; i <= PointsInUse(course); ++i) {
     if (course.PitArea[i] == kCenterPitArea) {
       problems.push_back({ProblemGroup::kRom, "rom-pit-center", i,
-                          "a Center pit area; the game takes Left and Right pit areas only"});
+                          "a Center pit area; the game takes pit areas on the sides only"});
     }
   }
   SortByPoint(problems);

@@ -114,7 +114,7 @@ TEST(CourseProblems, CentrePitAreasAtEveryPointThatHasOne) {
   course.PitArea[3] = course.PitArea[9] = 3;
   const std::vector<CourseProblem> problems = RomProblems(course);
   EXPECT_EQ(Located(problems), Strings({"rom-pit-center@3", "rom-pit-center@9"}));
-  EXPECT_EQ(problems[0].text, "a Center pit area; the game takes Left and Right pit areas only");
+  EXPECT_EQ(problems[0].text, "a Center pit area; the game takes pit areas on the sides only");
   EXPECT_EQ(problems[0].group, ProblemGroup::kRom);
 }
 
@@ -169,7 +169,7 @@ TEST(CourseProblems, PointRulesAtTheirLimitAndOneBeyond) {
        [](Course& c) { c.Points[5].LeftWidth = 1000, c.Points[5].RightWidth = 1010; }, 5,
        "the widths add up to 201.0; the Expansion Kit takes 200.0 at most"},
       {"ek-banking", [](Course& c) { c.Banking[6] = 357; }, [](Course& c) { c.Banking[6] = 359; },
-       6, "banking 359 degrees; the Expansion Kit takes multiples of 3 only"},
+       6, "banking of 359; the Expansion Kit takes multiples of 3 degrees only"},
       {"ek-pipe-features",
        [](Course& c) { SetType(c, 7, kPipe), c.DashPlate[7] = c.Structure[7] = 0; },
        [](Course& c) { SetType(c, 7, kCylinder), c.Gate[7] = c.SlipZone[7] = 0; }, 7,

@@ -90,6 +90,25 @@ CameraValues FramingCamera(const Course& course, double aspect, const CameraValu
   return framed;
 }
 
+CameraValues CameraShowingPoint(const Course& course, int i, const CameraValues& camera, int width,
+                                int height) {
+  if (i < 1 || i > std::min<int>(course.PointCount, kMaxPoints)) return camera;
+  const Vec3 point = CtlPointPosition(course, i);
+  ScreenPoint screen;
+  if (ProjectToScreen(camera, width, height, point, &screen) && screen.x >= 0.1 * width &&
+      screen.x <= 0.9 * width && screen.y >= 0.1 * height && screen.y <= 0.9 * height) {
+    return camera;
+  }
+  CameraValues over = camera;
+  over.x = std::clamp(point.x, -kCameraLimit, kCameraLimit);
+  over.y = std::clamp(point.y + kPointViewHeight, -kCameraLimit, kCameraLimit);
+  over.z = std::clamp(point.z, -kCameraLimit, kCameraLimit);
+  over.azimuth = 0;
+  over.elevation = 270;
+  over.skew = 0;
+  return over;
+}
+
 int PointsInView(const Course& course, const CameraValues& camera, int width, int height) {
   const int count = course.PointCount <= kMaxPoints ? course.PointCount : 0;
   int seen = 0;

@@ -49,12 +49,16 @@ Ray PixelRay(const CameraValues& camera, int width, int height, double x, double
   const double aspect = height > 0 ? static_cast<double>(width) / height : 1;
   double dx = (2 * x / std::max(width, 1) - 1) * aspect * f;
   double dy = (1 - 2 * y / std::max(height, 1)) * f;
-  double dz = -1;
+  return {{camera.x, camera.y, camera.z}, ViewToWorld(camera, {dx, dy, -1})};
+}
+
+Vec3 ViewToWorld(const CameraValues& camera, const Vec3& direction) {
+  double dx = direction.x, dy = direction.y, dz = direction.z;
   // The view's turns undone, in the opposite order.
   Turn(dx, dy, camera.skew);
   Turn(dy, dz, camera.elevation);
   Turn(dz, dx, camera.azimuth);
-  return {{camera.x, camera.y, camera.z}, {dx, dy, dz}};
+  return {dx, dy, dz};
 }
 
 bool IntersectPlane(const Ray& ray, const Vec3& point, const Vec3& normal, Vec3* hit) {

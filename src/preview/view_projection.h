@@ -37,6 +37,9 @@ struct Ray {
 };
 Ray PixelRay(const CameraValues& camera, int width, int height, double x, double y);
 
+// A direction given in the eye's own axes (x right, y up, -z forward), in the world's axes.
+Vec3 ViewToWorld(const CameraValues& camera, const Vec3& direction);
+
 // Where the ray meets the plane through `point` with that normal, in front of the eye; false
 // when it runs parallel to the plane or meets it behind the eye.
 bool IntersectPlane(const Ray& ray, const Vec3& point, const Vec3& normal, Vec3* hit);

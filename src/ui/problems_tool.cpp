@@ -24,6 +24,7 @@ namespace {
 
 const char kPlaceKey[] = "problems/place";
 const char kVisibleKey[] = "problems/visible";
+const char kMarkersKey[] = "problems/markers";
 
 }  // namespace
 
@@ -41,6 +42,9 @@ ProblemsTool::ProblemsTool(EditorSession& session, MainWindow& main, QSettings& 
   connect(window_, &ProblemsWindow::pointChosen, this, &ProblemsTool::ShowPoint);
   AddActions();
   main_.installEventFilter(this);
+  connect(&session_, &EditorSession::graphicsChanged, this, [this] {
+    if (placed_) settings_.setValue(kMarkersKey, session_.graphics().problem_markers);
+  });
 }
 
 void ProblemsTool::AddActions() {
@@ -101,6 +105,9 @@ void ProblemsTool::ShowPoint(int point) {
 }
 
 void ProblemsTool::RestorePlace() {
+  // After the settings file is read, which knows nothing of the markers.
+  session_.graphics().problem_markers = settings_.value(kMarkersKey, true).toBool();
+  session_.GraphicsChanged(GraphicsChange::kFrame);
   placed_ = true;
   const QRect screen = QApplication::primaryScreen()->availableGeometry();
   QRect place = settings_.value(kPlaceKey).toRect();

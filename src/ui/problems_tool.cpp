@@ -36,6 +36,7 @@ ProblemsTool::ProblemsTool(EditorSession& session, MainWindow& main, QSettings& 
   window_->installEventFilter(this);
   status_ = new QLabel(&main_);
   status_->setObjectName(QStringLiteral("lblProblems"));
+  status_->setContentsMargins(16, 0, 0, 0);  // apart from the course summary before it
   main_.statusBar()->addPermanentWidget(status_);
   status_->setText(QString::fromStdString(ProblemCountText(window_->problems())));
   connect(window_, &ProblemsWindow::problemsChanged, status_, &QLabel::setText);

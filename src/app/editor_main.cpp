@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "app/termination_signals.h"
 #include "course/version.h"
@@ -51,13 +52,16 @@ int RunEditor(int argc, char** argv, Dialogs& dialogs,
 
   window.Start();
   keeper.Start();
-  const bool recovered = !ending && keeper.OfferOrphans();
-  const QStringList files = parser.positionalArguments();
-  // A recovered course is not dropped silently for the one on the command line.
-  if (!ending && !files.isEmpty() && (!recovered || window.files().MayDiscardChanges())) {
-    window.OpenFromCommandLine(files.first());
-  }
-  if (!ending && started) started(session);
+  // Asked once the event loop runs, so that the box comes above the first run's notice.
+  QTimer::singleShot(0, &window, [&] {
+    const bool recovered = keeper.OfferOrphans();
+    const QStringList files = parser.positionalArguments();
+    // A recovered course is not dropped silently for the one on the command line.
+    if (!ending && !files.isEmpty() && (!recovered || window.files().MayDiscardChanges())) {
+      window.OpenFromCommandLine(files.first());
+    }
+    if (!ending && started) started(session);
+  });
   // A request to end during the start has already ended the editor.
   const int status = ending ? 0 : application.exec();
   keeper.Finish(ending);

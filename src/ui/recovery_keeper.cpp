@@ -76,10 +76,12 @@ void RecoveryKeeper::SetDelays(int quiet_ms, int longest_ms) {
 }
 
 bool RecoveryKeeper::Start() {
-  if (!QDir().mkpath(folder_)) return false;
   base_ = QStringLiteral("course-") + QUuid::createUuid().toString(QUuid::Id128);
   auto lock = MakeLock(PathOf(base_, kLockSuffix));
-  if (!lock->tryLock(0)) return false;
+  if (!QDir().mkpath(folder_) || !lock->tryLock(0)) {
+    emit status(tr("No recovery copy can be kept: %1 cannot be written").arg(folder_));
+    return false;
+  }
   lock_ = std::move(lock);
   return true;
 }

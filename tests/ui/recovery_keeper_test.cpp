@@ -265,6 +265,23 @@ class RecoveryKeeperTest : public QObject {
     QCOMPARE(int(dialogs_.messages.size()), 1);
   }
 
+  void WorksOnWithoutAFolderForItsCopy() {
+    QVERIFY(WriteText(Folder().toStdString(), "a file where the folder would be"));
+    Editor editor(dialogs_, Folder(), Path("kurvex.ini"));
+    QString status;
+    connect(&editor.keeper, &RecoveryKeeper::status, this,
+            [&](const QString& text) { status = text; });
+    QVERIFY(!editor.keeper.Start());
+    QCOMPARE(status, "No recovery copy can be kept: " + Folder() + " cannot be written");
+    QVERIFY(!editor.keeper.OfferOrphans());
+    editor.session.document().Replace(NewCourse());
+    editor.session.document().AddPoint();
+    QTest::qWait(100);
+    editor.keeper.KeepNow();
+    editor.keeper.Finish(true);
+    QCOMPARE(FileBytes(Folder().toStdString()).size(), size_t{32});
+  }
+
   void NeverWritesThroughALinkInItsPlace() {
     auto editor = StartEditor();
     const QString own = Path("own.kurv");

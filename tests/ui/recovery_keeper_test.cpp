@@ -265,6 +265,22 @@ class RecoveryKeeperTest : public QObject {
     QCOMPARE(int(dialogs_.messages.size()), 1);
   }
 
+  void RefusesALinkInACopysPlaceWithoutTouchingItsTarget() {
+    QDir().mkpath(Folder());
+    const QString own = Path("own.kurv");
+    QVERIFY(WriteText(own.toStdString(), "the modder's own file"));
+    const QString link = QDir(Folder()).filePath("course-link.kurvex-recovery");
+    QVERIFY(QFile::link(own, link));
+    auto editor = StartEditor();
+    QVERIFY(!editor->keeper.OfferOrphans());
+    QCOMPARE(int(dialogs_.messages.size()), 1);
+    QVERIFY(dialogs_.messages[0].Text().endsWith("It was removed.\n" + link +
+                                                 ": not a regular file (a symbolic link)"));
+    QVERIFY(!QFileInfo(link).isSymLink());
+    const std::vector<uint8_t> kept = FileBytes(own.toStdString());
+    QCOMPARE(std::string(kept.begin(), kept.end()), std::string("the modder's own file"));
+  }
+
   void WorksOnWithoutAFolderForItsCopy() {
     QVERIFY(WriteText(Folder().toStdString(), "a file where the folder would be"));
     Editor editor(dialogs_, Folder(), Path("kurvex.ini"));

@@ -29,6 +29,8 @@ const char kLockSuffix[] = ".lock";
 const char kCaption[] = "Recover Course";
 // While a drag or typing goes on, the timer looks again this often.
 constexpr int kGestureRetryMs = 250;
+// Links and anything else that is not a plain file are listed too, to be refused.
+constexpr auto kEntries = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
 
 // A lock that only a running owner holds: neither age nor anything else makes it stale while
 // its process lives (the copy may sit unsaved for hours).
@@ -170,35 +172,44 @@ void RecoveryKeeper::Finish(bool keep_copy) {
   lock_.reset();
 }
 
-bool RecoveryKeeper::OfferOrphans() {
-  if (!lock_) return false;
-  QDir folder(folder_);
-  const auto filters = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+void RecoveryKeeper::RemoveStaleLocks() {
   // Lock files left by killed editors that had nothing unsaved.
-  for (const QFileInfo& entry : folder.entryInfoList({QString("*") + kLockSuffix}, filters)) {
+  const QDir folder(folder_);
+  for (const QFileInfo& entry : folder.entryInfoList({QString("*") + kLockSuffix}, kEntries)) {
     const QString base = entry.fileName().chopped(int(strlen(kLockSuffix)));
     if (base == base_ || QFileInfo(PathOf(base, kCopySuffix)).exists()) continue;
     auto stale = MakeLock(entry.filePath());
     if (stale->tryLock(0)) stale->unlock();
   }
+}
+
+std::string RecoveryKeeper::ReadOrphan(const QFileInfo& entry, Orphan& orphan) {
+  const std::string path = entry.filePath().toStdString();
+  if (entry.isSymLink()) return path + ": not a regular file (a symbolic link)";
+  std::string reason;
+  std::vector<uint8_t> bytes;
+  if (ReadRegularFile(path, kMaxRecoveryFileSize, bytes, &reason) != FileReadResult::kOk) {
+    return reason;
+  }
+  std::string why;
+  if (!DecodeRecoveryCopy(bytes.data(), bytes.size(), orphan.copy, orphan.course, &why)) {
+    return path + ": " + why;
+  }
+  return {};
+}
+
+bool RecoveryKeeper::OfferOrphans() {
+  if (!lock_) return false;
+  RemoveStaleLocks();
   std::vector<Orphan> orphans;
-  for (const QFileInfo& entry : folder.entryInfoList({QString("*") + kCopySuffix}, filters)) {
+  const QDir folder(folder_);
+  for (const QFileInfo& entry : folder.entryInfoList({QString("*") + kCopySuffix}, kEntries)) {
     Orphan orphan;
     orphan.base = entry.fileName().chopped(int(strlen(kCopySuffix)));
     if (orphan.base == base_) continue;
     orphan.lock = MakeLock(PathOf(orphan.base, kLockSuffix));
     if (!orphan.lock->tryLock(0)) continue;  // its editor still runs
-    const std::string path = entry.filePath().toStdString();
-    std::string reason;
-    std::vector<uint8_t> bytes;
-    if (entry.isSymLink()) {
-      reason = path + ": not a regular file (a symbolic link)";
-    } else if (ReadRegularFile(path, kMaxRecoveryFileSize, bytes, &reason) == FileReadResult::kOk) {
-      std::string why;
-      if (!DecodeRecoveryCopy(bytes.data(), bytes.size(), orphan.copy, orphan.course, &why)) {
-        reason = path + ": " + why;
-      }
-    }
+    const std::string reason = ReadOrphan(entry, orphan);
     if (!reason.empty()) {
       Refuse(entry.filePath(), QString::fromStdString(reason));
       continue;

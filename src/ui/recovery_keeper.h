@@ -13,7 +13,9 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <string>
 
+class QFileInfo;
 class QLockFile;
 class QWidget;
 
@@ -67,6 +69,9 @@ class RecoveryKeeper : public QObject {
   void WriteWhenSettled();
   void Write();
   void RemoveCopy();
+  void RemoveStaleLocks();
+  // Empty when the copy was read, else "PATH: why".
+  std::string ReadOrphan(const QFileInfo& entry, Orphan& orphan);
   void Refuse(const QString& path, const QString& reason);
   bool Offer(Orphan& orphan);
   void Recover(Orphan& orphan);

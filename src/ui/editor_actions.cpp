@@ -120,13 +120,13 @@ void EditorActions::CreateEditMenu() {
 }
 
 void EditorActions::CreateViewMenu() {
-  QMenu* view = bar_->menuBar()->addMenu(tr("&View"));
+  QMenu* view = view_menu_ = bar_->menuBar()->addMenu(tr("&View"));
   view->setObjectName(QStringLiteral("mnuView"));
   Add(view, "mnuFrameCourse", tr("&Frame Course"), Qt::Key_Home, chores_.frame_course);
 }
 
 void EditorActions::CreateWindowMenu() {
-  QMenu* window = bar_->menuBar()->addMenu(tr("&Window"));
+  QMenu* window = window_menu_ = bar_->menuBar()->addMenu(tr("&Window"));
   window->setObjectName(QStringLiteral("mnuWindow"));
   for (int which = 0; which < kToolWindowCount; ++which) {
     if (which == kWindowDataSheet) window->addSeparator();
@@ -147,7 +147,7 @@ void EditorActions::CreateHelpMenu() {
 }
 
 void EditorActions::CreateToolBar() {
-  QToolBar* bar = bar_->addToolBar(tr("Main"));
+  QToolBar* bar = tool_bar_ = bar_->addToolBar(tr("Main"));
   bar->setObjectName(QStringLiteral("toolBar"));
   bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);

@@ -15,6 +15,7 @@ class QAction;
 class QKeySequence;
 class QMainWindow;
 class QMenu;
+class QToolBar;
 
 namespace kurvex {
 
@@ -48,6 +49,10 @@ class EditorActions : public QObject {
 
   QAction* action(const QString& object_name) const;
   QAction& window_action(int which) { return *window_actions_[which]; }
+  // Where the editor's other tools put their items.
+  QMenu* view_menu() const { return view_menu_; }
+  QMenu* window_menu() const { return window_menu_; }
+  QToolBar* tool_bar() const { return tool_bar_; }
 
   void RefreshEditActions();
   void RefreshRomActions();
@@ -73,6 +78,9 @@ class EditorActions : public QObject {
   EditorChores chores_;
   std::array<QAction*, kToolWindowCount> window_actions_{};
   QMenu* recent_menu_ = nullptr;
+  QMenu* view_menu_ = nullptr;
+  QMenu* window_menu_ = nullptr;
+  QToolBar* tool_bar_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* load_course_ = nullptr;

@@ -125,6 +125,7 @@ void GraphicsWindow::BindSwitches() {
   BindSwitch(ui_->chkWireframe, &S::wireframe);
   BindSwitch(ui_->chkGradient, &S::sky_gradient);
   BindSwitch(ui_->chkHorizon, &S::horizon_images);
+  BindSwitch(ui_->chkProblemMarkers, &S::problem_markers);
   // The two option buttons exclude each other: "Use Sky Color" ticked is the sky colour
   // mode, "Define Color:" the other.
   BindSwitch(ui_->optSkyColor, &S::use_sky_colour);

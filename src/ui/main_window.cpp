@@ -33,7 +33,9 @@
 #include "ui/preferences.h"
 #include "ui/preview_view.h"
 #include "ui/preview_window.h"
+#include "ui/problems_tool.h"
 #include "ui/recent_files.h"
+#include "ui/ride_command.h"
 #include "ui/settings_keeper.h"
 #include "ui/texture_commands.h"
 
@@ -87,6 +89,8 @@ MainWindow::MainWindow(EditorSession& session, Dialogs& dialogs, const QString& 
   connect(&session_, &EditorSession::documentChanged, this, &MainWindow::OnDocumentChanged);
   connect(&session_, &EditorSession::romChanged, this, &MainWindow::RefreshCaption);
   connect(&session_, &EditorSession::filePathChanged, this, &MainWindow::RefreshCaption);
+  new RideCommand(session_, *this);
+  new ProblemsTool(session_, *this, settings_->editor_settings());
   RefreshCaption();
 }
 
@@ -289,15 +293,27 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!files_->MayDiscardChanges()) {
+  if (!session_.closing() && !files_->MayDiscardChanges()) {
     event->ignore();
     return;
   }
+  Shutdown();
+  event->accept();
+}
+
+void MainWindow::EndWithoutQuestions() {
+  // Done here rather than through close(), which does nothing while a close is already asking
+  // its question.
+  Shutdown();
+  hide();
+}
+
+void MainWindow::Shutdown() {
+  if (session_.closing()) return;
   settings_->Save(tools_, ShownToolWindows());
   session_.SetClosing();
   preview().view().KillGL();
   for (ToolWindow* tool : tools_) tool->close();
-  event->accept();
 }
 
 }  // namespace kurvex

@@ -44,6 +44,9 @@ class MainWindow : public QMainWindow {
   void Start();
   // Opens a course given on the command line.
   bool OpenFromCommandLine(const QString& path);
+  // Ends as a clean exit does (settings saved, windows closed) but asks nothing: for the
+  // system's request to end (a logout), when nobody may be there to answer.
+  void EndWithoutQuestions();
 
   ToolWindow& tool(int which) { return *tools_[which]; }
   QAction& window_action(int which);
@@ -54,6 +57,10 @@ class MainWindow : public QMainWindow {
   EmulatorRun& emulator() { return *emulator_; }
   RecentFiles& recent() { return *recent_; }
   QAction* action(const QString& object_name) const;
+  // The menus and tool bar, and the runner every command of the bar goes through, for the
+  // tools that add their own items.
+  EditorActions& actions() { return *actions_; }
+  CommandRunner& runner() { return *runner_; }
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -80,6 +87,7 @@ class MainWindow : public QMainWindow {
   void TestInEmulator();
   std::array<bool, kToolWindowCount> ShownToolWindows();
   bool OpenDroppedFile(const QString& path);
+  void Shutdown();
 
   EditorSession& session_;
   Dialogs& dialogs_;

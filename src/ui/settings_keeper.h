@@ -3,6 +3,7 @@
 // graphics settings, the camera, the Element Properties options and the tool windows' places)
 // and the editor's own settings file (recent files, the emulator preferences).
 
+#include <QRect>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,10 @@ struct SettingOption {
 inline const SettingOption<QStringList> kRecentFilesOption{"recentFiles", {}};
 inline const SettingOption<QString> kEmulatorCommandOption{"emulator/command", {}};
 inline const SettingOption<int> kEmulatorSlotOption{"emulator/slot", 0};
+// The Problems window is no record of opts.cfg, whose window records are a fixed set.
+inline const SettingOption<QRect> kProblemsPlaceOption{"problems/place", {}};
+inline const SettingOption<bool> kProblemsVisibleOption{"problems/visible", true};
+inline const SettingOption<bool> kProblemMarkersOption{"problems/markers", true};
 
 class SettingsKeeper {
  public:

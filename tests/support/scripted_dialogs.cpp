@@ -37,6 +37,11 @@ void ScriptedDialogs::FailIfAsked() {
   throw std::runtime_error("a file dialog failed");
 }
 
+RecoverChoice ScriptedDialogs::AskRecoverCourse(QWidget*, const RecoveryQuestion& question) {
+  recovery_questions.push_back(question);
+  return Next(recover_choices, RecoverChoice::kLater);
+}
+
 QString ScriptedDialogs::OpenFileName(QWidget*, const QString& title, const QString&) {
   file_dialog_titles << title;
   FailIfAsked();
@@ -69,6 +74,7 @@ QStringList ScriptedDialogs::MessageCaptions() const {
 void ScriptedDialogs::Clear() {
   messages.clear();
   questions.clear();
+  recovery_questions.clear();
   file_dialog_titles.clear();
   opened.clear();
 }

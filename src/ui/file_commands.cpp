@@ -51,7 +51,6 @@ void FileCommands::Take(const Course& course, const QString& path) {
   session_.SetCourseLoaded();
   session_.SetCourseSlot(0);
   session_.SetFilePath(path);
-  session_.Reanimate();
 }
 
 bool FileCommands::New() {
@@ -72,7 +71,6 @@ bool FileCommands::Open() {
   const QString path = dialogs_.OpenFileName(
       window_, tr(kOpenCaption),
       tr("Courses (*.kurv *.txt);;KURV files (*.kurv);;Track text files (*.txt)"));
-  session_.Reanimate();
   if (path.isEmpty()) return false;
   return OpenPath(path);
 }
@@ -91,7 +89,6 @@ bool FileCommands::OpenPath(const QString& path) {
   if (!outcome.ok) {
     dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr(kOpenCaption),
                          WithReason(outcome.message, outcome.reason));
-    session_.Reanimate();
     return false;
   }
   Take(course, path);
@@ -114,10 +111,7 @@ bool FileCommands::SaveAs() {
   session_.document().FinishTyping();
   const QString chosen =
       dialogs_.SaveFileName(window_, tr("Save KURV F-Zero X Track"), tr("KURV files (*.kurv)"));
-  if (chosen.isEmpty()) {
-    session_.Reanimate();
-    return false;
-  }
+  if (chosen.isEmpty()) return false;
   const QString path =
       QString::fromStdString(CompleteFileName(chosen.toStdString(), ".kurv", "New File.kurv"));
   if (!MayReplaceFile(dialogs_, window_, path)) return false;
@@ -130,7 +124,6 @@ bool FileCommands::SaveTo(const QString& path, const QString& caption) {
   // The path's extension chooses the form, so that a track text file stays one.
   const FileOutcome outcome =
       IsTrackText(path) ? SaveTrackTextFile(file, course) : SaveKurvFile(file, course);
-  session_.Reanimate();
   if (!outcome.ok) {
     dialogs_.ShowMessage(window_, MessageIcon::kCritical, caption,
                          WithReason(outcome.message, outcome.reason));
@@ -145,7 +138,6 @@ bool FileCommands::SaveTo(const QString& path, const QString& caption) {
 
 bool FileCommands::SelectInputRom() {
   const QString path = dialogs_.OpenFileName(window_, tr(kRomCaption), tr("F-Zero X ROMs (*.*64)"));
-  session_.Reanimate();
   if (path.isEmpty()) return false;
   return SelectInputRomPath(path);
 }
@@ -174,7 +166,6 @@ bool FileCommands::LoadCourseFromRom(int slot) {
   if (!outcome.ok) {
     dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr("Load Course"),
                          WithReason(outcome.message, outcome.reason));
-    session_.Reanimate();
     return false;
   }
   Take(course, QString());

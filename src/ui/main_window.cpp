@@ -111,7 +111,7 @@ QAction& MainWindow::window_action(int which) { return actions_->window_action(w
 void MainWindow::CreateToolWindows() {
   tools_[kWindowCourse] = new CoursePropertiesWindow(session_, dialogs_, this);
   tools_[kWindowElement] = new ElementPropertiesWindow(session_, dialogs_, this);
-  tools_[kWindowPreview] = new PreviewWindow(session_, this);
+  tools_[kWindowPreview] = new PreviewWindow(session_, dialogs_, this);
   tools_[kWindowCamera] = new CameraWindow(session_, dialogs_, this);
   tools_[kWindowGraphics] = new GraphicsWindow(session_, dialogs_, this);
   tools_[kWindowDataSheet] = new DataSheetWindow(session_, dialogs_, this);
@@ -276,7 +276,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
   if (path.isEmpty()) return;
   event->acceptProposedAction();
   // Answered after the drop, so that the dragging program is not kept waiting by a question.
-  QTimer::singleShot(0, this, [this, path] { OpenDroppedFile(path); });
+  QTimer::singleShot(0, this,
+                     [this, path] { runner_->Run([this, path] { OpenDroppedFile(path); }); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -15,6 +15,7 @@
 #include "editing/edit_result.h"
 #include "preview/problem_markers.h"
 #include "preview/view_projection.h"
+#include "ui/command_runner.h"
 
 namespace kurvex {
 
@@ -43,8 +44,10 @@ QSurfaceFormat PreviewView::SurfaceFormat() {
   return format;
 }
 
-PreviewView::PreviewView(EditorSession& session)
-    : session_(session), star_seed_(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch())) {
+PreviewView::PreviewView(EditorSession& session, CommandRunner& runner)
+    : session_(session),
+      runner_(runner),
+      star_seed_(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch())) {
   setFormat(SurfaceFormat());
   setMinimumSize(QSize(160, 120));
   connect(&session_, &EditorSession::documentChanged, this, &PreviewView::OnDocumentChanged);
@@ -196,9 +199,12 @@ void PreviewView::mousePressEvent(QMouseEvent* event) {
   if (point == 0) return;
   // Pressing on a dot takes hold of its point: it becomes the current point, and a drag moves
   // it as one step.
-  CourseDocument& document = session_.document();
-  document.SelectPoint(point);
-  document.BeginGesture("Move Point");
+  runner_.Step([&] {
+    CourseDocument& document = session_.document();
+    document.SelectPoint(point);
+    document.BeginGesture("Move Point");
+    return int16_t{kEditOk};
+  });
   dragged_point_ = point;
   setCursor(Qt::ClosedHandCursor);
 }
@@ -215,11 +221,14 @@ void PreviewView::mouseMoveEvent(QMouseEvent* event) {
   if (!dragged_) return;
   // Shift held when the drag began, or pressed during it.
   const bool shift = pressed_with_shift_ || (event->modifiers() & Qt::ShiftModifier);
-  if (dragged_point_ != 0) {
-    DragPoint(previous, position, shift);
-    return;
-  }
-  MoveView(position - previous, drag_button_ == Qt::RightButton || shift);
+  runner_.Step([&] {
+    if (dragged_point_ != 0) {
+      DragPoint(previous, position, shift);
+    } else {
+      MoveView(position - previous, drag_button_ == Qt::RightButton || shift);
+    }
+    return int16_t{kEditOk};
+  });
 }
 
 void PreviewView::MoveView(const QPoint& delta, bool sideways) {
@@ -262,22 +271,25 @@ void PreviewView::DragPoint(const QPoint& from_pixel, const QPoint& to_pixel, bo
 
 void PreviewView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != drag_button_) return;
-  if (dragged_point_ != 0) {
-    session_.document().EndGesture();
-    dragged_point_ = 0;
-  } else if (!dragged_ && drag_button_ == Qt::LeftButton) {
-    const int point = PointAt(event->position().toPoint());
-    if (point != 0) session_.document().SelectPoint(point);
-  }
+  const int clicked_point = PointAt(event->position().toPoint());
+  const bool clicked = !dragged_ && drag_button_ == Qt::LeftButton;
+  const bool held = dragged_point_ != 0;
+  dragged_point_ = 0;
   drag_button_ = Qt::NoButton;
+  runner_.Run([&] {
+    if (held) {
+      session_.document().EndGesture();
+    } else if (clicked && clicked_point != 0) {
+      session_.document().SelectPoint(clicked_point);
+    }
+  });
   SetHover(PointAt(event->position().toPoint()));
-  session_.Reanimate();
 }
 
 void PreviewView::keyPressEvent(QKeyEvent* event) {
   // Escape puts a dragged point back where it was.
   if (event->key() == Qt::Key_Escape && dragged_point_ != 0) {
-    session_.document().CancelGesture();
+    runner_.Run([this] { session_.document().CancelGesture(); });
     dragged_point_ = 0;
     drag_button_ = Qt::NoButton;
     setCursor(Qt::ArrowCursor);
@@ -294,12 +306,15 @@ bool PreviewView::event(QEvent* event) {
 void PreviewView::wheelEvent(QWheelEvent* event) {
   const double notches = event->angleDelta().y() / 120.0;
   if (notches == 0) return;
-  session_.MoveCamera(
-      [&](Camera& camera) {
-        camera.MoveAlongView(0, 0, notches * kWheelUnitsPerNotch);
-        return true;
-      },
-      this);
+  runner_.Step([&] {
+    session_.MoveCamera(
+        [&](Camera& camera) {
+          camera.MoveAlongView(0, 0, notches * kWheelUnitsPerNotch);
+          return true;
+        },
+        this);
+    return int16_t{kEditOk};
+  });
   update();
 }
 

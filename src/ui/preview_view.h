@@ -19,11 +19,14 @@
 
 namespace kurvex {
 
+class CommandRunner;
+
 class PreviewView : public QOpenGLWindow {
   Q_OBJECT
 
  public:
-  explicit PreviewView(EditorSession& session);
+  // The mouse's commands run through `runner`.
+  PreviewView(EditorSession& session, CommandRunner& runner);
   ~PreviewView() override;
 
   // The surface every preview needs: a compatibility profile (display lists, immediate mode),
@@ -69,6 +72,7 @@ class PreviewView : public QOpenGLWindow {
   void DragPoint(const QPoint& from, const QPoint& to, bool vertically);
 
   EditorSession& session_;
+  CommandRunner& runner_;
   PreviewScene scene_;
   bool gl_ready_ = false;
   Rebuild pending_ = Rebuild::kNone;

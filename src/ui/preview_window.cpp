@@ -4,13 +4,16 @@
 #include <QVBoxLayout>
 
 #include "preview/view_projection.h"
+#include "ui/command_runner.h"
 #include "ui/editor_session.h"
 #include "ui/preview_view.h"
 
 namespace kurvex {
 
-PreviewWindow::PreviewWindow(EditorSession& session, QWidget* owner)
-    : ToolWindow(session, tr("Preview"), owner), view_(new PreviewView(session)) {
+PreviewWindow::PreviewWindow(EditorSession& session, Dialogs& dialogs, QWidget* owner)
+    : ToolWindow(session, tr("Preview"), owner),
+      runner_(std::make_unique<CommandRunner>(session, dialogs, this, tr("Preview"))),
+      view_(new PreviewView(session, *runner_)) {
   QWidget* surface = QWidget::createWindowContainer(view_, this);
   surface->setFocusPolicy(Qt::StrongFocus);
   surface->setMinimumSize(160, 120);
@@ -21,6 +24,8 @@ PreviewWindow::PreviewWindow(EditorSession& session, QWidget* owner)
   resize(800, 600);
   connect(&session_, &EditorSession::documentChanged, this, &PreviewWindow::OnDocumentChanged);
 }
+
+PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::FrameCourse() {
   const double aspect = view_->height() > 0 ? double(view_->width()) / view_->height() : 4.0 / 3;

@@ -2,10 +2,14 @@
 // The Preview window: the 3D view of the course. It frames the course (View → Frame Course),
 // and frames by itself a course opened where the camera sees less than half of it.
 
+#include <memory>
+
 #include "ui/tool_window.h"
 
 namespace kurvex {
 
+class CommandRunner;
+class Dialogs;
 class PreviewView;
 struct DocumentChange;
 
@@ -13,7 +17,8 @@ class PreviewWindow : public ToolWindow {
   Q_OBJECT
 
  public:
-  PreviewWindow(EditorSession& session, QWidget* owner);
+  PreviewWindow(EditorSession& session, Dialogs& dialogs, QWidget* owner);
+  ~PreviewWindow() override;
 
   PreviewView& view() { return *view_; }
   // Looks down on the whole course.
@@ -28,6 +33,7 @@ class PreviewWindow : public ToolWindow {
  private:
   void OnDocumentChanged(const DocumentChange& change);
 
+  std::unique_ptr<CommandRunner> runner_;
   PreviewView* view_;
 };
 

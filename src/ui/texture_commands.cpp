@@ -49,14 +49,12 @@ bool TextureCommands::LoadFromRom() {
   }
   session_.textures().Swap(store);
   session_.TexturesLoaded();
-  session_.Reanimate();
   emit status(tr("Textures loaded from the ROM"));
   return true;
 }
 
 bool TextureCommands::LoadFromFile() {
   const QString path = dialogs_.OpenFileName(window_, tr("Load Textures"), tr(kDumpFilter));
-  session_.Reanimate();
   if (path.isEmpty()) return false;
   return LoadFromFilePath(path);
 }
@@ -75,7 +73,6 @@ bool TextureCommands::LoadFromFilePath(const QString& path) {
     return false;
   }
   session_.TexturesLoaded();
-  session_.Reanimate();
   emit status(tr("Textures loaded from %1").arg(QFileInfo(path).fileName()));
   return true;
 }
@@ -83,7 +80,6 @@ bool TextureCommands::LoadFromFilePath(const QString& path) {
 bool TextureCommands::Save() {
   if (!session_.textures_loaded()) return false;
   const QString chosen = dialogs_.SaveFileName(window_, tr("Save Textures"), tr(kDumpFilter));
-  session_.Reanimate();
   if (chosen.isEmpty()) return false;
   const QString path = QString::fromStdString(TexDumpSaveName(chosen.toStdString()));
   if (!MayReplaceFile(dialogs_, window_, path)) return false;

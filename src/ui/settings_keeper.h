@@ -73,7 +73,7 @@ class SettingsKeeper {
   Dialogs& dialogs_;
   QWidget* bar_;
   QString config_folder_;
-  mutable QSettings editor_settings_;
+  QSettings editor_settings_;
 };
 
 }  // namespace kurvex

@@ -38,6 +38,13 @@ void CommandRunner::Run(const std::function<void()>& command) {
   session_.Reanimate();
 }
 
+void CommandRunner::RunOnCourse(const std::function<void()>& command) {
+  Run([this, &command] {
+    session_.document().FinishTyping();
+    command();
+  });
+}
+
 bool CommandRunner::Edit(const std::function<int16_t()>& edit) {
   int16_t result = kEditUnknownError;
   const bool done = Guard([&] { result = edit(); }) && Reply(result);

@@ -22,6 +22,9 @@ class CommandRunner {
 
   // A command that finishes at once: it runs, then the preview reanimates.
   void Run(const std::function<void()>& command);
+  // A command that takes the course as it stands (saving, exporting, trying it in the
+  // emulator, replacing it): typing still open in a box ends first, as a step of its own.
+  void RunOnCourse(const std::function<void()>& command);
   // An edit of the document, as Run; a refusal shows its message. True when the edit went
   // through or changed nothing; false when the controls must show the stored values again.
   bool Edit(const std::function<int16_t()>& edit);

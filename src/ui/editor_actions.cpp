@@ -67,29 +67,37 @@ QAction* EditorActions::action(const QString& object_name) const {
 }
 
 QAction* EditorActions::Add(QMenu* menu, const char* name, const QString& text,
-                            const QKeySequence& shortcut, std::function<void()> command) {
+                            const QKeySequence& shortcut, std::function<void()> command,
+                            Takes takes) {
   QAction* action = menu->addAction(text);
   action->setObjectName(QString::fromLatin1(name));
   // Tool windows belong to the bar, so its keys work in every one of them.
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-  connect(action, &QAction::triggered, this,
-          [this, command = std::move(command)] { runner_.Run(command); });
+  connect(action, &QAction::triggered, this, [this, takes, command = std::move(command)] {
+    takes == Takes::kCourse ? runner_.RunOnCourse(command) : runner_.Run(command);
+  });
   return action;
 }
 
 void EditorActions::CreateFileMenu() {
   QMenu* file = bar_->menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  Add(file, "mnuNew", tr("&New"), QKeySequence::New, [this] { files_.New(); });
-  Add(file, "mnuOpen", tr("&Open..."), QKeySequence::Open, [this] { files_.Open(); });
+  Add(
+      file, "mnuNew", tr("&New"), QKeySequence::New, [this] { files_.New(); }, Takes::kCourse);
+  Add(
+      file, "mnuOpen", tr("&Open..."), QKeySequence::Open, [this] { files_.Open(); },
+      Takes::kCourse);
   recent_menu_ = file->addMenu(tr("Recent &Files"));
   recent_menu_->setObjectName(QStringLiteral("mnuRecent"));
-  Add(file, "mnuSave", tr("&Save"), QKeySequence::Save, [this] { files_.Save(); });
-  Add(file, "mnuSaveAs", tr("Save &As..."), QKeySequence::SaveAs, [this] { files_.SaveAs(); });
+  Add(
+      file, "mnuSave", tr("&Save"), QKeySequence::Save, [this] { files_.Save(); }, Takes::kCourse);
+  Add(
+      file, "mnuSaveAs", tr("Save &As..."), QKeySequence::SaveAs, [this] { files_.SaveAs(); },
+      Takes::kCourse);
   file->addSeparator();
   Add(file, "mnuInputROM", tr("Select &Input ROM..."), {}, [this] { files_.SelectInputRom(); });
-  load_course_ =
-      Add(file, "mnuLoadCourse", tr("Load &Course from ROM..."), {}, chores_.load_course_from_rom);
+  load_course_ = Add(file, "mnuLoadCourse", tr("Load &Course from ROM..."), {},
+                     chores_.load_course_from_rom, Takes::kCourse);
   rom_textures_ = Add(file, "mnuROMTextures", tr("Load &Textures from ROM"), {},
                       [this] { textures_.LoadFromRom(); });
   Add(file, "mnuFileTextures", tr("Load Textures from &File..."), {},
@@ -97,10 +105,13 @@ void EditorActions::CreateFileMenu() {
   save_textures_ =
       Add(file, "mnuSaveTextures", tr("Sa&ve Textures..."), {}, [this] { textures_.Save(); });
   file->addSeparator();
-  Add(file, "mnuTestEmulator", tr("Test in E&mulator"), Qt::Key_F5, chores_.test_in_emulator);
+  Add(file, "mnuTestEmulator", tr("Test in E&mulator"), Qt::Key_F5, chores_.test_in_emulator,
+      Takes::kCourse);
   Add(file, "mnuExportImage", tr("Export Preview &Image..."), {},
       [this] { exports_.ExportImage(); });
-  Add(file, "mnuExportModel", tr("Export &Model..."), {}, [this] { exports_.ExportModel(); });
+  Add(
+      file, "mnuExportModel", tr("Export &Model..."), {}, [this] { exports_.ExportModel(); },
+      Takes::kCourse);
   file->addSeparator();
   Add(file, "mnuExit", tr("E&xit"), QKeySequence::Quit, chores_.exit)
       ->setMenuRole(QAction::QuitRole);
@@ -183,7 +194,7 @@ void EditorActions::RefreshRecentMenu() {
     open->setToolTip(path);
     open->setStatusTip(path);
     connect(open, &QAction::triggered, this, [this, path] {
-      runner_.Run([this, path] {
+      runner_.RunOnCourse([this, path] {
         if (!files_.MayDiscardChanges()) return;
         if (!files_.OpenPath(path) && !QFileInfo::exists(path)) recent_.Remove(path);
       });

@@ -59,8 +59,10 @@ class EditorActions : public QObject {
   void RefreshRecentMenu();
 
  private:
+  enum class Takes { kNothing, kCourse };
+  // An item; one that takes the course runs through RunOnCourse.
   QAction* Add(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut,
-               std::function<void()> command);
+               std::function<void()> command, Takes takes = Takes::kNothing);
   void CreateFileMenu();
   void CreateEditMenu();
   void CreateViewMenu();

@@ -77,7 +77,6 @@ void EmulatorRun::Fail(const std::initializer_list<std::string>& lines) {
 }
 
 bool EmulatorRun::Run(const EmulatorPreferences& preferences) {
-  session_.document().FinishTyping();
   if (!session_.rom_loaded()) {
     Fail({"No input ROM is selected.",
           "Choose File > Select Input ROM... first: the course is tried in a copy of it."});

@@ -90,7 +90,6 @@ bool ExportCommands::ExportImageOfSize(const QSize& size) {
 }
 
 bool ExportCommands::ExportModel() {
-  session_.document().FinishTyping();
   const QString path = AskForFile(tr("Export Model"), tr("Wavefront OBJ models (*.obj)"), ".obj");
   if (path.isEmpty()) return false;
   std::string detail;

@@ -102,13 +102,11 @@ bool FileCommands::OpenPath(const QString& path) {
 }
 
 bool FileCommands::Save() {
-  session_.document().FinishTyping();
   if (session_.file_path().isEmpty()) return SaveAs();
   return SaveTo(session_.file_path(), tr("Save"));
 }
 
 bool FileCommands::SaveAs() {
-  session_.document().FinishTyping();
   const QString chosen =
       dialogs_.SaveFileName(window_, tr("Save KURV F-Zero X Track"), tr("KURV files (*.kurv)"));
   if (chosen.isEmpty()) return false;

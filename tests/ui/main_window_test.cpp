@@ -384,6 +384,25 @@ class MainWindowTest : public QObject {
     QCOMPARE(editor.dialogs.messages.back().Text(), QString("Help files not found."));
     QCOMPARE(editor.dialogs.messages.back().caption, QString("Help Contents"));
   }
+
+  void CommandsThatTakeTheCourseEndTheTypingFirst() {
+    Editor editor(Config());
+    // Typing into a box, not yet left: the course has the number, unsettled.
+    editor.session.document().SetCoordinate(kAxisX, 123.5, CourseDocument::Entry::kTyping);
+    QVERIFY(editor.session.document().InGesture());
+    // Saving takes the course as it stands: the typing is a step of its own first.
+    editor.dialogs.file_names = {Path("typed.kurv")};
+    editor.Trigger("mnuSave");
+    QVERIFY(!editor.session.document().InGesture());
+    Course saved;
+    QVERIFY(LoadKurvFile(Path("typed.kurv").toStdString(), saved).ok);
+    QCOMPARE(saved.Points[1].X, 1235.0f);
+    QVERIFY(!editor.session.document().IsModified());
+    // A command that does not take the course leaves the typing open.
+    editor.session.document().SetCoordinate(kAxisX, 7, CourseDocument::Entry::kTyping);
+    editor.Trigger("mnuFrameCourse");
+    QVERIFY(editor.session.document().InGesture());
+  }
 };
 
 }  // namespace kurvex::test

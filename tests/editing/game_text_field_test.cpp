@@ -154,7 +154,8 @@ TEST(SpecialCharacters, CodesPerField) {
       {0, -1, -1, -1},
       {1, 33, 33, 33},
       {7, 39, 39, 39},
-      {12, 58, 44, 44},
+      // The comma shows in the picture, but the description text of the ROM cannot hold it.
+      {12, 58, -1, -1},
       {13, 45, 45, 45},
       {14, 46, 46, -1},
       {15, -1, -1, -1},
@@ -190,6 +191,15 @@ TEST(SpecialCharacters, CodesPerField) {
     EXPECT_EQ(PaletteGlyphCode(cell) >= 0, any) << cell;
   }
   EXPECT_EQ(PaletteGlyphCode(12), ',');
+  // Every cell that shows a glyph either inserts a code or says why not.
+  for (int cell = 0; cell < kPaletteCells; ++cell) {
+    for (K kind : {K::kName, K::kDescription, K::kJapanese}) {
+      const bool refused = PaletteGlyphCode(cell) >= 0 && PaletteCode(kind, cell) < 0;
+      EXPECT_EQ(!PaletteRefusal(kind, cell).empty(), refused) << cell;
+    }
+  }
+  EXPECT_EQ(PaletteRefusal(K::kDescription, 12), "The game's descriptions cannot hold a comma.");
+  EXPECT_EQ(PaletteRefusal(K::kJapanese, 14), "The Japanese description's font has no full stop.");
   EXPECT_EQ(PaletteGlyphCode(108), 0xFC);
   EXPECT_EQ(PaletteGlyphCode(111), 0xFF);
   // The kana cells give exactly the font's kana.

@@ -70,6 +70,7 @@ class MainWindow : public QMainWindow {
   void CreateViewMenu();
   void CreateWindowMenu();
   void FrameCourse();
+  void FrameOpenedCourse();
   void CreateHelpMenu();
   void CreateToolBar();
   // A menu item that runs a command through RunCommand.

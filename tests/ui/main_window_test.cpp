@@ -5,7 +5,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QSet>
 #include <QtTest>
 
 #include "course/course_compare.h"
@@ -269,6 +272,74 @@ class MainWindowTest : public QObject {
                               CtlPointPosition(editor.course(), i), &screen));
       QVERIFY(screen.x > 0 && screen.x < view.width() && screen.y > 0 && screen.y < view.height());
     }
+  }
+
+  void TheCameraKeptFromTheLastRunSurvivesStartUp() {
+    Settings settings;
+    settings.camera.x = -12.5;
+    settings.camera.azimuth = 33;
+    settings.windows[kWindowPreview] = {0.1, 0.2, 0.5, 0.5, true};
+    QDir().mkpath(Config());
+    QVERIFY(SaveSettingsFile(dir_->Path("config/opts.cfg"), settings) == kSettingsOk);
+    Editor editor(Config());
+    QVERIFY(editor.window.tool(kWindowPreview).isVisible());
+    QCOMPARE(editor.session.camera().values().x, -12.5);
+    QCOMPARE(editor.session.camera().values().azimuth, 33.0);
+    // New is no opening either: the modder's view stays.
+    editor.dialogs.yes_no = {true};
+    editor.Trigger("mnuNew");
+    QCOMPARE(editor.session.camera().values().azimuth, 33.0);
+  }
+
+  void NoTwoItemsOfAMenuShareAnAccessKey() {
+    Editor editor(Config());
+    editor.window.recent().Add(Path("a&b.kurv"));
+    const auto access_key = [](const QString& text) {
+      const int at = QString(text).replace("&&", "__").indexOf('&');
+      return at < 0 ? QChar() : text.at(at + 1).toLower();
+    };
+    const QList<QMenu*> menus = editor.window.menuBar()->findChildren<QMenu*>();
+    QVERIFY(menus.size() >= 6);
+    for (QMenu* menu : menus) {
+      QSet<QChar> keys;
+      for (QAction* item : menu->actions()) {
+        if (item->isSeparator()) continue;
+        const QChar key = access_key(item->text());
+        if (key.isNull()) continue;
+        QVERIFY2(!keys.contains(key), qPrintable(menu->title() + ": " + item->text()));
+        keys.insert(key);
+      }
+    }
+    // The letters the File menu has always had stay.
+    QCOMPARE(editor.window.action("mnuInputROM")->text(), QString("Select &Input ROM..."));
+    QCOMPARE(editor.window.action("mnuFileTextures")->text(),
+             QString("Load Textures from &File..."));
+  }
+
+  void EveryCommandWithAKeyShowsIt() {
+    Editor editor(Config());
+    const QList<std::pair<const char*, QKeySequence>> keys = {
+        {"mnuNew", QKeySequence("Ctrl+N")},        {"mnuOpen", QKeySequence("Ctrl+O")},
+        {"mnuSave", QKeySequence("Ctrl+S")},       {"mnuSaveAs", QKeySequence("Ctrl+Shift+S")},
+        {"mnuExit", QKeySequence("Ctrl+Q")},       {"mnuUndo", QKeySequence("Ctrl+Z")},
+        {"mnuRedo", QKeySequence("Ctrl+Shift+Z")}, {"mnuFrameCourse", QKeySequence("Home")},
+        {"mnuTestEmulator", QKeySequence("F5")},   {"mnuContents", QKeySequence("F1")},
+    };
+    for (const auto& [name, key] : keys) {
+      QCOMPARE(editor.window.action(name)->shortcut(), key);
+      QVERIFY(!editor.window.action(name)->shortcut().isEmpty());
+    }
+  }
+
+  void TheStatusLineShowsTheGameGlyphsOfTheName() {
+    Course course = RingCourse(6);
+    course.Name = "RAINBOW \xFD \xAB";
+    const QString file = SaveCourse("greek.kurv", course);
+    Editor editor(Config());
+    QVERIFY(editor.window.files().OpenPath(file));
+    const QString summary = editor.window.findChild<QLabel*>("lblCourseSummary")->text();
+    QVERIFY2(summary.startsWith(QString::fromUtf8("RAINBOW \u03B2 \u30AB  |")),
+             qPrintable(summary));
   }
 
   void EditKeysWorkInEveryToolWindow() {

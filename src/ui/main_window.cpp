@@ -33,6 +33,7 @@
 #include "ui/export_commands.h"
 #include "ui/file_commands.h"
 #include "ui/graphics_window.h"
+#include "ui/history_keys.h"
 #include "ui/load_course_dialog.h"
 #include "ui/patch_window.h"
 #include "ui/preferences.h"
@@ -91,6 +92,7 @@ MainWindow::MainWindow(EditorSession& session, Dialogs& dialogs, const QString& 
   CreateToolWindows();
   exports_ = new ExportCommands(session_, dialogs_, preview().view(), this);
   CreateMenus();
+  new HistoryKeys(undo_, redo_, this);
   CreateToolBar();
   setCentralWidget(new QWidget(this));
   centralWidget()->setFixedHeight(0);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
@@ -349,6 +350,33 @@ class MainWindowTest : public QObject {
     QApplication::setActiveWindow(&element);  // there is no window manager here
     QTest::keyClick(element.findChild<QWidget*>("cmbCurPoint"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(editor.course().Banking[1], 0);
+  }
+
+  void UndoKeysReachTheHistoryFromANumberBox() {
+    Editor editor(Config());
+    ToolWindow& element = editor.window.tool(kWindowElement);
+    QApplication::setActiveWindow(&element);
+    auto* x = element.findChild<QLineEdit*>("txtX");
+    const float before = editor.course().Points[1].X;
+    const QString shown = x->text();
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClicks(x, "77");
+    QTest::keyClick(x, Qt::Key_Tab);
+    QCOMPARE(editor.course().Points[1].X, 770.0f);
+    QWidget* next = QApplication::focusWidget();
+    QVERIFY(qobject_cast<QLineEdit*>(next) != nullptr);  // Tab left the focus in a box
+    QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.course().Points[1].X, before);
+    QCOMPARE(x->text(), shown);
+    QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(editor.course().Points[1].X, 770.0f);
+    // From the box being typed in, Ctrl+Z undoes the typing as a step of the course.
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClicks(x, "12");
+    QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.course().Points[1].X, 770.0f);
   }
 
   void TexturesFromTheRomAreKeptAndLoadedAgainFromADump() {

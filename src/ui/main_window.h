@@ -23,6 +23,7 @@ class EditorSession;
 class EmulatorRun;
 class ExportCommands;
 class FileCommands;
+class HelpWindow;
 class PreviewWindow;
 class RecentFiles;
 class TextureCommands;
@@ -119,6 +120,7 @@ class MainWindow : public QMainWindow {
   QAction* rom_textures_ = nullptr;
   QAction* save_textures_ = nullptr;
   QLabel* course_summary_ = nullptr;
+  HelpWindow* help_ = nullptr;
 };
 
 }  // namespace kurvex

@@ -4,12 +4,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "course/course_compare.h"
@@ -341,6 +345,24 @@ class MainWindowTest : public QObject {
     const QString summary = editor.window.findChild<QLabel*>("lblCourseSummary")->text();
     QVERIFY2(summary.startsWith(QString::fromUtf8("RAINBOW \u03B2 \u30AB  |")),
              qPrintable(summary));
+  }
+
+  void TheMiscTabFitsItsWindowAndShowsTheHorizonNamesWhole() {
+    Editor editor(Config());
+    ToolWindow& course = editor.window.tool(kWindowCourse);
+    course.findChild<QTabWidget*>("tabs")->setCurrentIndex(1);
+    QApplication::processEvents();
+    auto* scroll = course.findChild<QScrollArea*>("scrollMisc");
+    const QSize needed = course.findChild<QWidget*>("contentMisc")->minimumSizeHint();
+    QVERIFY2(needed.width() <= scroll->viewport()->width(),
+             qPrintable(QString("%1 > %2").arg(needed.width()).arg(scroll->viewport()->width())));
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+    auto* images = course.findChild<QComboBox*>("cmbHorizonImage");
+    for (int i = 0; i < images->count(); ++i) {
+      const int text = images->fontMetrics().horizontalAdvance(images->itemText(i));
+      QVERIFY2(images->sizeHint().width() > text, qPrintable(images->itemText(i)));
+    }
+    QVERIFY(images->width() >= images->sizeHint().width());
   }
 
   void EditKeysWorkInEveryToolWindow() {

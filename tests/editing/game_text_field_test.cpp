@@ -217,9 +217,10 @@ TEST(SpecialCharacters, ClickInsertsIntoTheActiveFieldWithinItsLimit) {
   GameTextField description(K::kDescription);
   name.MoveIns(course, 1);
   EXPECT_TRUE(PaletteClick(course, name, 12 * 16 + 3, 5));  // the colon cell
-  EXPECT_TRUE(PaletteClick(course, description, 12 * 16 + 3, 5));
+  EXPECT_FALSE(PaletteClick(course, description, 12 * 16 + 3, 5));  // no comma in descriptions
+  EXPECT_TRUE(PaletteClick(course, description, 13 * 16 + 3, 5));
   EXPECT_EQ(course.Name, "A:B");
-  EXPECT_EQ(course.Description, ",AB");
+  EXPECT_EQ(course.Description, "-AB");
   EXPECT_FALSE(PaletteClick(course, name, 5, 5));    // blank cell
   EXPECT_FALSE(PaletteClick(course, name, 20, 20));  // kana: not in names
   EXPECT_FALSE(PaletteClick(course, name, 256, 5));  // released beside the picture

@@ -40,7 +40,9 @@
 #include "ui/preferences.h"
 #include "ui/preview_view.h"
 #include "ui/preview_window.h"
+#include "ui/problems_tool.h"
 #include "ui/recent_files.h"
+#include "ui/ride_command.h"
 #include "ui/texture_commands.h"
 #include "ui/window_layout.h"
 
@@ -113,6 +115,8 @@ MainWindow::MainWindow(EditorSession& session, Dialogs& dialogs, const QString& 
   connect(&session_, &EditorSession::texturesChanged, this, &MainWindow::RefreshRomActions);
   connect(&session_, &EditorSession::filePathChanged, this, &MainWindow::RefreshCaption);
   connect(recent_.get(), &RecentFiles::changed, this, &MainWindow::RefreshRecentMenu);
+  new RideCommand(session_, *this);
+  new ProblemsTool(session_, *this, editor_settings_);
   RefreshCaption();
   RefreshEditActions();
   RefreshRomActions();

@@ -216,7 +216,7 @@ TEST(SpecialCharacters, ClickInsertsIntoTheActiveFieldWithinItsLimit) {
   GameTextField name(K::kName);
   GameTextField description(K::kDescription);
   name.MoveIns(course, 1);
-  EXPECT_TRUE(PaletteClick(course, name, 12 * 16 + 3, 5));  // the colon cell
+  EXPECT_TRUE(PaletteClick(course, name, 12 * 16 + 3, 5));          // the colon cell
   EXPECT_FALSE(PaletteClick(course, description, 12 * 16 + 3, 5));  // no comma in descriptions
   EXPECT_TRUE(PaletteClick(course, description, 13 * 16 + 3, 5));
   EXPECT_EQ(course.Name, "A:B");

@@ -523,15 +523,27 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!files_->MayDiscardChanges()) {
+  if (!session_.closing() && !files_->MayDiscardChanges()) {
     event->ignore();
     return;
   }
+  Shutdown();
+  event->accept();
+}
+
+void MainWindow::EndWithoutQuestions() {
+  // Done here rather than through close(), which does nothing while a close is already asking
+  // its question.
+  Shutdown();
+  hide();
+}
+
+void MainWindow::Shutdown() {
+  if (session_.closing()) return;
   SaveSettings();
   session_.SetClosing();
   preview().view().KillGL();
   for (ToolWindow* tool : tools_) tool->close();
-  event->accept();
 }
 
 void MainWindow::LoadSettings() {

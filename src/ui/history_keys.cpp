@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "ui/tool_window.h"
+
 namespace kurvex {
 
 namespace {
@@ -30,7 +32,7 @@ bool Matches(const QKeyEvent* key, const QAction* action) {
 
 }  // namespace
 
-HistoryKeys::HistoryKeys(QAction* undo, QAction* redo, QObject* parent)
+HistoryKeys::HistoryKeys(QAction* undo, QAction* redo, QWidget* parent)
     : QObject(parent), undo_(undo), redo_(redo) {
   qApp->installEventFilter(this);
 }
@@ -41,6 +43,10 @@ bool HistoryKeys::eventFilter(QObject* watched, QEvent* event) {
   // A box that claims the key gets it as a key press rather than as a shortcut: that press
   // is where the key is turned back into the command.
   if (event->type() != QEvent::KeyPress || !HasOwnTextUndo(watched)) return false;
+  // Only the editor's own windows edit the course: a file dialog's or the help's box keeps
+  // its text undo.
+  const QWidget* top = static_cast<QWidget*>(watched)->window();
+  if (top != parent() && qobject_cast<const ToolWindow*>(top) == nullptr) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
   for (QAction* action : {undo_, redo_}) {
     if (Matches(key, action)) {

@@ -14,8 +14,9 @@ class HistoryKeys : public QObject {
   Q_OBJECT
 
  public:
-  // Installs itself on the application; removed again when destroyed.
-  HistoryKeys(QAction* undo, QAction* redo, QObject* parent);
+  // Installs itself on the application; removed again when destroyed. The keys are taken
+  // from the boxes of the main window (the parent) and its tool windows.
+  HistoryKeys(QAction* undo, QAction* redo, QWidget* parent);
   ~HistoryKeys() override;
 
  protected:

@@ -399,6 +399,12 @@ class MainWindowTest : public QObject {
     QTest::keyClicks(x, "12");
     QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(editor.course().Points[1].X, 770.0f);
+    // A box outside the editor's windows (a file dialog's, the help's) keeps its own text undo.
+    editor.session.document().AddPoint();
+    QLineEdit find;
+    find.setText("zone");
+    QTest::keyClick(&find, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(int(editor.course().PointCount), 5);
   }
 
   void TexturesFromTheRomAreKeptAndLoadedAgainFromADump() {

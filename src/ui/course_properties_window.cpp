@@ -71,6 +71,9 @@ CoursePropertiesWindow::CoursePropertiesWindow(EditorSession& session, Dialogs& 
     images.push_back(HorizonImageName(image));
   }
   FillList(ui_->cmbHorizonImage, images);
+  // The image names tell the images apart only at their ends ("Devil's Forest A" and "B"):
+  // this list is as wide as its longest name.
+  ui_->cmbHorizonImage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
   ConnectFields();
   ConnectLists();

@@ -256,6 +256,9 @@ void CoursePropertiesWindow::BindHorizons() {
     images.push_back(HorizonImageName(image));
   }
   FillList(ui_->cmbHorizonImage, images);
+  // The image names tell the images apart only at their ends ("Devil's Forest A" and "B"):
+  // this list is as wide as its longest name.
+  ui_->cmbHorizonImage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   CourseDocument& document = session_.document();
   const Course& course = document.course();
   // The entry shown is the window's own choice, not the course's.

@@ -26,18 +26,24 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 }  // namespace
 
-void QtDialogs::ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption,
-                            const Message& original) {
+void FillMessageBox(QMessageBox& box, const Message& original) {
   // Messages come from the layers below in English; here they meet the translation.
   const Message message = Translated(original);
-  QMessageBox box(BoxIcon(icon), caption, QString(), QMessageBox::Ok, parent);
-  const QString body = QString::fromStdString(message.Paragraph());
+  // Each line as written: joined into one paragraph, a line's capital reads as a typing error.
+  box.setTextFormat(Qt::PlainText);
+  const QString body = QString::fromStdString(message.Body("\n"));
   if (message.title.empty()) {
     box.setText(body);
   } else {
     box.setText(QString::fromStdString(message.title));
     box.setInformativeText(body);
   }
+}
+
+void QtDialogs::ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                            const Message& message) {
+  QMessageBox box(BoxIcon(icon), caption, QString(), QMessageBox::Ok, parent);
+  FillMessageBox(box, message);
   box.exec();
 }
 

@@ -11,6 +11,7 @@
 #include "ui/editor_session.h"
 #include "ui/export_commands.h"
 #include "ui/file_commands.h"
+#include "ui/history_keys.h"
 #include "ui/recent_files.h"
 #include "ui/texture_commands.h"
 #include "ui/translation.h"
@@ -53,6 +54,8 @@ EditorActions::EditorActions(QMainWindow* bar, EditorSession& session, CommandRu
   CreateViewMenu();
   CreateWindowMenu();
   CreateHelpMenu();
+  // Ctrl+Z in a box undoes the last step of the course, not the box's own text.
+  new HistoryKeys(undo_, redo_, bar_);
   CreateToolBar();
   connect(&recent_, &RecentFiles::changed, this, &EditorActions::RefreshRecentMenu);
   connect(&session_, &EditorSession::romChanged, this, &EditorActions::RefreshRomActions);
@@ -83,17 +86,20 @@ void EditorActions::CreateFileMenu() {
   QMenu* file = bar_->menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
   Add(
-      file, "mnuNew", tr("&New"), QKeySequence::New, [this] { files_.New(); }, Takes::kCourse);
-  Add(
-      file, "mnuOpen", tr("&Open..."), QKeySequence::Open, [this] { files_.Open(); },
+      file, "mnuNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { files_.New(); },
       Takes::kCourse);
-  recent_menu_ = file->addMenu(tr("Recent &Files"));
+  Add(
+      file, "mnuOpen", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+      [this] { files_.Open(); }, Takes::kCourse);
+  recent_menu_ = file->addMenu(tr("&Recent Files"));
   recent_menu_->setObjectName(QStringLiteral("mnuRecent"));
   Add(
-      file, "mnuSave", tr("&Save"), QKeySequence::Save, [this] { files_.Save(); }, Takes::kCourse);
-  Add(
-      file, "mnuSaveAs", tr("Save &As..."), QKeySequence::SaveAs, [this] { files_.SaveAs(); },
+      file, "mnuSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { files_.Save(); },
       Takes::kCourse);
+  // Written out: some desktops give the standard Save As key no sequence at all.
+  Add(
+      file, "mnuSaveAs", tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+      [this] { files_.SaveAs(); }, Takes::kCourse);
   file->addSeparator();
   Add(file, "mnuInputROM", tr("Select &Input ROM..."), {}, [this] { files_.SelectInputRom(); });
   load_course_ = Add(file, "mnuLoadCourse", tr("Load &Course from ROM..."), {},
@@ -105,25 +111,25 @@ void EditorActions::CreateFileMenu() {
   save_textures_ =
       Add(file, "mnuSaveTextures", tr("Sa&ve Textures..."), {}, [this] { textures_.Save(); });
   file->addSeparator();
-  Add(file, "mnuTestEmulator", tr("Test in E&mulator"), Qt::Key_F5, chores_.test_in_emulator,
+  Add(file, "mnuTestEmulator", tr("Test in &Emulator"), Qt::Key_F5, chores_.test_in_emulator,
       Takes::kCourse);
-  Add(file, "mnuExportImage", tr("Export Preview &Image..."), {},
+  Add(file, "mnuExportImage", tr("Export &Preview Image..."), {},
       [this] { exports_.ExportImage(); });
   Add(
       file, "mnuExportModel", tr("Export &Model..."), {}, [this] { exports_.ExportModel(); },
       Takes::kCourse);
   file->addSeparator();
-  Add(file, "mnuExit", tr("E&xit"), QKeySequence::Quit, chores_.exit)
+  Add(file, "mnuExit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), chores_.exit)
       ->setMenuRole(QAction::QuitRole);
 }
 
 void EditorActions::CreateEditMenu() {
   QMenu* edit = bar_->menuBar()->addMenu(tr("&Edit"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
-  undo_ =
-      Add(edit, "mnuUndo", tr("&Undo"), QKeySequence::Undo, [this] { session_.document().Undo(); });
-  redo_ =
-      Add(edit, "mnuRedo", tr("&Redo"), QKeySequence::Redo, [this] { session_.document().Redo(); });
+  undo_ = Add(edit, "mnuUndo", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+              [this] { session_.document().Undo(); });
+  redo_ = Add(edit, "mnuRedo", tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+              [this] { session_.document().Redo(); });
   edit->addSeparator();
   Add(edit, "mnuPreferences", tr("&Preferences..."), QKeySequence::Preferences,
       chores_.edit_preferences)
@@ -151,7 +157,7 @@ void EditorActions::CreateWindowMenu() {
 void EditorActions::CreateHelpMenu() {
   QMenu* help = bar_->menuBar()->addMenu(tr("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
-  Add(help, "mnuContents", tr("&Contents..."), QKeySequence::HelpContents, chores_.open_help);
+  Add(help, "mnuContents", tr("&Contents..."), Qt::Key_F1, chores_.open_help);
   Add(help, "mnuCriticalInfo", tr("Critical &Info..."), {}, chores_.show_critical_info);
   help->addSeparator();
   Add(help, "mnuAbout", tr("&About..."), {}, chores_.show_about)->setMenuRole(QAction::AboutRole);
@@ -190,7 +196,9 @@ void EditorActions::RefreshRomActions() {
 void EditorActions::RefreshRecentMenu() {
   recent_menu_->clear();
   for (const QString& path : recent_.files()) {
-    QAction* open = recent_menu_->addAction(QFileInfo(path).fileName());
+    // A "&" in a file name is shown, not taken as an access key.
+    QAction* open =
+        recent_menu_->addAction(QFileInfo(path).fileName().replace('&', QStringLiteral("&&")));
     open->setToolTip(path);
     open->setStatusTip(path);
     connect(open, &QAction::triggered, this, [this, path] {

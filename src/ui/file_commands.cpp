@@ -92,6 +92,7 @@ bool FileCommands::OpenPath(const QString& path) {
     return false;
   }
   Take(course, path);
+  emit courseOpened();
   if (!outcome.notices.empty()) {
     dialogs_.ShowMessage(window_, MessageIcon::kInformation, tr(kOpenCaption),
                          NoticesMessage(outcome.notices));
@@ -168,6 +169,7 @@ bool FileCommands::LoadCourseFromRom(int slot) {
   }
   Take(course, QString());
   session_.SetCourseSlot(slot);
+  emit courseOpened();
   emit status(tr("Loaded %1 from the ROM").arg(QString::fromStdString(SlotName(slot))));
   return true;
 }

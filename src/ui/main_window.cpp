@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "course/display_names.h"
+#include "course/game_text_unicode.h"
 #include "course/new_course.h"
 #include "ui/about_dialog.h"
 #include "ui/camera_window.h"
@@ -28,6 +29,7 @@
 #include "ui/export_commands.h"
 #include "ui/file_commands.h"
 #include "ui/graphics_window.h"
+#include "ui/help_window.h"
 #include "ui/load_course_dialog.h"
 #include "ui/patch_window.h"
 #include "ui/preferences.h"
@@ -81,8 +83,10 @@ MainWindow::MainWindow(EditorSession& session, Dialogs& dialogs, const QString& 
   setCentralWidget(new QWidget(this));
   centralWidget()->setFixedHeight(0);
   course_summary_ = new QLabel(this);
+  course_summary_->setObjectName(QStringLiteral("lblCourseSummary"));
   statusBar()->addPermanentWidget(course_summary_);
   connect(files_, &FileCommands::status, this, &MainWindow::ShowStatus);
+  connect(files_, &FileCommands::courseOpened, this, [this] { preview().FrameIfOutOfSight(); });
   connect(textures_, &TextureCommands::status, this, &MainWindow::ShowStatus);
   connect(exports_, &ExportCommands::status, this, &MainWindow::ShowStatus);
   connect(emulator_, &EmulatorRun::status, this, &MainWindow::ShowStatus);
@@ -115,7 +119,9 @@ void MainWindow::CreateToolWindows() {
   tools_[kWindowCamera] = new CameraWindow(session_, dialogs_, this);
   tools_[kWindowGraphics] = new GraphicsWindow(session_, dialogs_, this);
   tools_[kWindowDataSheet] = new DataSheetWindow(session_, dialogs_, this);
-  tools_[kWindowPatch] = new PatchWindow(session_, dialogs_, this);
+  auto* patch = new PatchWindow(session_, dialogs_, this);
+  connect(patch, &PatchWindow::status, this, &MainWindow::ShowStatus);
+  tools_[kWindowPatch] = patch;
   for (ToolWindow* tool : tools_) {
     tool->setAcceptDrops(true);
     tool->installEventFilter(this);
@@ -188,7 +194,7 @@ void MainWindow::RefreshCaption() {
 void MainWindow::RefreshStatus() {
   const Course& course = session_.document().course();
   course_summary_->setText(tr("%1  |  %2 points  |  %3  |  point %4")
-                               .arg(QString::fromStdString(course.Name))
+                               .arg(QString::fromStdString(GameTextUnicode(course.Name)))
                                .arg(course.PointCount)
                                .arg(QString::fromStdString(VenueName(course.Venue)))
                                .arg(session_.document().current_point()));
@@ -210,10 +216,16 @@ void MainWindow::LoadCourseFromRom() {
 
 void MainWindow::OpenHelp() {
   const QString page = QDir(QCoreApplication::applicationDirPath()).filePath("help/Contents.html");
-  if (!QFileInfo::exists(page) || !dialogs_.OpenExternal(QUrl::fromLocalFile(page))) {
+  // Shown in the editor's own help window: no browser needs to be registered.
+  if (!help_) help_ = new HelpWindow(this);
+  if (!help_->ShowPage(page)) {
     dialogs_.ShowMessage(this, MessageIcon::kExclamation, tr("Help Contents"),
                          LinesMessage({"Help files not found."}));
+    return;
   }
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
 }
 
 void MainWindow::ShowAbout() {

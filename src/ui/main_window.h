@@ -22,6 +22,7 @@ class EditorSession;
 class EmulatorRun;
 class ExportCommands;
 class FileCommands;
+class HelpWindow;
 class PreviewWindow;
 class RecentFiles;
 class SettingsKeeper;
@@ -102,6 +103,7 @@ class MainWindow : public QMainWindow {
   std::array<ToolWindow*, kToolWindowCount> tools_{};
   bool tools_hidden_ = false;
   QLabel* course_summary_ = nullptr;
+  HelpWindow* help_ = nullptr;
 };
 
 }  // namespace kurvex

@@ -22,7 +22,6 @@ PreviewWindow::PreviewWindow(EditorSession& session, Dialogs& dialogs, QWidget* 
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(surface);
   resize(800, 600);
-  connect(&session_, &EditorSession::documentChanged, this, &PreviewWindow::OnDocumentChanged);
 }
 
 PreviewWindow::~PreviewWindow() = default;
@@ -34,11 +33,10 @@ void PreviewWindow::FrameCourse() {
   session_.RestoreCamera(framing);
 }
 
-void PreviewWindow::OnDocumentChanged(const DocumentChange& change) {
-  // A course opened where the camera sees less than half of it is shown whole; a view that
-  // shows most of it is the user's and stays.
+void PreviewWindow::FrameIfOutOfSight() {
+  // Only openings come here, so the camera kept from the last run is never replaced at start.
   const Course& course = session_.document().course();
-  if (change.replaced && view_->width() > 0 &&
+  if (view_->width() > 0 &&
       2 * PointsInView(course, session_.camera().values(), view_->width(), view_->height()) <
           course.PointCount) {
     FrameCourse();

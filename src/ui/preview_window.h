@@ -1,6 +1,6 @@
 #pragma once
 // The Preview window: the 3D view of the course. It frames the course (View → Frame Course),
-// and frames by itself a course opened where the camera sees less than half of it.
+// and a course opened where the camera sees less than half of it.
 
 #include <memory>
 
@@ -11,7 +11,6 @@ namespace kurvex {
 class CommandRunner;
 class Dialogs;
 class PreviewView;
-struct DocumentChange;
 
 class PreviewWindow : public ToolWindow {
   Q_OBJECT
@@ -23,6 +22,9 @@ class PreviewWindow : public ToolWindow {
   PreviewView& view() { return *view_; }
   // Looks down on the whole course.
   void FrameCourse();
+  // For a course just opened: frames it when the camera sees less than half of it; a view
+  // that shows most of it is the user's and stays.
+  void FrameIfOutOfSight();
   // The view's size in pixels, and the current view drawn at another size (null without GL).
   QSize PictureSize() const;
   QImage RenderPicture(const QSize& size);
@@ -31,8 +33,6 @@ class PreviewWindow : public ToolWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void OnDocumentChanged(const DocumentChange& change);
-
   std::unique_ptr<CommandRunner> runner_;
   PreviewView* view_;
 };

@@ -1,11 +1,14 @@
 #include "ui/special_character_palette.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "editing/special_characters.h"
 #include "ui/game_font.h"
+#include "ui/translation.h"
 
 namespace kurvex {
 
@@ -78,6 +81,24 @@ void SpecialCharacterPalette::mouseMoveEvent(QMouseEvent* event) {
     update();
   }
   QWidget::mouseMoveEvent(event);
+}
+
+QString SpecialCharacterPalette::RefusalAt(const QPoint& position) const {
+  const QPoint p = PalettePixel(position);
+  return Translated(PaletteRefusal(active_, PaletteCell(p.x(), p.y())));
+}
+
+bool SpecialCharacterPalette::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString refusal = RefusalAt(help->pos());
+  if (refusal.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), refusal, this);
+  }
+  return true;
 }
 
 void SpecialCharacterPalette::leaveEvent(QEvent* event) {

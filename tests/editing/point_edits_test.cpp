@@ -180,6 +180,33 @@ TEST(PointEdits, DragPads) {
   EXPECT_TRUE(tracker.Up(kPadY));
 }
 
+TEST(EditReplies, EveryWindowMakesTheSameOfAResult) {
+  // Done, and nothing to show: the limits the windows keep with disabled buttons count as done.
+  for (int code : {kEditOk, kEditUnchanged, kEditTooManyPoints, kEditTooFewPoints}) {
+    const EditReply reply = ReplyTo(code);
+    EXPECT_TRUE(reply.done) << code;
+    EXPECT_TRUE(reply.message.empty()) << code;
+  }
+  // Refused quietly: the control shows the stored value again, which says enough.
+  for (int code : {kEditBadNumber, kEditBadIndex, kEditBadFactor}) {
+    const EditReply reply = ReplyTo(code);
+    EXPECT_FALSE(reply.done) << code;
+    EXPECT_TRUE(reply.message.empty()) << code;
+  }
+  // Refused with the reason, under its own caption.
+  const EditReply mismatch = ReplyTo(kEditDeleteMismatch);
+  EXPECT_FALSE(mismatch.done);
+  EXPECT_EQ(mismatch.caption, "Delete Control Point");
+  EXPECT_EQ(mismatch.message, EditMessage(kEditDeleteMismatch));
+  // Anything else is the unknown error, under the window's own caption.
+  for (int code : {int{kEditUnknownError}, int{kEditNotPrepared}, 99}) {
+    const EditReply reply = ReplyTo(code);
+    EXPECT_FALSE(reply.done) << code;
+    EXPECT_TRUE(reply.caption.empty()) << code;
+    EXPECT_EQ(reply.message.Text("\n"), "An unknown error has occurred.") << code;
+  }
+}
+
 TEST(PointEdits, PreviewDragsMoveInCourseUnitsWithinTheExtremes) {
   Course c = RingCourse(4);
   const CtlPoint before = c.Points[1];

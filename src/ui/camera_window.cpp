@@ -78,10 +78,17 @@ bool CameraWindow::Hold(Group group) const {
 void CameraWindow::BindButtons(Group group) {
   for (int i = 0; i < 6; ++i) {
     CameraButton* button = Button(group, i);
-    connect(button, &CameraButton::mousePressed, this, [=] { Press(group, i); });
+    // Steps of a gesture: the camera moves on the timer's ticks, not here.
+    const auto step = [this](const std::function<void()>& change) {
+      runner_.Step([&] {
+        change();
+        return int16_t{kEditOk};
+      });
+    };
+    connect(button, &CameraButton::mousePressed, this, [=] { step([=] { Press(group, i); }); });
     connect(button, &CameraButton::mouseMoved, this,
-            [=](bool inside) { MoveOver(group, i, inside); });
-    connect(button, &CameraButton::mouseReleased, this, [=] { Release(group, i); });
+            [=](bool inside) { step([=] { MoveOver(group, i, inside); }); });
+    connect(button, &CameraButton::mouseReleased, this, [=] { step([=] { Release(group, i); }); });
   }
 }
 

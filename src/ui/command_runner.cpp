@@ -1,6 +1,6 @@
 #include "ui/command_runner.h"
 
-#include <exception>
+#include <utility>
 
 #include "editing/edit_result.h"
 #include "ui/dialogs.h"

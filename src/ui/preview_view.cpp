@@ -47,6 +47,12 @@ QSurfaceFormat PreviewView::SurfaceFormat() {
   return format;
 }
 
+bool PreviewView::OpenGLAvailable() {
+  QOpenGLContext probe;
+  probe.setFormat(SurfaceFormat());
+  return probe.create();
+}
+
 PreviewView::PreviewView(EditorSession& session)
     : session_(session), star_seed_(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch())) {
   setFormat(SurfaceFormat());

@@ -6,19 +6,18 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
 #include "course/file_read.h"
+#include "course/file_replace.h"
 
 namespace kurvex {
 
 namespace {
 
-constexpr int kMaxLinkHops = 40;          // as the system's own limit on link chains
-constexpr size_t kMaxTempNameStem = 200;  // leaves room for "." and ".XXXXXX" within NAME_MAX
+constexpr int kMaxLinkHops = 40;  // as the system's own limit on link chains
 
 bool Fail(std::string* error, const std::string& path, const std::string& why) {
   if (error) *error = path + ": " + why;
@@ -33,11 +32,6 @@ std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // The file a path finally names, through any chain of symbolic links; a dangling link names the
@@ -114,42 +108,6 @@ void KeepOwnerAndMode(int fd, const struct stat* old_stat) {
   ::fchmod(fd, old_stat->st_mode & 07777);
 }
 
-bool WriteAll(int fd, const uint8_t* data, size_t size) {
-  while (size > 0) {
-    const ssize_t written = ::write(fd, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += written;
-    size -= static_cast<size_t>(written);
-  }
-  return true;
-}
-
-// So that the rename itself survives a power cut; a folder that cannot be synced is no failure.
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-// Writes, flushes and closes the temporary file; removes it on failure.
-bool FillTemporary(int fd, const std::string& temp, const uint8_t* data, size_t size,
-                   const std::string& path, std::string* error) {
-  bool ok = WriteAll(fd, data, size) && ::fsync(fd) == 0;
-  int saved = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    saved = errno;
-  }
-  if (ok) return true;
-  ::unlink(temp.c_str());
-  errno = saved;
-  return FailWithErrno(error, path);
-}
-
 }  // namespace
 
 InputFiles::InputFiles(std::initializer_list<std::string> paths) {
@@ -206,20 +164,11 @@ bool WriteFileAtomically(const std::string& path, const uint8_t* data, size_t si
     return Fail(error, path, NotRegularText(old_stat.st_mode));
   }
 
-  const std::string folder = FolderOf(target);
-  std::string temp = folder + "/." + NameOf(target).substr(0, kMaxTempNameStem) + ".XXXXXX";
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return FailWithErrno(error, path);
-  KeepOwnerAndMode(fd, exists ? &old_stat : nullptr);
-  if (!FillTemporary(fd, temp, data, size, path, error)) return false;
-  if (std::rename(temp.c_str(), target.c_str()) != 0) {
-    const int saved = errno;
-    ::unlink(temp.c_str());
-    errno = saved;
-    return FailWithErrno(error, path);
-  }
-  SyncFolder(folder);
-  return true;
+  const int result = ReplaceFileContents(
+      target, data, size, [&](int fd) { KeepOwnerAndMode(fd, exists ? &old_stat : nullptr); });
+  if (result == 0) return true;
+  errno = result;
+  return FailWithErrno(error, path);
 }
 
 }  // namespace kurvex

@@ -12,6 +12,7 @@
 
 #include "course/file_read.h"
 #include "course/file_replace.h"
+#include "course/path_text.h"
 
 namespace kurvex {
 
@@ -20,7 +21,7 @@ namespace {
 constexpr int kMaxLinkHops = 40;  // as the system's own limit on link chains
 
 bool Fail(std::string* error, const std::string& path, const std::string& why) {
-  if (error) *error = path + ": " + why;
+  if (error) *error = PathText(path) + ": " + why;
   return false;
 }
 
@@ -139,7 +140,7 @@ const std::string* InputFiles::FirstHeld(const std::vector<std::string>& targets
 }
 
 std::string InputRefusal(const std::string& path) {
-  return path + ": is one of this command's inputs";
+  return PathText(path) + ": is one of this command's inputs";
 }
 
 bool NoInputAmong(const std::vector<std::string>& targets, const InputFiles& inputs,

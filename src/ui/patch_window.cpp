@@ -81,7 +81,7 @@ PatchWindow::PatchWindow(EditorSession& session, Dialogs& dialogs, QWidget* owne
   connect(ui_->cmdPatch, &QPushButton::clicked, this, &PatchWindow::Patch);
 }
 
-PatchWindow::~PatchWindow() = default;
+PatchWindow::~PatchWindow() { StopListening(); }
 
 QSize PatchWindow::sizeHint() const { return minimumSizeHint().expandedTo(QSize(460, 260)); }
 

@@ -61,7 +61,8 @@ void PrintSlotProblems(const PatchOutcome& outcome) {
         Fail(problem.message, problem.reason);
         break;
       case SlotProblemKind::kEncodeFailed:
-        Fail(Message{}, PathText(problem.source) + ": the course does not fit the game's course record");
+        Fail(Message{},
+             PathText(problem.source) + ": the course does not fit the game's course record");
         break;
       case SlotProblemKind::kShortened:
         PrintNotices(SlotName(problem.slot), {"name, description or horizons cut to fit the ROM"});
@@ -108,7 +109,9 @@ int RunExtract(const Args& args) {
   if (!opened.ok) return Fail(opened);
   std::error_code made;
   std::filesystem::create_directories(paths[1], made);
-  if (made) return Fail(WriteFailure("Nothing was extracted."), PathText(paths[1]) + ": " + made.message());
+  if (made) {
+    return Fail(WriteFailure("Nothing was extracted."), PathText(paths[1]) + ": " + made.message());
+  }
   std::vector<std::string> targets;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     targets.push_back((std::filesystem::path(paths[1]) / ExtractName(slot)).string());

@@ -90,11 +90,7 @@ CoursePropertiesWindow::CoursePropertiesWindow(EditorSession& session, Dialogs& 
   Updatez();
 }
 
-CoursePropertiesWindow::~CoursePropertiesWindow() {
-  // The boxes lose the focus as the window goes, after the form is gone: nothing may reach it.
-  session_.disconnect(this);
-  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
-}
+CoursePropertiesWindow::~CoursePropertiesWindow() { StopListening(); }
 
 QSize CoursePropertiesWindow::sizeHint() const {
   // A column beside the preview: the palette at twice its size fits, the statistics beside

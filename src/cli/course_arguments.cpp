@@ -5,6 +5,7 @@
 #include "course/course_files.h"
 #include "course/message.h"
 #include "course/new_course.h"
+#include "course/path_text.h"
 #include "rom/rom_course_loader.h"
 #include "rom/rom_layout.h"
 
@@ -46,7 +47,7 @@ FileOutcome ReadCourseArgument(const std::string& argument, Course& course) {
   Message slot_message;
   int slot = 0;
   if (SplitRomSlot(argument, &rom_path, &slot, &slot_message)) {
-    if (slot == 0) return {false, slot_message, argument + ": no such course slot", {}};
+    if (slot == 0) return {false, slot_message, PathText(argument) + ": no such course slot", {}};
     return LoadCourseFromRom(rom_path, slot, course);
   }
   if (HasExtension(argument, ".txt")) return LoadTrackTextFile(argument, course);
@@ -59,13 +60,22 @@ int LoadCourseArgument(const std::string& argument, Course& course) {
   return outcome.ok ? kExitOk : Fail(outcome);
 }
 
+std::string CourseArgumentFile(const std::string& argument) {
+  std::string rom_path;
+  Message ignored;
+  int slot = 0;
+  return SplitRomSlot(argument, &rom_path, &slot, &ignored) && slot != 0 ? rom_path : argument;
+}
+
 bool IsCourseOutputName(const std::string& path) {
   return HasExtension(path, ".kurv") || HasExtension(path, ".txt");
 }
 
-FileOutcome SaveCourseOutput(const std::string& path, const Course& course) {
-  if (HasExtension(path, ".txt")) return SaveTrackTextFile(path, course);
-  return SaveKurvFile(path, course);
+FileOutcome SaveCourseOutput(const std::string& path, const Course& course,
+                             const std::string& course_argument) {
+  const InputFiles inputs{CourseArgumentFile(course_argument)};
+  if (HasExtension(path, ".txt")) return SaveTrackTextFile(path, course, inputs);
+  return SaveKurvFile(path, course, inputs);
 }
 
 }  // namespace kurvex::cli

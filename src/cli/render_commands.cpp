@@ -131,6 +131,11 @@ int LoadDrawingInputs(const std::string& course, const std::string& settings,
   return kExitOk;
 }
 
+InputFiles DrawingInputFiles(const std::string& course, const std::string& settings,
+                             const std::string& textures) {
+  return {CourseArgumentFile(course), settings, textures};
+}
+
 int RunRender(const Args& args) {
   ParsedArgs parsed;
   const int status = ParseArgs("render", args,
@@ -172,7 +177,8 @@ int RunRender(const Args& args) {
   if (result != kRenderOk) return Fail(RenderMessage(result, detail));
   const std::vector<uint8_t> rgb = WithoutAlpha(picture.rgba);
   std::string error;
-  if (!WritePng(options.out, rgb.data(), picture.width, picture.height, 3, &error)) {
+  if (!WritePng(options.out, rgb.data(), picture.width, picture.height, 3, &error,
+                DrawingInputFiles(options.course, options.settings, options.textures))) {
     return Fail(MakeMessage("Error: File access error", {"The picture could not be written."}),
                 error);
   }

@@ -1,12 +1,15 @@
 // The commands on ROM images: rom-info, extract, patch and checksum.
 #include <cstdio>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "cli/cli.h"
 #include "cli/options.h"
 #include "course/course_files.h"
 #include "course/game_text.h"
 #include "course/message.h"
+#include "course/path_text.h"
 #include "course/rom_text.h"
 #include "rom/course_record.h"
 #include "rom/header_checksum.h"
@@ -46,6 +49,7 @@ bool AddSlot(const std::string& assignment, PatchRequest& request, std::string* 
     return false;
   }
   file = assignment.substr(equals + 1);
+  request.inputs.Add(CourseArgumentFile(file));
   return true;
 }
 
@@ -57,7 +61,8 @@ void PrintSlotProblems(const PatchOutcome& outcome) {
         Fail(problem.message, problem.reason);
         break;
       case SlotProblemKind::kEncodeFailed:
-        Fail(Message{}, problem.source + ": the course does not fit the game's course record");
+        Fail(Message{},
+             PathText(problem.source) + ": the course does not fit the game's course record");
         break;
       case SlotProblemKind::kShortened:
         PrintNotices(SlotName(problem.slot), {"name, description or horizons cut to fit the ROM"});
@@ -104,7 +109,18 @@ int RunExtract(const Args& args) {
   if (!opened.ok) return Fail(opened);
   std::error_code made;
   std::filesystem::create_directories(paths[1], made);
-  if (made) return Fail(WriteFailure("Nothing was extracted."), paths[1] + ": " + made.message());
+  if (made) {
+    return Fail(WriteFailure("Nothing was extracted."), PathText(paths[1]) + ": " + made.message());
+  }
+  std::vector<std::string> targets;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    targets.push_back((std::filesystem::path(paths[1]) / ExtractName(slot)).string());
+  }
+  const InputFiles inputs{paths[0]};
+  std::string refusal;
+  if (!NoInputAmong(targets, inputs, &refusal)) {
+    return Fail(WriteFailure("Nothing was extracted."), refusal);
+  }
   int status = kExitOk;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     Course course;
@@ -112,8 +128,7 @@ int RunExtract(const Args& args) {
       status = Fail(BadCourseRecordMessage(slot));
       continue;
     }
-    const FileOutcome saved =
-        SaveKurvFile((std::filesystem::path(paths[1]) / ExtractName(slot)).string(), course);
+    const FileOutcome saved = SaveKurvFile(targets[slot - 1], course, inputs);
     if (!saved.ok) status = Fail(saved);
   }
   return status;

@@ -1,5 +1,6 @@
 #include "course/course_files.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "course/file_io.h"
 #include "course/kurv_file.h"
 #include "course/message.h"
+#include "course/path_text.h"
 
 namespace kurvex {
 
@@ -23,9 +25,10 @@ FileOutcome ReadCourseBytes(const std::string& path, size_t max_size, std::vecto
   return {};
 }
 
-FileOutcome WriteFileBytes(const std::string& path, const uint8_t* data, size_t size) {
+FileOutcome WriteFileBytes(const std::string& path, const uint8_t* data, size_t size,
+                           const InputFiles& inputs) {
   std::string error;
-  if (!WriteFileAtomically(path, data, size, &error)) {
+  if (!WriteFileAtomically(path, data, size, &error, inputs)) {
     return Failure(MakeMessage("Error: File access error",
                                {"A file I/O error occurred while trying to save",
                                 "the file. An existing file of that name was left", "as it was."}),
@@ -56,47 +59,57 @@ FileOutcome LoadKurvFile(const std::string& path, Course& course) {
   double version = 0;
   const int16_t code = ReadCourseFile(course, bytes.data(), bytes.size(), &version);
   if (code == kKurvUnknownError) {
-    return Failure(KurvCheck(code, version), path + ": a point or horizon count out of range");
+    return Failure(KurvCheck(code, version),
+                   PathText(path) + ": a point or horizon count out of range");
   }
   if (code != kKurvOk) {
-    return Failure(KurvCheck(code, version), path + ": " + CourseFileResultText(code));
+    return Failure(KurvCheck(code, version), PathText(path) + ": " + CourseFileResultText(code));
   }
   return {};
+}
+
+FileOutcome CheckTrackTextBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  if (std::find(bytes.begin(), bytes.end(), 0) == bytes.end()) return {};
+  return Failure(NotTrackTextMessage(),
+                 PathText(path) + ": not a track text file: it holds NUL bytes");
 }
 
 FileOutcome LoadTrackTextFile(const std::string& path, Course& course) {
   std::vector<uint8_t> bytes;
   FileOutcome outcome = ReadCourseBytes(path, kMaxTrackTextFileSize, bytes);
   if (!outcome.ok) return outcome;
+  outcome = CheckTrackTextBytes(path, bytes);
+  if (!outcome.ok) return outcome;
   // Read into a copy, so that a file that is no track text leaves the course as it was.
   Course read = course;
   SheetReport report;
   const int16_t result = ReadDatasheet(std::string(bytes.begin(), bytes.end()), read, &report);
   if (report.keys_read == 0) {
-    return Failure(NotTrackTextMessage(), path + ": not a track text file");
+    return Failure(NotTrackTextMessage(), PathText(path) + ": not a track text file");
   }
   course = std::move(read);
   if (result != kSheetOk) {
     Message overflow = SheetOverflowMessage();
     overflow.title = "Error: Data Sheet overflow";
-    outcome = Failure(overflow, path + ": a number too large for its field");
+    outcome = Failure(overflow, PathText(path) + ": a number too large for its field");
   }
   outcome.notices = NoticeLines(report);
   return outcome;
 }
 
-FileOutcome SaveKurvFile(const std::string& path, const Course& course) {
+FileOutcome SaveKurvFile(const std::string& path, const Course& course, const InputFiles& inputs) {
   std::vector<uint8_t> bytes;
   std::string field;
   const int16_t code = WriteCourseFile(course, bytes, &field);
   if (code == kKurvTextTooLong) return Failure(KurvTextTooLongMessage(field), "");
   if (code != kKurvOk) return Failure(KurvCheck(kKurvUnknownError, 0), "");
-  return WriteFileBytes(path, bytes.data(), bytes.size());
+  return WriteFileBytes(path, bytes.data(), bytes.size(), inputs);
 }
 
-FileOutcome SaveTrackTextFile(const std::string& path, const Course& course) {
+FileOutcome SaveTrackTextFile(const std::string& path, const Course& course,
+                              const InputFiles& inputs) {
   const std::string text = GenDatasheet(course);
-  return WriteFileBytes(path, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+  return WriteFileBytes(path, reinterpret_cast<const uint8_t*>(text.data()), text.size(), inputs);
 }
 
 }  // namespace kurvex

@@ -9,13 +9,15 @@
 #include <cstring>
 #include <utility>
 
+#include "course/path_text.h"
+
 namespace kurvex {
 
 namespace {
 
 FileReadResult Refuse(FileReadResult result, const std::string& path, const std::string& why,
                       std::string* reason) {
-  if (reason) *reason = path + ": " + why;
+  if (reason) *reason = PathText(path) + ": " + why;
   return result;
 }
 

@@ -6,6 +6,7 @@
 #include "course/file_io.h"
 #include "course/file_read.h"
 #include "course/message.h"
+#include "course/path_text.h"
 
 namespace kurvex {
 
@@ -65,12 +66,13 @@ TexDumpResult ParseTexDump(const uint8_t* data, size_t size, TextureStore& store
   return TexDumpResult::kOk;
 }
 
-TexDumpResult DoSaveTex(const std::string& path, const TextureStore& store, std::string* reason) {
+TexDumpResult DoSaveTex(const std::string& path, const TextureStore& store, std::string* reason,
+                        const InputFiles& inputs) {
   std::vector<uint8_t> bytes(kTexDumpSize);
   std::memcpy(bytes.data(), kMarker, kTexDumpMarkerSize);
   std::memcpy(bytes.data() + kTexDumpMarkerSize, store.Bytes(), kTextureStoreSize);
   std::memcpy(bytes.data() + kTexDumpSize - kTexDumpMarkerSize, kMarker, kTexDumpMarkerSize);
-  if (!WriteFileAtomically(path, bytes.data(), bytes.size(), reason)) {
+  if (!WriteFileAtomically(path, bytes.data(), bytes.size(), reason, inputs)) {
     return TexDumpResult::kFileAccess;
   }
   return TexDumpResult::kOk;
@@ -78,7 +80,7 @@ TexDumpResult DoSaveTex(const std::string& path, const TextureStore& store, std:
 
 TexDumpResult DoLoadTex(const std::string& path, TextureStore& store, std::string* reason) {
   auto refuse = [&](const std::string& why) {
-    if (reason) *reason = path + ": " + why;
+    if (reason) *reason = PathText(path) + ": " + why;
     return TexDumpResult::kNotTexDump;
   };
   RegularFile file;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "course/path_text.h"
 #include "rom/rom_image.h"
 #include "rom/texture_dump.h"
 #include "rom/texture_loader.h"
@@ -30,8 +31,10 @@ FileOutcome LoadTextureSource(const std::string& path, TextureStore& store) {
   std::string detail;
   const TextureLoadResult result = LoadRomTextures(rom, store, &detail);
   if (result != TextureLoadResult::kOk) {
-    return {
-        false, TextureLoadMessage(result, detail), path + ": " + TextureLoadResultText(result), {}};
+    return {false,
+            TextureLoadMessage(result, detail),
+            PathText(path) + ": " + TextureLoadResultText(result),
+            {}};
   }
   return {};
 }

@@ -51,7 +51,7 @@ CameraWindow::CameraWindow(EditorSession& session, Dialogs& dialogs, QWidget* ow
   connect(&session_, &EditorSession::cameraChanged, this, &CameraWindow::Refresh);
 }
 
-CameraWindow::~CameraWindow() = default;
+CameraWindow::~CameraWindow() { StopListening(); }
 
 QSize CameraWindow::sizeHint() const { return ToolWindow::sizeHint().expandedTo(QSize(300, 0)); }
 

@@ -74,10 +74,8 @@ CoursePropertiesWindow::CoursePropertiesWindow(EditorSession& session, Dialogs& 
 }
 
 CoursePropertiesWindow::~CoursePropertiesWindow() {
-  // The boxes lose the focus as the window goes, after the form is gone: nothing may reach it.
   controls_.reset();
-  session_.disconnect(this);
-  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+  StopListening();
 }
 
 QSize CoursePropertiesWindow::sizeHint() const {

@@ -18,6 +18,7 @@
 #include "course/new_course.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
+#include "ui/session_inputs.h"
 
 namespace kurvex {
 
@@ -34,6 +35,10 @@ QString SheetToBox(const std::string& sheet) {
   for (size_t i = 0; i < sheet.size(); ++i) {
     const auto byte = static_cast<uint8_t>(sheet[i]);
     if (byte == '\r' && i + 1 < sheet.size() && sheet[i + 1] == '\n') continue;
+    if (byte == '\r') {  // a lone CR ends a line too
+      text += QChar('\n');
+      continue;
+    }
     const char32_t c = Windows1252ToUnicode(byte);
     text += QChar(static_cast<char16_t>(c));  // the code page lies within the 16-bit plane
   }
@@ -183,7 +188,8 @@ bool DataSheetWindow::Export() {
   const QString path = QString::fromStdString(CompleteTextFileName(chosen.toStdString()));
   if (!MayReplaceFile(dialogs_, this, path)) return false;
   // The sheet generated from the course, not the box: unapplied edits are not exported.
-  const FileOutcome saved = SaveTrackTextFile(path.toStdString(), session_.document().course());
+  const FileOutcome saved = SaveTrackTextFile(path.toStdString(), session_.document().course(),
+                                              CourseSaveInputs(session_));
   if (!saved.ok) {
     dialogs_.ShowMessage(this, MessageIcon::kCritical, tr("Export"),
                          UnknownError(WithReason(saved.message, saved.reason)));
@@ -204,6 +210,12 @@ bool DataSheetWindow::Import() {
     Message failure = FileReadMessage(read);
     failure.lines.push_back(reason);
     dialogs_.ShowMessage(this, MessageIcon::kCritical, tr("Import"), UnknownError(failure));
+    return false;
+  }
+  const FileOutcome checked = CheckTrackTextBytes(path.toStdString(), bytes);
+  if (!checked.ok) {
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, tr("Import"),
+                         UnknownError(WithReason(checked.message, checked.reason)));
     return false;
   }
   const std::string sheet(bytes.begin(), bytes.end());

@@ -69,7 +69,11 @@ ElementPropertiesWindow::ElementPropertiesWindow(EditorSession& session, Dialogs
   Refresh(false);
 }
 
-ElementPropertiesWindow::~ElementPropertiesWindow() = default;
+ElementPropertiesWindow::~ElementPropertiesWindow() {
+  // The number boxes' rules call into this window; they go first, with their event filters.
+  boxes_.reset();
+  StopListening();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Setting up

@@ -44,7 +44,7 @@ GraphicsWindow::GraphicsWindow(EditorSession& session, Dialogs& dialogs, QWidget
   connect(&session_, &EditorSession::graphicsChanged, controls_, &BoundControls::Refresh);
 }
 
-GraphicsWindow::~GraphicsWindow() = default;
+GraphicsWindow::~GraphicsWindow() { StopListening(); }
 
 QSize GraphicsWindow::sizeHint() const { return ToolWindow::sizeHint().expandedTo(QSize(420, 0)); }
 

@@ -12,6 +12,7 @@
 #include "rom/rom_patch.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
+#include "ui/session_inputs.h"
 
 namespace kurvex {
 
@@ -88,7 +89,7 @@ PatchWindow::PatchWindow(EditorSession& session, Dialogs& dialogs, QWidget* owne
   connect(ui_->cmdPatch, &QPushButton::clicked, this, [this] { runner_.Run([this] { Patch(); }); });
 }
 
-PatchWindow::~PatchWindow() = default;
+PatchWindow::~PatchWindow() { StopListening(); }
 
 QSize PatchWindow::sizeHint() const { return minimumSizeHint().expandedTo(QSize(460, 260)); }
 
@@ -187,6 +188,7 @@ bool PatchWindow::Patch() {
   request.output_path = output.toStdString();
   request.checksum = ui_->chkCRC->isChecked();
   request.loader = LoadCourseFile;
+  request.inputs = SessionInputs(session_);
   std::vector<int> without_file;  // ticked, but no file chosen
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     const SlotFile& file = slots_[slot - 1];

@@ -50,6 +50,12 @@ QSurfaceFormat PreviewView::SurfaceFormat() {
   return format;
 }
 
+bool PreviewView::OpenGLAvailable() {
+  QOpenGLContext probe;
+  probe.setFormat(SurfaceFormat());
+  return probe.create();
+}
+
 PreviewView::PreviewView(EditorSession& session, CommandRunner& runner)
     : session_(session),
       runner_(runner),

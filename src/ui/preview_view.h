@@ -34,6 +34,9 @@ class PreviewView : public QOpenGLWindow {
   // The surface every preview needs: a compatibility profile (display lists, immediate mode),
   // double-buffered RGBA with a depth buffer. Set as the default before the application starts.
   static QSurfaceFormat SurfaceFormat();
+  // Whether this display can give the preview an OpenGL context at all (the offscreen platform
+  // and some remote displays cannot).
+  static bool OpenGLAvailable();
 
   // Frees every list and texture; called before the program ends.
   void KillGL();

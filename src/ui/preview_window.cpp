@@ -1,6 +1,7 @@
 #include "ui/preview_window.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "preview/view_projection.h"
@@ -14,17 +15,35 @@ PreviewWindow::PreviewWindow(EditorSession& session, Dialogs& dialogs, QWidget* 
     : ToolWindow(session, tr("Preview"), owner),
       runner_(std::make_unique<CommandRunner>(session, dialogs, this, tr("Preview"))),
       view_(new PreviewView(session, *runner_)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(PreviewView::OpenGLAvailable() ? ViewSurface() : NoOpenGLNotice());
+  resize(800, 600);
+}
+
+QWidget* PreviewWindow::ViewSurface() {
   QWidget* surface = QWidget::createWindowContainer(view_, this);
   surface->setFocusPolicy(Qt::StrongFocus);
   surface->setMinimumSize(160, 120);
   surface->setAccessibleName(tr("Course preview"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(surface);
-  resize(800, 600);
+  view_embedded_ = true;
+  return surface;
 }
 
-PreviewWindow::~PreviewWindow() = default;
+// Without OpenGL the view is never shown, so it never draws; the rest of the editor works on.
+QWidget* PreviewWindow::NoOpenGLNotice() {
+  auto* notice =
+      new QLabel(tr("The preview needs OpenGL, which this display does not offer."), this);
+  notice->setObjectName(QStringLiteral("noOpenGL"));
+  notice->setAlignment(Qt::AlignCenter);
+  notice->setWordWrap(true);
+  notice->setMinimumSize(160, 120);
+  return notice;
+}
+
+PreviewWindow::~PreviewWindow() {
+  if (!view_embedded_) delete view_;
+}
 
 void PreviewWindow::FrameCourse() {
   const double aspect = view_->height() > 0 ? double(view_->width()) / view_->height() : 4.0 / 3;

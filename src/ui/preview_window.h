@@ -33,8 +33,12 @@ class PreviewWindow : public ToolWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QWidget* ViewSurface();
+  QWidget* NoOpenGLNotice();
+
   std::unique_ptr<CommandRunner> runner_;
   PreviewView* view_;
+  bool view_embedded_ = false;  // the embedding widget then owns the view
 };
 
 }  // namespace kurvex

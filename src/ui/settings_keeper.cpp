@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -48,10 +49,14 @@ bool SettingsKeeper::Load(const std::array<ToolWindow*, kToolWindowCount>& tools
   document.RestoreExtremes(extremes);
   session_.RestoreCamera(settings.camera);
   session_.SetGraphics(settings.graphics, GraphicsChange::kSegmentDistance);
-  const bool first_run = result == kSettingsMissing;
-  Place(tools, settings.windows, first_run, shown);
-  if (result == kSettingsLoadFailed) ShowFailure(result);
-  return first_run;
+  // The places come last in the file: a file that ends early or cannot be read holds none,
+  // and the windows start as on a first run rather than all hidden.
+  Place(tools, settings.windows, result != kSettingsOk, shown);
+  if (result == kSettingsLoadFailed) {
+    // Once the window is up, so that the box has a window to stand over.
+    QTimer::singleShot(0, bar_, [this, result] { ShowFailure(result); });
+  }
+  return result == kSettingsMissing;
 }
 
 void SettingsKeeper::Place(const std::array<ToolWindow*, kToolWindowCount>& tools,

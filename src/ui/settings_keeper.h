@@ -55,7 +55,8 @@ class SettingsKeeper {
   void SetEmulator(const EmulatorPreferences& preferences) { preferences.Store(editor_settings_); }
 
   // Reads opts.cfg into the session and places the tool windows (the first-run layout when
-  // there is no file); `shown` receives which windows are shown. True on a first run.
+  // the file holds no places); `shown` receives which windows are shown. True on a first run
+  // (no file at all).
   bool Load(const std::array<ToolWindow*, kToolWindowCount>& tools,
             std::array<bool, kToolWindowCount>& shown);
   // Writes the session's settings and the windows' places into opts.cfg.

@@ -153,6 +153,45 @@ class MainWindowTest : public QObject {
     QVERIFY(QFileInfo::exists(Path("TRACK.KURV")));
   }
 
+  // The input ROM is only ever read: Save As through a link to it is refused with the reason,
+  // and so is an export over the course's own file.
+  void NeitherTheInputRomNorTheCoursesFileIsEverWrittenOver() {
+    const QString rom = WriteRom("fzx.z64");
+    const std::vector<uint8_t> rom_bytes = FileBytes(rom.toStdString());
+    const QString ring = SaveCourse("ring.kurv", RingCourse(6));
+    const std::vector<uint8_t> ring_bytes = FileBytes(ring.toStdString());
+    QVERIFY(QFile::link(rom, Path("rom.kurv")));
+    QVERIFY(QFile::link(ring, Path("model.obj")));
+    Editor editor(Config());
+    QVERIFY(editor.window.files().SelectInputRomPath(rom));
+    QVERIFY(editor.window.files().OpenPath(ring));
+    editor.session.document().AddPoint();
+    editor.dialogs.file_names = {Path("rom.kurv")};
+    editor.dialogs.yes_no = {true};  // replace the file that is there
+    editor.Trigger("mnuSaveAs");
+    QCOMPARE(editor.dialogs.MessageCaptions(), QStringList{"Save As"});
+    QCOMPARE(editor.dialogs.messages[0].icon, MessageIcon::kCritical);
+    QCOMPARE(editor.dialogs.messages[0].message.lines.back(),
+             dir_->Path("rom.kurv") + ": is one of this command's inputs");
+    QCOMPARE(FileBytes(rom.toStdString()), rom_bytes);
+    QCOMPARE(editor.session.file_path(), ring);
+    QVERIFY(editor.session.document().IsModified());
+
+    editor.dialogs.Clear();
+    editor.dialogs.file_names = {Path("model.obj")};
+    editor.dialogs.yes_no = {true};
+    editor.Trigger("mnuExportModel");
+    QCOMPARE(editor.dialogs.MessageCaptions(), QStringList{"Export Model"});
+    QVERIFY(editor.dialogs.messages[0].Text().contains(Path("model.obj")));
+    QCOMPARE(FileBytes(ring.toStdString()), ring_bytes);
+    QVERIFY(!QFileInfo::exists(Path("model.mtl")));
+
+    // Saving the course over its own file is what Save is for.
+    editor.Trigger("mnuSave");
+    QCOMPARE(editor.dialogs.messages.size(), size_t{1});
+    QVERIFY(FileBytes(ring.toStdString()) != ring_bytes);
+  }
+
   void AFailedOpenLeavesTheCourseAsItWas() {
     Editor editor(Config());
     editor.session.document().SetBanking(45);
@@ -496,6 +535,48 @@ class MainWindowTest : public QObject {
     QCOMPARE(int(editor.session.graphics().floor_transparency_percent), 100);
     QVERIFY(!editor.session.document().IsModified());
     QVERIFY(!editor.session.document().CanUndo());
+  }
+
+  // A settings file that ends early (here at every length from empty to one byte short) keeps
+  // what it holds, says "Unable to load settings", and lays the windows out as on a first run.
+  void ASettingsFileThatEndsEarlyStartsWithTheFirstRunLayout() {
+    Settings settings;
+    settings.graphics.wireframe = true;
+    const std::vector<uint8_t> whole = EncodeSettings(settings);
+    QDir().mkpath(Config());
+    for (size_t length : {size_t{0}, size_t{1}, size_t{100}, whole.size() - 1}) {
+      QVERIFY(WriteBytes(dir_->Path("config/opts.cfg"),
+                         std::vector<uint8_t>(whole.begin(), whole.begin() + length)));
+      Editor editor(Config());
+      QTRY_COMPARE(editor.dialogs.MessageCaptions(), QStringList{"Load Settings"});
+      QCOMPARE(editor.dialogs.messages[0].icon, MessageIcon::kCritical);
+      QCOMPARE(editor.dialogs.messages[0].Text(), QString("Unable to load settings"));
+      QCOMPARE(editor.session.graphics().wireframe, length >= 100);
+      for (int which : {kWindowPreview, kWindowElement}) {
+        QVERIFY2(editor.window.tool(which).isVisible(), qPrintable(QString::number(length)));
+      }
+      QVERIFY(editor.window.findChild<QDialog*>() == nullptr);  // no Critical Info
+      editor.window.close();
+    }
+  }
+
+  // 501 bytes of 0x7F: every number huge. Each window opens wholly on the screen, no larger
+  // than it (or than the window's own smallest size).
+  void HugeSettingsPlaceEveryWindowOnTheScreen() {
+    QDir().mkpath(Config());
+    QVERIFY(
+        WriteBytes(dir_->Path("config/opts.cfg"), std::vector<uint8_t>(kSettingsFileSize, 0x7F)));
+    Editor editor(Config());
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    for (int which = 0; which < kToolWindowCount; ++which) {
+      const ToolWindow& tool = editor.window.tool(which);
+      const QSize smallest = tool.minimumSizeHint();
+      QVERIFY(tool.isVisible());
+      QVERIFY2(screen.contains(tool.pos()), qPrintable(QString::number(which)));
+      QVERIFY(tool.width() <= std::max(screen.width(), smallest.width()));
+      QVERIFY(tool.height() <= std::max(screen.height(), smallest.height()));
+    }
+    QVERIFY(editor.dialogs.messages.empty());
   }
 
   void HelpSaysOnlyWhenThePageIsMissing() {

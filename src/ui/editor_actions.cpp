@@ -85,15 +85,15 @@ QAction* EditorActions::Add(QMenu* menu, const char* name, const QString& text,
 void EditorActions::CreateFileMenu() {
   QMenu* file = bar_->menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  Add(
+  file_actions_[0] = Add(
       file, "mnuNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), [this] { files_.New(); },
       Takes::kCourse);
-  Add(
+  file_actions_[1] = Add(
       file, "mnuOpen", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
       [this] { files_.Open(); }, Takes::kCourse);
   recent_menu_ = file->addMenu(tr("&Recent Files"));
   recent_menu_->setObjectName(QStringLiteral("mnuRecent"));
-  Add(
+  file_actions_[2] = Add(
       file, "mnuSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { files_.Save(); },
       Takes::kCourse);
   // Written out: some desktops give the standard Save As key no sequence at all.
@@ -168,7 +168,7 @@ void EditorActions::CreateToolBar() {
   bar->setObjectName(QStringLiteral("toolBar"));
   bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  for (const char* name : {"mnuNew", "mnuOpen", "mnuSave"}) bar->addAction(action(name));
+  for (QAction* file : file_actions_) bar->addAction(file);
   bar->addSeparator();
   bar->addAction(undo_);
   bar->addAction(redo_);

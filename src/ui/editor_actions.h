@@ -78,6 +78,7 @@ class EditorActions : public QObject {
   ExportCommands& exports_;
   RecentFiles& recent_;
   EditorChores chores_;
+  std::array<QAction*, 3> file_actions_{};  // New, Open and Save, for the tool bar
   std::array<QAction*, kToolWindowCount> window_actions_{};
   QMenu* recent_menu_ = nullptr;
   QMenu* view_menu_ = nullptr;

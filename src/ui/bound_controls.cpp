@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <cmath>
 
 #include "course/number_text.h"
@@ -30,6 +31,7 @@ void BoundControls::AddBox(Box entry) {
   QLineEdit* box = entry.box;
   boxes_.push_back(std::move(entry));
   box->installEventFilter(this);
+  Forget(box);
   // textEdited comes only from the user (typing, pasting), never from a refresh's setText.
   connect(box, &QLineEdit::textEdited, this, [this, box](const QString& text) {
     if (Box* found = Find(box)) Keystroke(*found, text);
@@ -85,6 +87,7 @@ void BoundControls::AddCheck(QAbstractButton* check, std::function<bool()> read,
     if (!Blocked()) runner_.Run([&] { write(on); });
   });
   others_.push_back({check, [check, read] { check->setChecked(read()); }});
+  Forget(check);
   const QSignalBlocker quiet(check);
   others_.back().show();
 }
@@ -100,8 +103,22 @@ void BoundControls::AddList(QComboBox* list, std::function<int()> read,
     }
   });
   others_.push_back({list, show});
+  Forget(list);
   const QSignalBlocker quiet(list);
   show();
+}
+
+void BoundControls::Forget(QObject* control) {
+  // A control taken down before its binding is bound no more.
+  connect(control, &QObject::destroyed, this, [this, control] {
+    boxes_.erase(std::remove_if(boxes_.begin(), boxes_.end(),
+                                [control](const Box& entry) { return entry.box == control; }),
+                 boxes_.end());
+    others_.erase(std::remove_if(others_.begin(), others_.end(),
+                                 [control](const Refresher& r) { return r.control == control; }),
+                  others_.end());
+    if (edited_ == control) edited_ = nullptr;
+  });
 }
 
 BoundControls::Box* BoundControls::Find(QObject* box) {
@@ -113,7 +130,8 @@ BoundControls::Box* BoundControls::Find(QObject* box) {
 
 bool BoundControls::eventFilter(QObject* watched, QEvent* event) {
   // A menu or list popping up takes the focus for a moment; that is not leaving the box.
-  if (event->type() == QEvent::FocusOut &&
+  // A box being taken down loses the focus on the way, when it is a box no more: not a leaving.
+  if (event->type() == QEvent::FocusOut && qobject_cast<QLineEdit*>(watched) &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
     if (Box* entry = Find(watched)) Leave(*entry);
   }

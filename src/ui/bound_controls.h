@@ -97,6 +97,7 @@ class BoundControls : public QObject {
   };
 
   void AddBox(Box box);
+  void Forget(QObject* control);
   Box* Find(QObject* box);
   void Keystroke(Box& entry, const QString& text);
   void Leave(Box& entry);

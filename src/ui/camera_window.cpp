@@ -34,7 +34,7 @@ CameraWindow::CameraWindow(EditorSession& session, Dialogs& dialogs, QWidget* ow
       runner_(session, dialogs, this, tr("Camera")) {
   ui_->setupUi(this);
   setWindowTitle(tr("Camera"));
-  controls_ = new BoundControls(runner_, this);
+  controls_ = std::make_unique<BoundControls>(runner_, nullptr);
   AlignLabels();
   buttons_ = {
       {{ui_->lblCoord0, ui_->lblCoord1, ui_->lblCoord2, ui_->lblCoord3, ui_->lblCoord4,
@@ -51,7 +51,10 @@ CameraWindow::CameraWindow(EditorSession& session, Dialogs& dialogs, QWidget* ow
   connect(&session_, &EditorSession::cameraChanged, this, &CameraWindow::Refresh);
 }
 
-CameraWindow::~CameraWindow() { StopListening(); }
+CameraWindow::~CameraWindow() {
+  controls_.reset();
+  StopListening();
+}
 
 QSize CameraWindow::sizeHint() const { return ToolWindow::sizeHint().expandedTo(QSize(300, 0)); }
 

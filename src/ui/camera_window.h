@@ -61,7 +61,8 @@ class CameraWindow : public ToolWindow {
 
   std::unique_ptr<Ui::CameraWindow> ui_;
   CommandRunner runner_;
-  BoundControls* controls_;
+  // Goes before the form: nothing a box does as the window closes may reach the window.
+  std::unique_ptr<BoundControls> controls_;
   std::array<std::array<CameraButton*, 6>, 2> buttons_{};
   CameraButtons engaged_;
   QTimer* move_timer_ = nullptr;

@@ -36,15 +36,18 @@ GraphicsWindow::GraphicsWindow(EditorSession& session, Dialogs& dialogs, QWidget
       runner_(session, dialogs, this, tr("Graphics Settings")) {
   ui_->setupUi(this);
   setWindowTitle(tr("Graphics Settings"));
-  controls_ = new BoundControls(runner_, this);
+  controls_ = std::make_unique<BoundControls>(runner_, nullptr);
   BindLines();
   BindSwitches();
   BindFeatures();
   BindNumbers();
-  connect(&session_, &EditorSession::graphicsChanged, controls_, &BoundControls::Refresh);
+  connect(&session_, &EditorSession::graphicsChanged, controls_.get(), &BoundControls::Refresh);
 }
 
-GraphicsWindow::~GraphicsWindow() { StopListening(); }
+GraphicsWindow::~GraphicsWindow() {
+  controls_.reset();
+  StopListening();
+}
 
 QSize GraphicsWindow::sizeHint() const { return ToolWindow::sizeHint().expandedTo(QSize(420, 0)); }
 

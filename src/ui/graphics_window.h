@@ -46,7 +46,8 @@ class GraphicsWindow : public ToolWindow {
 
   std::unique_ptr<Ui::GraphicsWindow> ui_;
   CommandRunner runner_;
-  BoundControls* controls_;
+  // Goes before the form: nothing a box does as the window closes may reach the window.
+  std::unique_ptr<BoundControls> controls_;
 };
 
 }  // namespace kurvex

@@ -78,26 +78,27 @@ class BoundControlsTest : public QObject {
   }
 
   void AValueWrittenElsewhereShowsWithoutCountingAsAnEdit() {
-    Fixture f;
+    // The values outlive the fixture: its boxes show them as it is taken down.
     double value = 1;
     int writes = 0;
-    BindNumber(f, value, writes);
     bool on = true;
-    QCheckBox check(&f.window);
     int toggles = 0;
+    int entry = 2;
+    int choices = 0;
+    Rgb colour{0x12, 0x34, 0x56};
+    Fixture f;
+    BindNumber(f, value, writes);
+    QCheckBox check(&f.window);
     f.controls.AddCheck(
         &check, [&on] { return on; }, [&toggles](bool) { ++toggles; });
-    int entry = 2;
     QComboBox list(&f.window);
     list.addItems({"a", "b", "c", "d"});
-    int choices = 0;
     f.controls.AddList(
         &list, [&entry] { return entry; },
         [&choices](int) {
           ++choices;
           return int16_t{kEditOk};
         });
-    Rgb colour{0x12, 0x34, 0x56};
     QLineEdit hex(&f.window);
     QLabel swatch(&f.window);
     f.controls.AddColour(
@@ -128,9 +129,9 @@ class BoundControlsTest : public QObject {
   }
 
   void ABoxTypedInIsLeftAloneUntilItIsLeft() {
-    Fixture f;
     double value = 1;
     int writes = 0;
+    Fixture f;
     BindNumber(f, value, writes);
     f.Type(&f.number, "7.5");
     QCOMPARE(value, 7.5);
@@ -145,9 +146,9 @@ class BoundControlsTest : public QObject {
   }
 
   void RefusedNumbersShowTheStoredValueAtOnce() {
-    Fixture f;
     double value = 5;
     int writes = 0;
+    Fixture f;
     BindNumber(f, value, writes);
     // Beyond the double range: refused before any write.
     f.Paste(&f.number, "1e999");

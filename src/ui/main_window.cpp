@@ -32,6 +32,7 @@
 #include "ui/export_commands.h"
 #include "ui/file_commands.h"
 #include "ui/graphics_window.h"
+#include "ui/help_page.h"
 #include "ui/load_course_dialog.h"
 #include "ui/patch_window.h"
 #include "ui/preferences.h"
@@ -382,8 +383,8 @@ void MainWindow::LoadCourseFromRom() {
 }
 
 void MainWindow::OpenHelp() {
-  const QString page = QDir(QCoreApplication::applicationDirPath()).filePath("help/Contents.html");
-  if (!QFileInfo::exists(page) || !dialogs_.OpenExternal(QUrl::fromLocalFile(page))) {
+  const QString page = FindHelpPage(QCoreApplication::applicationDirPath());
+  if (page.isEmpty() || !dialogs_.OpenExternal(QUrl::fromLocalFile(page))) {
     dialogs_.ShowMessage(this, MessageIcon::kExclamation, "Help Contents",
                          LinesMessage({"Help files not found."}));
   }

@@ -10,8 +10,8 @@
 
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
-#include "ui/help_page.h"
 #include "ui/frame_memory.h"
+#include "ui/help_page.h"
 #include "ui/main_window.h"
 #include "ui/preview_view.h"
 #include "course/version.h"

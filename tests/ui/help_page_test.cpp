@@ -1,11 +1,11 @@
 // Where the editor looks for its help page: beside the program in the build folder, or in the
 // installed tree's data folder.
+#include "ui/help_page.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include "ui/help_page.h"
 
 namespace kurvex::test {
 

@@ -103,7 +103,8 @@ const std::vector<Command>& Commands() {
        false},
       {"render",
        RunRender,
-       "Draw one preview frame of a course as a PNG picture",
+       RenderAvailable() ? "Draw one preview frame of a course as a PNG picture"
+                         : "Draw one preview frame (not available in this build)",
        {"render COURSE OUT.png [--size WxH] [--textures ROM|DUMP]",
         "       [--camera X,Y,Z,AZ,EL,SKEW] [--settings FILE] [--time SECONDS]"},
        "Draws one preview frame of COURSE without a window (EGL, Mesa surfaceless) and\n"

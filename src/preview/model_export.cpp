@@ -12,7 +12,7 @@
 #include "geometry/obj_text.h"
 #include "geometry/prepared_course.h"
 #include "preview/settings_switches.h"
-#include "preview/texture_names.h"
+#include "preview/zone_texture.h"
 #include "rom/png_writer.h"
 
 namespace kurvex {

@@ -62,6 +62,8 @@ int UnknownOption(const std::string& command, const std::string& option);
 FileOutcome ReadCourseArgument(const std::string& argument, Course& course);
 // The same, printing the notices, or the failure; kExitOk or kExitFailed.
 int LoadCourseArgument(const std::string& argument, Course& course);
+// The file a COURSE argument reads: the ROM of ROMPATH@SLOT, else the argument itself.
+std::string CourseArgumentFile(const std::string& argument);
 // Writes OUT in the form its extension names: *.kurv or *.txt.
 bool IsCourseOutputName(const std::string& path);
 // What render and export-obj draw from: COURSE, a --settings FILE (an opts.cfg file; one that
@@ -76,6 +78,11 @@ struct DrawingInputs {
 };
 int LoadDrawingInputs(const std::string& course, const std::string& settings,
                       const std::string& textures, DrawingInputs* inputs);
-FileOutcome SaveCourseOutput(const std::string& path, const Course& course);
+// The files LoadDrawingInputs reads.
+InputFiles DrawingInputFiles(const std::string& course, const std::string& settings,
+                             const std::string& textures);
+// Refuses a path that is the file COURSE reads.
+FileOutcome SaveCourseOutput(const std::string& path, const Course& course,
+                             const std::string& course_argument = "");
 
 }  // namespace kurvex::cli

@@ -59,13 +59,22 @@ int LoadCourseArgument(const std::string& argument, Course& course) {
   return outcome.ok ? kExitOk : Fail(outcome);
 }
 
+std::string CourseArgumentFile(const std::string& argument) {
+  std::string rom_path;
+  Message ignored;
+  int slot = 0;
+  return SplitRomSlot(argument, &rom_path, &slot, &ignored) && slot != 0 ? rom_path : argument;
+}
+
 bool IsCourseOutputName(const std::string& path) {
   return HasExtension(path, ".kurv") || HasExtension(path, ".txt");
 }
 
-FileOutcome SaveCourseOutput(const std::string& path, const Course& course) {
-  if (HasExtension(path, ".txt")) return SaveTrackTextFile(path, course);
-  return SaveKurvFile(path, course);
+FileOutcome SaveCourseOutput(const std::string& path, const Course& course,
+                             const std::string& course_argument) {
+  const InputFiles inputs{CourseArgumentFile(course_argument)};
+  if (HasExtension(path, ".txt")) return SaveTrackTextFile(path, course, inputs);
+  return SaveKurvFile(path, course, inputs);
 }
 
 }  // namespace kurvex::cli

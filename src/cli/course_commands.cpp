@@ -26,7 +26,7 @@ int RunConvert(const Args& args) {
   if (!IsCourseOutputName(paths[1])) return UsageError("convert", "OUT must end in .kurv or .txt");
   Course course;
   if (LoadCourseArgument(paths[0], course) != kExitOk) return kExitFailed;
-  const FileOutcome saved = SaveCourseOutput(paths[1], course);
+  const FileOutcome saved = SaveCourseOutput(paths[1], course, paths[0]);
   return saved.ok ? kExitOk : Fail(saved);
 }
 

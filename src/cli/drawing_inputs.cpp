@@ -24,4 +24,9 @@ int LoadDrawingInputs(const std::string& course, const std::string& settings,
   return kExitOk;
 }
 
+InputFiles DrawingInputFiles(const std::string& course, const std::string& settings,
+                             const std::string& textures) {
+  return {CourseArgumentFile(course), settings, textures};
+}
+
 }  // namespace kurvex::cli

@@ -86,7 +86,7 @@ int RunFriendly(const Args& args) {
   } else {
     for (const Message& report : document.EkFriendly()) Fail(report);
   }
-  const FileOutcome saved = SaveCourseOutput(paths[1], document.course());
+  const FileOutcome saved = SaveCourseOutput(paths[1], document.course(), paths[0]);
   return saved.ok ? kExitOk : Fail(saved);
 }
 
@@ -117,7 +117,7 @@ int RunTransform(const Args& args) {
     if (t.option == "--scale") document.Scale(v[0], scale_width);
     if (t.option == "--center") document.CenterTrack();
   }
-  const FileOutcome saved = SaveCourseOutput(paths[1], document.course());
+  const FileOutcome saved = SaveCourseOutput(paths[1], document.course(), paths[0]);
   return saved.ok ? kExitOk : Fail(saved);
 }
 

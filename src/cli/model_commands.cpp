@@ -2,8 +2,6 @@
 // material library and, with textures, the pictures it shows.
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <system_error>
 
 #include "cli/cli.h"
 #include "cli/options.h"
@@ -28,23 +26,6 @@ bool EndsWithObj(const std::string& path) {
   return tail == ".obj";
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code error;
-  return std::filesystem::equivalent(a, b, error) && !error;
-}
-
-// The input that the model or its library would replace, "" for none: a course file may have
-// any extension, so OUT.obj could name it.
-std::string InputReplaced(const ExportOptions& options) {
-  const std::string library = std::filesystem::path(options.out).replace_extension(".mtl").string();
-  const std::string rom = options.course.substr(0, options.course.rfind('@'));
-  for (const std::string& input : {options.course, rom, options.textures, options.settings}) {
-    if (input.empty()) continue;
-    if (SameFile(input, options.out) || SameFile(input, library)) return input;
-  }
-  return "";
-}
-
 // Returns an empty text when the arguments are good, else the complaint.
 std::string ReadOptions(const ParsedArgs& parsed, ExportOptions* options) {
   for (const auto& [option, value] : parsed.options) {
@@ -54,8 +35,6 @@ std::string ReadOptions(const ParsedArgs& parsed, ExportOptions* options) {
   options->course = parsed.positional[0];
   options->out = parsed.positional[1];
   if (!EndsWithObj(options->out)) return "OUT must end in .obj";
-  const std::string replaced = InputReplaced(*options);
-  if (!replaced.empty()) return "OUT or its library would replace the input " + replaced;
   return "";
 }
 
@@ -75,9 +54,14 @@ int RunExportObj(const Args& args) {
     return kExitFailed;
   }
   std::string detail;
-  const int16_t result =
-      ExportCourseModel(inputs.course, inputs.textured ? &inputs.textures : nullptr,
-                        inputs.settings.graphics, options.out, &detail);
+  const int16_t result = ExportCourseModel(
+      inputs.course, inputs.textured ? &inputs.textures : nullptr, inputs.settings.graphics,
+      options.out, &detail, DrawingInputFiles(options.course, options.settings, options.textures));
+  if (result == kModelExportWriteFailed) {
+    // The file and the reason first, as every failure to write says it.
+    return Fail(MakeMessage("Error: File access error", {"The model could not be written."}),
+                detail);
+  }
   if (result != kModelExportOk) return Fail(ModelExportMessage(result, detail));
   return kExitOk;
 }

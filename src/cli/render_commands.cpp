@@ -157,7 +157,8 @@ int RunRender(const Args& args) {
   if (result != kRenderOk) return Fail(RenderMessage(result, detail));
   const std::vector<uint8_t> rgb = WithoutAlpha(picture.rgba);
   std::string error;
-  if (!WritePng(options.out, rgb.data(), picture.width, picture.height, 3, &error)) {
+  if (!WritePng(options.out, rgb.data(), picture.width, picture.height, 3, &error,
+                DrawingInputFiles(options.course, options.settings, options.textures))) {
     return Fail(MakeMessage("Error: File access error", {"The picture could not be written."}),
                 error);
   }

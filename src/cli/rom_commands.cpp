@@ -1,6 +1,8 @@
 // The commands on ROM images: rom-info, extract, patch and checksum.
 #include <cstdio>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "cli/cli.h"
 #include "cli/options.h"
@@ -46,6 +48,7 @@ bool AddSlot(const std::string& assignment, PatchRequest& request, std::string* 
     return false;
   }
   file = assignment.substr(equals + 1);
+  request.inputs.Add(CourseArgumentFile(file));
   return true;
 }
 
@@ -105,6 +108,15 @@ int RunExtract(const Args& args) {
   std::error_code made;
   std::filesystem::create_directories(paths[1], made);
   if (made) return Fail(WriteFailure("Nothing was extracted."), paths[1] + ": " + made.message());
+  std::vector<std::string> targets;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    targets.push_back((std::filesystem::path(paths[1]) / ExtractName(slot)).string());
+  }
+  const InputFiles inputs{paths[0]};
+  std::string refusal;
+  if (!NoInputAmong(targets, inputs, &refusal)) {
+    return Fail(WriteFailure("Nothing was extracted."), refusal);
+  }
   int status = kExitOk;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     Course course;
@@ -112,8 +124,7 @@ int RunExtract(const Args& args) {
       status = Fail(BadCourseRecordMessage(slot));
       continue;
     }
-    const FileOutcome saved =
-        SaveKurvFile((std::filesystem::path(paths[1]) / ExtractName(slot)).string(), course);
+    const FileOutcome saved = SaveKurvFile(targets[slot - 1], course, inputs);
     if (!saved.ok) status = Fail(saved);
   }
   return status;

@@ -20,14 +20,14 @@ bool IsTextureDumpName(const std::string& path) {
   return path.size() >= 4 && TexDumpSaveName(path) == path;
 }
 
-int ExportPngs(const TextureStore& store, const std::string& folder) {
+int ExportPngs(const TextureStore& store, const std::string& folder, const InputFiles& inputs) {
   const Message message =
       MakeMessage("Error: File access error", {"The texture pictures could not be written."});
   std::error_code made;
   std::filesystem::create_directories(folder, made);
   if (made) return Fail(message, folder + ": " + made.message());
   std::string reason;
-  if (!ExportTexturePngs(store, folder, &reason)) return Fail(message, reason);
+  if (!ExportTexturePngs(store, folder, &reason, inputs)) return Fail(message, reason);
   return kExitOk;
 }
 
@@ -48,9 +48,10 @@ int RunTextures(const Args& args) {
   TextureStore store;
   const FileOutcome loaded = LoadTextureSource(paths[0], store);
   if (!loaded.ok) return Fail(loaded);
-  if (png) return ExportPngs(store, parsed.options[0].second);
+  const InputFiles inputs{paths[0]};
+  if (png) return ExportPngs(store, parsed.options[0].second, inputs);
   std::string reason;
-  const TexDumpResult saved = DoSaveTex(paths[1], store, &reason);
+  const TexDumpResult saved = DoSaveTex(paths[1], store, &reason, inputs);
   if (saved != TexDumpResult::kOk) return Fail(TexDumpMessage(saved), reason);
   return kExitOk;
 }

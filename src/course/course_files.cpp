@@ -23,9 +23,10 @@ FileOutcome ReadCourseBytes(const std::string& path, size_t max_size, std::vecto
   return {};
 }
 
-FileOutcome WriteFileBytes(const std::string& path, const uint8_t* data, size_t size) {
+FileOutcome WriteFileBytes(const std::string& path, const uint8_t* data, size_t size,
+                           const InputFiles& inputs) {
   std::string error;
-  if (!WriteFileAtomically(path, data, size, &error)) {
+  if (!WriteFileAtomically(path, data, size, &error, inputs)) {
     return Failure(MakeMessage("Error: File access error",
                                {"A file I/O error occurred while trying to save",
                                 "the file. An existing file of that name was left", "as it was."}),
@@ -85,18 +86,19 @@ FileOutcome LoadTrackTextFile(const std::string& path, Course& course) {
   return outcome;
 }
 
-FileOutcome SaveKurvFile(const std::string& path, const Course& course) {
+FileOutcome SaveKurvFile(const std::string& path, const Course& course, const InputFiles& inputs) {
   std::vector<uint8_t> bytes;
   std::string field;
   const int16_t code = WriteCourseFile(course, bytes, &field);
   if (code == kKurvTextTooLong) return Failure(KurvTextTooLongMessage(field), "");
   if (code != kKurvOk) return Failure(KurvCheck(kKurvUnknownError, 0), "");
-  return WriteFileBytes(path, bytes.data(), bytes.size());
+  return WriteFileBytes(path, bytes.data(), bytes.size(), inputs);
 }
 
-FileOutcome SaveTrackTextFile(const std::string& path, const Course& course) {
+FileOutcome SaveTrackTextFile(const std::string& path, const Course& course,
+                              const InputFiles& inputs) {
   const std::string text = GenDatasheet(course);
-  return WriteFileBytes(path, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+  return WriteFileBytes(path, reinterpret_cast<const uint8_t*>(text.data()), text.size(), inputs);
 }
 
 }  // namespace kurvex

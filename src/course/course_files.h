@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "course/course.h"
+#include "course/file_write.h"
 #include "course/message.h"
 
 namespace kurvex {
@@ -33,8 +34,11 @@ struct FileOutcome {
 FileOutcome LoadKurvFile(const std::string& path, Course& course);
 // A text with no line of the track text at all is refused ("not a track text file").
 FileOutcome LoadTrackTextFile(const std::string& path, Course& course);
-// Writes atomically: a failed save leaves an existing file as it was.
-FileOutcome SaveKurvFile(const std::string& path, const Course& course);
-FileOutcome SaveTrackTextFile(const std::string& path, const Course& course);
+// Writes atomically: a failed save leaves an existing file as it was. A path that is one of the
+// inputs is refused.
+FileOutcome SaveKurvFile(const std::string& path, const Course& course,
+                         const InputFiles& inputs = {});
+FileOutcome SaveTrackTextFile(const std::string& path, const Course& course,
+                              const InputFiles& inputs = {});
 
 }  // namespace kurvex

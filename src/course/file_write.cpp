@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "course/file_read.h"
 
@@ -56,6 +58,37 @@ bool FollowLinks(const std::string& path, std::string* target, std::string* erro
   }
   errno = ELOOP;
   return FailWithErrno(error, path);
+}
+
+// What tells two names of one file apart from names of two files.
+struct FileKey {
+  bool exists = false;
+  dev_t device = 0;
+  ino_t inode = 0;
+  std::filesystem::path canonical;
+};
+
+FileKey KeyOf(const std::string& path) {
+  std::string target;
+  std::string ignored;
+  if (!FollowLinks(path, &target, &ignored)) target = path;
+  FileKey key;
+  struct stat st;
+  key.exists = ::stat(target.c_str(), &st) == 0;
+  if (key.exists) {
+    key.device = st.st_dev;
+    key.inode = st.st_ino;
+  }
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(target, error);
+  key.canonical = std::filesystem::weakly_canonical(absolute, error);
+  if (error) key.canonical = absolute.lexically_normal();
+  return key;
+}
+
+bool SameFile(const FileKey& a, const FileKey& b) {
+  if (a.exists && b.exists) return a.device == b.device && a.inode == b.inode;
+  return a.canonical == b.canonical;
 }
 
 // A new file gets the permissions open() would have given it; mkstemp makes it private.
@@ -119,10 +152,54 @@ bool FillTemporary(int fd, const std::string& temp, const uint8_t* data, size_t 
 
 }  // namespace
 
+InputFiles::InputFiles(std::initializer_list<std::string> paths) {
+  for (const std::string& path : paths) Add(path);
+}
+
+void InputFiles::Add(const std::string& path) {
+  if (!path.empty()) paths_.push_back(path);
+}
+
+void InputFiles::Add(const InputFiles& more) {
+  for (const std::string& path : more.paths_) Add(path);
+}
+
+bool InputFiles::Holds(const std::string& path) const {
+  if (paths_.empty()) return false;
+  const FileKey key = KeyOf(path);
+  for (const std::string& input : paths_) {
+    if (SameFile(key, KeyOf(input))) return true;
+  }
+  return false;
+}
+
+const std::string* InputFiles::FirstHeld(const std::vector<std::string>& targets) const {
+  for (const std::string& target : targets) {
+    if (Holds(target)) return &target;
+  }
+  return nullptr;
+}
+
+std::string InputRefusal(const std::string& path) {
+  return path + ": is one of this command's inputs";
+}
+
+bool NoInputAmong(const std::vector<std::string>& targets, const InputFiles& inputs,
+                  std::string* error) {
+  const std::string* held = inputs.FirstHeld(targets);
+  if (held == nullptr) return true;
+  if (error) *error = InputRefusal(*held);
+  return false;
+}
+
 bool WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size,
-                         std::string* error) {
+                         std::string* error, const InputFiles& inputs) {
   std::string target;
   if (!FollowLinks(path, &target, error)) return false;
+  if (inputs.Holds(target)) {
+    if (error) *error = InputRefusal(path);
+    return false;
+  }
   struct stat old_stat;
   const bool exists = ::stat(target.c_str(), &old_stat) == 0;
   if (exists && !S_ISREG(old_stat.st_mode)) {

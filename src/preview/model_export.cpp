@@ -63,27 +63,31 @@ TexturePicture PictureOf(const TextureRef& texture, const TextureStore& store) {
   }
 }
 
-// The materials of the mesh with their pictures; the pictures are written into folder, each
-// once. False with *detail (the file and the reason) when one cannot be written.
-bool DescribeMaterials(const TriangleMesh& mesh, const TextureStore* textures,
-                       const fs::path& folder, std::vector<ObjMaterial>* materials,
-                       std::string* detail) {
-  std::map<std::string, bool> written;
+// The materials of the mesh, and the pictures they show, each once, by file name.
+void DescribeMaterials(const TriangleMesh& mesh, const TextureStore* textures,
+                       std::vector<ObjMaterial>* materials,
+                       std::map<std::string, TextureImage>* pictures) {
   for (const MeshMaterial& material : mesh.materials()) {
     ObjMaterial described = DescribeMaterial(material);
     if (textures != nullptr && material.texture.kind != TextureRef::kNone) {
-      const TexturePicture picture = PictureOf(material.texture, *textures);
-      const TextureImage& image = picture.image;
-      if (image.Valid() && !written.count(picture.file)) {
-        if (!WritePng((folder / picture.file).string(), image.pixels, image.width, image.height,
-                      image.channels, detail)) {
-          return false;
-        }
-        written[picture.file] = true;
+      TexturePicture picture = PictureOf(material.texture, *textures);
+      if (picture.image.Valid()) {
+        described.texture_file = picture.file;
+        pictures->emplace(picture.file, std::move(picture.image));
       }
-      if (image.Valid()) described.texture_file = picture.file;
     }
     materials->push_back(described);
+  }
+}
+
+// False with *detail (the file and the reason) when one cannot be written.
+bool WritePictures(const std::map<std::string, TextureImage>& pictures, const fs::path& folder,
+                   const InputFiles& inputs, std::string* detail) {
+  for (const auto& [file, image] : pictures) {
+    if (!WritePng((folder / file).string(), image.pixels, image.width, image.height, image.channels,
+                  detail, inputs)) {
+      return false;
+    }
   }
   return true;
 }
@@ -125,7 +129,7 @@ int16_t BuildCourseMesh(const Course& course, const GraphicsSettings& settings,
 
 int16_t ExportCourseModel(const Course& course, const TextureStore* textures,
                           const GraphicsSettings& settings, const std::string& obj_path,
-                          std::string* detail) {
+                          std::string* detail, const InputFiles& inputs) {
   std::string why;
   MeshDrawTarget mesh;
   const int16_t built = BuildCourseMesh(course, settings, mesh);
@@ -136,18 +140,21 @@ int16_t ExportCourseModel(const Course& course, const TextureStore* textures,
   const fs::path obj(obj_path);
   const fs::path library = fs::path(obj).replace_extension(".mtl");
   std::vector<ObjMaterial> materials;
-  if (!DescribeMaterials(mesh.mesh(), textures, obj.parent_path(), &materials, &why)) {
-    if (detail != nullptr) *detail = why;
-    return kModelExportWriteFailed;
-  }
-  if (!WriteFileAtomically(library.string(), MtlText(materials), &why)) {
+  std::map<std::string, TextureImage> pictures;
+  DescribeMaterials(mesh.mesh(), textures, &materials, &pictures);
+  std::vector<std::string> targets = {library.string(), obj.string()};
+  for (const auto& picture : pictures)
+    targets.push_back((obj.parent_path() / picture.first).string());
+  if (!NoInputAmong(targets, inputs, &why) ||
+      !WritePictures(pictures, obj.parent_path(), inputs, &why) ||
+      !WriteFileAtomically(library.string(), MtlText(materials), &why, inputs)) {
     if (detail != nullptr) *detail = why;
     return kModelExportWriteFailed;
   }
   const std::string text =
       ObjText(mesh.mesh(), materials, library.filename().string(),
               "Kurvex course model: preview units (course units / 1000), y up");
-  if (!WriteFileAtomically(obj.string(), text, &why)) {
+  if (!WriteFileAtomically(obj.string(), text, &why, inputs)) {
     if (detail != nullptr) *detail = why;
     return kModelExportWriteFailed;
   }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "course/course.h"
+#include "course/file_write.h"
 #include "course/message.h"
 #include "geometry/mesh_draw_target.h"
 #include "preview/course_walk.h"
@@ -40,9 +41,10 @@ int16_t BuildCourseMesh(const Course& course, const GraphicsSettings& settings,
 // Writes obj_path, its material library (the same name ending in ".mtl") and, with textures,
 // the PNG of every texture the model shows ("track-venue03-05.png", "model-12.png", ...), all
 // in the OBJ's folder. Each file goes through a temporary file; the OBJ comes last, so that a
-// failure never leaves an OBJ whose library or pictures are missing.
+// failure never leaves an OBJ whose library or pictures are missing. When any of these files is
+// one of the inputs, nothing is written.
 int16_t ExportCourseModel(const Course& course, const TextureStore* textures,
                           const GraphicsSettings& settings, const std::string& obj_path,
-                          std::string* detail);
+                          std::string* detail, const InputFiles& inputs = {});
 
 }  // namespace kurvex

@@ -108,13 +108,13 @@ std::vector<uint8_t> EncodePng(const uint8_t* pixels, int width, int height, int
 }
 
 bool WritePng(const std::string& path, const uint8_t* pixels, int width, int height, int channels,
-              std::string* error) {
+              std::string* error, const InputFiles& inputs) {
   const std::vector<uint8_t> png = EncodePng(pixels, width, height, channels);
   if (png.empty()) {
     if (error) *error = path + ": bad image size";
     return false;
   }
-  return WriteFileAtomically(path, png.data(), png.size(), error);
+  return WriteFileAtomically(path, png.data(), png.size(), error, inputs);
 }
 
 }  // namespace kurvex

@@ -155,12 +155,13 @@ bool RomImage::WriteBlock(size_t z64_offset, const uint8_t* data, size_t size) {
   return true;
 }
 
-bool RomImage::SaveRom(const std::string& path, std::string* error) const {
+bool RomImage::SaveRom(const std::string& path, std::string* error,
+                       const InputFiles& inputs) const {
   if (!loaded()) {
     if (error) *error = path + ": no ROM image loaded";
     return false;
   }
-  return WriteFileAtomically(path, bytes_.data(), bytes_.size(), error);
+  return WriteFileAtomically(path, bytes_.data(), bytes_.size(), error, inputs);
 }
 
 }  // namespace kurvex

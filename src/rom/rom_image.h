@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "course/file_write.h"
 #include "course/message.h"
 
 namespace kurvex {
@@ -63,8 +64,10 @@ class RomImage {
   // Stores Z64-order bytes in the image's own order; false when out of range.
   bool WriteBlock(size_t z64_offset, const uint8_t* data, size_t size);
 
-  // Writes the image in its own byte order through a temporary file renamed into place.
-  bool SaveRom(const std::string& path, std::string* error = nullptr) const;
+  // Writes the image in its own byte order through a temporary file renamed into place; a path
+  // that is one of the inputs is refused.
+  bool SaveRom(const std::string& path, std::string* error = nullptr,
+               const InputFiles& inputs = {}) const;
 
   // The image as the file holds it.
   const std::vector<uint8_t>& file_bytes() const { return bytes_; }

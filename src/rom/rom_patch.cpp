@@ -1,7 +1,6 @@
 #include "rom/rom_patch.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 
 #include "course/message.h"
@@ -15,15 +14,12 @@ namespace kurvex {
 
 namespace {
 
-// Two spellings of one file, links included. An output that does not exist yet cannot be the
-// input, which does.
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code error;
-  if (std::filesystem::equivalent(a, b, error)) return true;
-  std::error_code error_a, error_b;
-  const std::filesystem::path canonical_a = std::filesystem::weakly_canonical(a, error_a);
-  const std::filesystem::path canonical_b = std::filesystem::weakly_canonical(b, error_b);
-  return !error_a && !error_b && canonical_a == canonical_b;
+// Everything the job reads, which the output must never replace.
+InputFiles InputsOf(const PatchRequest& request) {
+  InputFiles inputs = request.inputs;
+  inputs.Add(request.input_path);
+  for (const std::string& file : request.course_files) inputs.Add(file);
+  return inputs;
 }
 
 PatchOutcome Failure(int16_t code, Message message, std::string reason = "") {
@@ -145,7 +141,7 @@ PatchOutcome PatchRom(const PatchRequest& request) {
   const FileOutcome opened =
       OpenRomWithTables(request.input_path, rom, tables, DamagedTables::kRefuse);
   if (!opened.ok) return Failure(kPatchInputError, opened.message, opened.reason);
-  if (SameFile(request.input_path, request.output_path)) {
+  if (InputFiles{request.input_path}.Holds(request.output_path)) {
     return Failure(kPatchSameFile,
                    MakeMessage("Error with Output ROM file",
                                {"Input ROM and Output ROM cannot be",
@@ -175,7 +171,7 @@ PatchOutcome PatchRom(const PatchRequest& request) {
   if (request.checksum) WriteHeaderChecksum(rom, ComputeHeaderChecksum(rom));
 
   std::string error;
-  if (!rom.SaveRom(request.output_path, &error)) {
+  if (!rom.SaveRom(request.output_path, &error, InputsOf(request))) {
     return Failure(
         kPatchWriteError,
         MakeMessage("Error: File access error",

@@ -14,6 +14,7 @@
 
 #include "course/course.h"
 #include "course/course_files.h"
+#include "course/file_write.h"
 #include "course/message.h"
 #include "rom/rom_layout.h"
 
@@ -35,6 +36,9 @@ struct PatchRequest {
   bool checksum = false;
   CourseLoader loader;  // LoadKurvFile when empty
   FailedSlots failed_slots = FailedSlots::kSkip;
+  // Files the loader reads besides the course files as named (a ROM a slot is taken from), and
+  // any others the output must not replace. The input and the course files are always inputs.
+  InputFiles inputs;
 };
 
 enum PatchResult : int16_t {
@@ -42,7 +46,8 @@ enum PatchResult : int16_t {
   kPatchOk = 0,             // the output was written, though some slots may have problems
   kPatchInputError = 1,     // the input could not be opened, identified or its tables read
   kPatchSameFile = 2,       // the output names the input file
-  kPatchWriteError = 3,     // the output could not be written; an existing file is unharmed
+  kPatchWriteError = 3,     // the output could not be written (or is one of the course files);
+                            // an existing file is unharmed
   kPatchCoursesFailed = 4,  // FailedSlots::kWriteNothing and a course failed: nothing written
 };
 

@@ -65,12 +65,13 @@ TexDumpResult ParseTexDump(const uint8_t* data, size_t size, TextureStore& store
   return TexDumpResult::kOk;
 }
 
-TexDumpResult DoSaveTex(const std::string& path, const TextureStore& store, std::string* reason) {
+TexDumpResult DoSaveTex(const std::string& path, const TextureStore& store, std::string* reason,
+                        const InputFiles& inputs) {
   std::vector<uint8_t> bytes(kTexDumpSize);
   std::memcpy(bytes.data(), kMarker, kTexDumpMarkerSize);
   std::memcpy(bytes.data() + kTexDumpMarkerSize, store.Bytes(), kTextureStoreSize);
   std::memcpy(bytes.data() + kTexDumpSize - kTexDumpMarkerSize, kMarker, kTexDumpMarkerSize);
-  if (!WriteFileAtomically(path, bytes.data(), bytes.size(), reason)) {
+  if (!WriteFileAtomically(path, bytes.data(), bytes.size(), reason, inputs)) {
     return TexDumpResult::kFileAccess;
   }
   return TexDumpResult::kOk;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "course/file_write.h"
 #include "course/message.h"
 #include "rom/texture_store.h"
 
@@ -36,9 +37,9 @@ TexDumpResult ParseTexDump(const uint8_t* data, size_t size, TextureStore& store
 
 // Writes the dump through a temporary file beside the target, renamed into place when complete,
 // so a failed save never leaves a half-written or lost dump. *reason, when given, receives
-// "PATH: why" on failure.
+// "PATH: why" on failure. A path that is one of the inputs is refused.
 TexDumpResult DoSaveTex(const std::string& path, const TextureStore& store,
-                        std::string* reason = nullptr);
+                        std::string* reason = nullptr, const InputFiles& inputs = {});
 // Reads a dump; the store changes only when the whole file was read and accepted. Only a
 // regular file is opened, and one of the wrong length is not read.
 TexDumpResult DoLoadTex(const std::string& path, TextureStore& store,

@@ -50,12 +50,17 @@ std::vector<NamedTexture> ListStoreTextures(const TextureStore& store) {
   return list;
 }
 
-bool ExportTexturePngs(const TextureStore& store, const std::string& folder, std::string* error) {
+bool ExportTexturePngs(const TextureStore& store, const std::string& folder, std::string* error,
+                       const InputFiles& inputs) {
   const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
-  for (const NamedTexture& texture : ListStoreTextures(store)) {
+  const std::vector<NamedTexture> textures = ListStoreTextures(store);
+  std::vector<std::string> targets;
+  for (const NamedTexture& texture : textures) targets.push_back(prefix + texture.name);
+  if (!NoInputAmong(targets, inputs, error)) return false;
+  for (const NamedTexture& texture : textures) {
     const TextureImage& image = texture.image;
     if (!WritePng(prefix + texture.name, image.pixels, image.width, image.height, image.channels,
-                  error)) {
+                  error, inputs)) {
       return false;
     }
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "course/file_write.h"
 #include "rom/texture_store.h"
 
 namespace kurvex {
@@ -25,8 +26,9 @@ std::string ModelTextureName(int k);
 std::vector<NamedTexture> ListStoreTextures(const TextureStore& store);
 
 // Writes every texture as a PNG file (RGB or RGBA as stored) into folder, which must exist.
-// Stops at the first file that cannot be written; *error then names it and the reason.
+// Stops at the first file that cannot be written; *error then names it and the reason. When
+// any of the files is one of the inputs, none is written.
 bool ExportTexturePngs(const TextureStore& store, const std::string& folder,
-                       std::string* error = nullptr);
+                       std::string* error = nullptr, const InputFiles& inputs = {});
 
 }  // namespace kurvex

@@ -18,6 +18,7 @@
 #include "course/new_course.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
+#include "ui/session_inputs.h"
 
 namespace kurvex {
 
@@ -184,7 +185,8 @@ bool DataSheetWindow::Export() {
   const QString path = QString::fromStdString(CompleteTextFileName(chosen.toStdString()));
   if (!MayReplaceFile(dialogs_, this, path)) return false;
   // The sheet generated from the course, not the box: unapplied edits are not exported.
-  const FileOutcome saved = SaveTrackTextFile(path.toStdString(), session_.document().course());
+  const FileOutcome saved = SaveTrackTextFile(path.toStdString(), session_.document().course(),
+                                              CourseSaveInputs(session_));
   session_.Reanimate();
   if (!saved.ok) {
     dialogs_.ShowMessage(this, MessageIcon::kCritical, QStringLiteral("Export"),

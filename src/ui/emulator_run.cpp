@@ -10,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
 #include "ui/preferences.h"
+#include "ui/session_inputs.h"
 
 namespace kurvex {
 
@@ -103,6 +104,7 @@ bool EmulatorRun::WriteCopy(int slot) {
   request.output_path = CopyPath().toStdString();
   request.course_files[slot - 1] = kCurrentCourse;
   request.checksum = true;
+  request.inputs = SessionInputs(session_);
   const Course& current = session_.document().course();
   request.loader = [&current](const std::string&, Course& course) {
     course = current;

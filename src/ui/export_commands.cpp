@@ -13,6 +13,7 @@
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
 #include "ui/preview_view.h"
+#include "ui/session_inputs.h"
 
 namespace kurvex {
 
@@ -75,13 +76,12 @@ bool ExportCommands::ExportImageOfSize(const QSize& size) {
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  std::string error = "the preview could not draw the picture (no OpenGL)";
+  std::string error = path.toStdString() + ": the preview could not draw the picture (no OpenGL)";
   if (picture.isNull() || !picture.save(&buffer, "PNG") ||
       !WriteFileAtomically(path.toStdString(), reinterpret_cast<const uint8_t*>(png.constData()),
-                           static_cast<size_t>(png.size()), &error)) {
+                           static_cast<size_t>(png.size()), &error, SessionInputs(session_))) {
     dialogs_.ShowMessage(window_, MessageIcon::kCritical, QStringLiteral("Export Preview Image"),
-                         MakeMessage("Error: The picture could not be written",
-                                     {path.toStdString() + ": " + error}));
+                         MakeMessage("Error: The picture could not be written", {error}));
     return false;
   }
   emit status(tr("Picture written to %1").arg(QFileInfo(path).fileName()));
@@ -95,8 +95,9 @@ bool ExportCommands::ExportModel() {
   if (path.isEmpty()) return false;
   std::string detail;
   const TextureStore* textures = session_.textures_loaded() ? &session_.textures() : nullptr;
-  const int16_t result = ExportCourseModel(session_.document().course(), textures,
-                                           session_.graphics(), path.toStdString(), &detail);
+  const int16_t result =
+      ExportCourseModel(session_.document().course(), textures, session_.graphics(),
+                        path.toStdString(), &detail, SessionInputs(session_));
   if (result != kModelExportOk) {
     dialogs_.ShowMessage(window_, MessageIcon::kCritical, QStringLiteral("Export Model"),
                          ModelExportMessage(result, detail));

@@ -11,6 +11,7 @@
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
 #include "ui/recent_files.h"
+#include "ui/session_inputs.h"
 
 namespace kurvex {
 
@@ -126,8 +127,9 @@ bool FileCommands::SaveTo(const QString& path, const QString& caption) {
   const std::string file = path.toStdString();
   const Course& course = session_.document().course();
   // The path's extension chooses the form, so that a track text file stays one.
-  const FileOutcome outcome =
-      IsTrackText(path) ? SaveTrackTextFile(file, course) : SaveKurvFile(file, course);
+  const InputFiles inputs = CourseSaveInputs(session_);
+  const FileOutcome outcome = IsTrackText(path) ? SaveTrackTextFile(file, course, inputs)
+                                                : SaveKurvFile(file, course, inputs);
   session_.Reanimate();
   if (!outcome.ok) {
     dialogs_.ShowMessage(window_, MessageIcon::kCritical, caption,

@@ -10,6 +10,7 @@
 #include "rom/rom_patch.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
+#include "ui/session_inputs.h"
 #include "ui_patch_window.h"
 
 namespace kurvex {
@@ -191,6 +192,7 @@ bool PatchWindow::Patch() {
   request.output_path = output.toStdString();
   request.checksum = ui_->chkCRC->isChecked();
   request.loader = LoadCourseFile;
+  request.inputs = SessionInputs(session_);
   std::vector<int> without_file;  // ticked, but no file chosen
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     const SlotFile& file = slots_[slot - 1];

@@ -10,6 +10,7 @@
 #include "rom/texture_loader.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
+#include "ui/session_inputs.h"
 
 namespace kurvex {
 
@@ -88,7 +89,8 @@ bool TextureCommands::Save() {
   const QString path = QString::fromStdString(TexDumpSaveName(chosen.toStdString()));
   if (!MayReplaceFile(dialogs_, window_, path)) return false;
   std::string detail;
-  const TexDumpResult result = DoSaveTex(path.toStdString(), session_.textures(), &detail);
+  const TexDumpResult result =
+      DoSaveTex(path.toStdString(), session_.textures(), &detail, SessionInputs(session_));
   if (result != TexDumpResult::kOk) {
     dialogs_.ShowMessage(window_, MessageIcon::kCritical, "Save Textures",
                          WithReason(TexDumpMessage(result), detail));

@@ -70,6 +70,40 @@ TEST_F(FileIoTest, FailedWriteReportsAndLeavesNothing) {
                                                     "loop-a", "loop-b", "taken.kurv"}));
 }
 
+// One file under any name is one input: links, hard links and other spellings of the path; a
+// name with no file behind it yet is compared by where it would be.
+TEST_F(FileIoTest, AnInputIsKnownUnderEveryNameThatLeadsToIt) {
+  ASSERT_TRUE(WriteFileAtomically(Path("rom.z64"), std::string("rom")));
+  ASSERT_TRUE(WriteFileAtomically(Path("other.z64"), std::string("other")));
+  fs::create_directory(Path("sub"));
+  fs::create_symlink("../rom.z64", Path("sub/link.kurv"));
+  fs::create_symlink("sub/link.kurv", Path("chain.kurv"));
+  ASSERT_EQ(::link(Path("rom.z64").c_str(), Path("hard.kurv").c_str()), 0);
+  fs::create_symlink("later.txt", Path("dangling.txt"));
+  const InputFiles inputs{Path("rom.z64"), "", Path("sub/../later.txt")};
+  for (const std::string& name :
+       {Path("rom.z64"), Path("sub/link.kurv"), Path("chain.kurv"), Path("hard.kurv"),
+        dir_.path() + "/./sub/../rom.z64", Path("later.txt"), Path("dangling.txt")}) {
+    EXPECT_TRUE(inputs.Holds(name)) << name;
+  }
+  for (const std::string& name : {Path("other.z64"), Path("sub/rom.z64"), Path("new.kurv")}) {
+    EXPECT_FALSE(inputs.Holds(name)) << name;
+  }
+  EXPECT_FALSE(InputFiles().Holds(Path("rom.z64")));
+
+  std::string error;
+  EXPECT_FALSE(WriteFileAtomically(Path("chain.kurv"), std::string("x"), &error, inputs));
+  EXPECT_EQ(error, Path("chain.kurv") + ": is one of this command's inputs");
+  EXPECT_FALSE(WriteFileAtomically(Path("dangling.txt"), std::string("x"), &error, inputs));
+  EXPECT_FALSE(fs::exists(Path("later.txt")));
+  EXPECT_EQ(Contents(Path("rom.z64")), "rom");
+  EXPECT_FALSE(NoInputAmong({Path("new.kurv"), Path("hard.kurv")}, inputs, &error));
+  EXPECT_EQ(error, Path("hard.kurv") + ": is one of this command's inputs");
+  EXPECT_TRUE(NoInputAmong({Path("new.kurv")}, inputs, &error));
+  EXPECT_EQ(dir_.Files(), std::vector<std::string>({"chain.kurv", "dangling.txt", "hard.kurv",
+                                                    "other.z64", "rom.z64", "sub"}));
+}
+
 TEST_F(FileIoTest, CourseFilesReportMissingAndBadFiles) {
   Course course = NewCourse();
   FileOutcome missing = LoadKurvFile(Path("none.kurv"), course);

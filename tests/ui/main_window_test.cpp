@@ -145,6 +145,45 @@ class MainWindowTest : public QObject {
     QVERIFY(QFileInfo::exists(Path("TRACK.KURV")));
   }
 
+  // The input ROM is only ever read: Save As through a link to it is refused with the reason,
+  // and so is an export over the course's own file.
+  void NeitherTheInputRomNorTheCoursesFileIsEverWrittenOver() {
+    const QString rom = WriteRom("fzx.z64");
+    const std::vector<uint8_t> rom_bytes = FileBytes(rom.toStdString());
+    const QString ring = SaveCourse("ring.kurv", RingCourse(6));
+    const std::vector<uint8_t> ring_bytes = FileBytes(ring.toStdString());
+    QVERIFY(QFile::link(rom, Path("rom.kurv")));
+    QVERIFY(QFile::link(ring, Path("model.obj")));
+    Editor editor(Config());
+    QVERIFY(editor.window.files().SelectInputRomPath(rom));
+    QVERIFY(editor.window.files().OpenPath(ring));
+    editor.session.document().AddPoint();
+    editor.dialogs.file_names = {Path("rom.kurv")};
+    editor.dialogs.yes_no = {true};  // replace the file that is there
+    editor.Trigger("mnuSaveAs");
+    QCOMPARE(editor.dialogs.MessageCaptions(), QStringList{"Save As"});
+    QCOMPARE(editor.dialogs.messages[0].icon, MessageIcon::kCritical);
+    QCOMPARE(editor.dialogs.messages[0].message.lines.back(),
+             dir_->Path("rom.kurv") + ": is one of this command's inputs");
+    QCOMPARE(FileBytes(rom.toStdString()), rom_bytes);
+    QCOMPARE(editor.session.file_path(), ring);
+    QVERIFY(editor.session.document().IsModified());
+
+    editor.dialogs.Clear();
+    editor.dialogs.file_names = {Path("model.obj")};
+    editor.dialogs.yes_no = {true};
+    editor.Trigger("mnuExportModel");
+    QCOMPARE(editor.dialogs.MessageCaptions(), QStringList{"Export Model"});
+    QVERIFY(editor.dialogs.messages[0].Text().contains(Path("model.obj")));
+    QCOMPARE(FileBytes(ring.toStdString()), ring_bytes);
+    QVERIFY(!QFileInfo::exists(Path("model.mtl")));
+
+    // Saving the course over its own file is what Save is for.
+    editor.Trigger("mnuSave");
+    QCOMPARE(editor.dialogs.messages.size(), size_t{1});
+    QVERIFY(FileBytes(ring.toStdString()) != ring_bytes);
+  }
+
   void AFailedOpenLeavesTheCourseAsItWas() {
     Editor editor(Config());
     editor.session.document().SetBanking(45);

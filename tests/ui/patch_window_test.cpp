@@ -235,6 +235,35 @@ class PatchWindowTest : public QObject {
     QCOMPARE(decoded.PointCount, 5);
   }
 
+  // The proposed output is a link to a slot's course file, then to the course being edited:
+  // both are refused with the reason, and the files keep their bytes.
+  void TheOutputNeverReplacesACourseFileOrTheCourseBeingEdited() {
+    Fixture f;
+    const QString slot_file = Kurv("slot.kurv", RingCourse(6));
+    const QString edited = Kurv("edited.kurv", RingCourse(8));
+    const std::vector<uint8_t> slot_bytes = FileBytes(slot_file.toStdString());
+    const std::vector<uint8_t> edited_bytes = FileBytes(edited.toStdString());
+    QVERIFY(QFile::link(slot_file, Path("fzx_mfd.z64")));
+    QVERIFY(QFile::link(edited, Path("mine_mfd.z64")));
+    f.session.SetFilePath(edited);
+    f.Choose("cmdROMIn", Rom("fzx.z64"));
+    f.SlotFile(2, slot_file);
+    f.Click("cmdPatch");
+    QCOMPARE(f.dialogs.MessageCaptions(), QStringList{"Patch ROM"});
+    QCOMPARE(f.dialogs.messages[0].icon, MessageIcon::kCritical);
+    QCOMPARE(f.dialogs.messages[0].message.lines.back(),
+             dir_->Path("fzx_mfd.z64") + ": is one of this command's inputs");
+    f.dialogs.Clear();
+    f.Choose("cmdROMOut", Path("mine.z64"));
+    QCOMPARE(f.Text("txtOut"), Path("mine_mfd.z64"));
+    f.Click("cmdPatch");
+    QCOMPARE(f.dialogs.MessageCaptions(), QStringList{"Patch ROM"});
+    QCOMPARE(f.dialogs.messages[0].message.lines.back(),
+             dir_->Path("mine_mfd.z64") + ": is one of this command's inputs");
+    QCOMPARE(FileBytes(slot_file.toStdString()), slot_bytes);
+    QCOMPARE(FileBytes(edited.toStdString()), edited_bytes);
+  }
+
   void AnInputRomThatWentAwayIsReported() {
     Fixture f;
     f.Choose("cmdROMIn", Rom("fzx.z64"));

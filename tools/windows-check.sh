@@ -67,5 +67,8 @@ built=$(date +%s)
 cli="$build/kurvex/src/cli/kurvex-cli.exe"
 echo "kurvex-cli.exe: $cli ($(stat -c %s "$cli") bytes); set-up and build took $((built - start)) s"
 echo "Running the tests under Wine"
+# One Wine server for the whole run: programs starting side by side would otherwise race to
+# start their own, and a test can fail before it begins.
+wineserver -p 60
 cd "$build/kurvex"
 exec ctest --output-on-failure -j"$jobs" --timeout 300

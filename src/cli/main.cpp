@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/command_line.h"
 #include "course/version.h"
 
 namespace kurvex::cli {
@@ -237,5 +238,6 @@ int Main(const Args& all) {
 }  // namespace kurvex::cli
 
 int main(int argc, char** argv) {
-  return kurvex::cli::Main(kurvex::cli::Args(argv + 1, argv + argc));
+  kurvex::cli::UseBinaryStandardStreams();
+  return kurvex::cli::Main(kurvex::cli::CommandLineArguments(argc, argv));
 }

@@ -14,7 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   kurvex::Course course = kurvex::NewCourse();
   kurvex::SheetReport report;
   const int16_t result = kurvex::ReadDatasheet(text, course, &report);
-  const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+  // CR LF, LF and a lone CR each end a line.
+  int lines = 1;
+  for (size_t i = 0; i < text.size(); ++i) {
+    lines += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+  }
   if (report.notices.size() > 51 || report.keys_read > lines) abort();
   for (const kurvex::SheetNotice& notice : report.notices) {
     if (notice.line < 1 || notice.line > lines || notice.text.empty()) abort();

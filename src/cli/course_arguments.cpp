@@ -5,6 +5,7 @@
 #include "course/course_files.h"
 #include "course/message.h"
 #include "course/new_course.h"
+#include "course/path_text.h"
 #include "rom/rom_course_loader.h"
 #include "rom/rom_layout.h"
 
@@ -46,7 +47,7 @@ FileOutcome ReadCourseArgument(const std::string& argument, Course& course) {
   Message slot_message;
   int slot = 0;
   if (SplitRomSlot(argument, &rom_path, &slot, &slot_message)) {
-    if (slot == 0) return {false, slot_message, argument + ": no such course slot", {}};
+    if (slot == 0) return {false, slot_message, PathText(argument) + ": no such course slot", {}};
     return LoadCourseFromRom(rom_path, slot, course);
   }
   if (HasExtension(argument, ".txt")) return LoadTrackTextFile(argument, course);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cli/cli.h"
+#include "course/path_text.h"
 
 namespace kurvex::cli {
 
@@ -20,7 +21,7 @@ void PrintNotices(const std::string& source, const std::vector<std::string>& not
     if (source.empty()) {
       std::fprintf(stderr, "%s\n", notice.c_str());
     } else {
-      std::fprintf(stderr, "%s: %s\n", source.c_str(), notice.c_str());
+      std::fprintf(stderr, "%s: %s\n", PathText(source).c_str(), notice.c_str());
     }
   }
 }

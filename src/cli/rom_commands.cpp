@@ -9,6 +9,7 @@
 #include "course/course_files.h"
 #include "course/game_text.h"
 #include "course/message.h"
+#include "course/path_text.h"
 #include "course/rom_text.h"
 #include "rom/course_record.h"
 #include "rom/header_checksum.h"
@@ -60,7 +61,8 @@ void PrintSlotProblems(const PatchOutcome& outcome) {
         Fail(problem.message, problem.reason);
         break;
       case SlotProblemKind::kEncodeFailed:
-        Fail(Message{}, problem.source + ": the course does not fit the game's course record");
+        Fail(Message{},
+             PathText(problem.source) + ": the course does not fit the game's course record");
         break;
       case SlotProblemKind::kShortened:
         PrintNotices(SlotName(problem.slot), {"name, description or horizons cut to fit the ROM"});
@@ -107,7 +109,8 @@ int RunExtract(const Args& args) {
   if (!opened.ok) return Fail(opened);
   std::error_code made;
   std::filesystem::create_directories(std::filesystem::u8path(paths[1]), made);
-  if (made) return Fail(WriteFailure("Nothing was extracted."), paths[1] + ": " + made.message());
+  if (made)
+    return Fail(WriteFailure("Nothing was extracted."), PathText(paths[1]) + ": " + made.message());
   std::vector<std::string> targets;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     targets.push_back((std::filesystem::u8path(paths[1]) / ExtractName(slot)).u8string());

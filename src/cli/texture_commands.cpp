@@ -6,6 +6,7 @@
 #include "cli/cli.h"
 #include "cli/options.h"
 #include "course/message.h"
+#include "course/path_text.h"
 #include "rom/rom_image.h"
 #include "rom/texture_dump.h"
 #include "rom/texture_export.h"
@@ -25,7 +26,7 @@ int ExportPngs(const TextureStore& store, const std::string& folder, const Input
       MakeMessage("Error: File access error", {"The texture pictures could not be written."});
   std::error_code made;
   std::filesystem::create_directories(std::filesystem::u8path(folder), made);
-  if (made) return Fail(message, folder + ": " + made.message());
+  if (made) return Fail(message, PathText(folder) + ": " + made.message());
   std::string reason;
   if (!ExportTexturePngs(store, folder, &reason, inputs)) return Fail(message, reason);
   return kExitOk;

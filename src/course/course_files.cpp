@@ -1,5 +1,6 @@
 #include "course/course_files.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "course/file_io.h"
 #include "course/kurv_file.h"
 #include "course/message.h"
+#include "course/path_text.h"
 
 namespace kurvex {
 
@@ -57,30 +59,39 @@ FileOutcome LoadKurvFile(const std::string& path, Course& course) {
   double version = 0;
   const int16_t code = ReadCourseFile(course, bytes.data(), bytes.size(), &version);
   if (code == kKurvUnknownError) {
-    return Failure(KurvCheck(code, version), path + ": a point or horizon count out of range");
+    return Failure(KurvCheck(code, version),
+                   PathText(path) + ": a point or horizon count out of range");
   }
   if (code != kKurvOk) {
-    return Failure(KurvCheck(code, version), path + ": " + CourseFileResultText(code));
+    return Failure(KurvCheck(code, version), PathText(path) + ": " + CourseFileResultText(code));
   }
   return {};
+}
+
+FileOutcome CheckTrackTextBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  if (std::find(bytes.begin(), bytes.end(), 0) == bytes.end()) return {};
+  return Failure(NotTrackTextMessage(),
+                 PathText(path) + ": not a track text file: it holds NUL bytes");
 }
 
 FileOutcome LoadTrackTextFile(const std::string& path, Course& course) {
   std::vector<uint8_t> bytes;
   FileOutcome outcome = ReadCourseBytes(path, kMaxTrackTextFileSize, bytes);
   if (!outcome.ok) return outcome;
+  outcome = CheckTrackTextBytes(path, bytes);
+  if (!outcome.ok) return outcome;
   // Read into a copy, so that a file that is no track text leaves the course as it was.
   Course read = course;
   SheetReport report;
   const int16_t result = ReadDatasheet(std::string(bytes.begin(), bytes.end()), read, &report);
   if (report.keys_read == 0) {
-    return Failure(NotTrackTextMessage(), path + ": not a track text file");
+    return Failure(NotTrackTextMessage(), PathText(path) + ": not a track text file");
   }
   course = std::move(read);
   if (result != kSheetOk) {
     Message overflow = SheetOverflowMessage();
     overflow.title = "Error: Data Sheet overflow";
-    outcome = Failure(overflow, path + ": a number too large for its field");
+    outcome = Failure(overflow, PathText(path) + ": a number too large for its field");
   }
   outcome.notices = NoticeLines(report);
   return outcome;

@@ -32,8 +32,12 @@ struct FileOutcome {
 // On failure the course is unchanged, except after a KURV decoding failure (-1) or a sheet
 // overflow, which may have changed part of it.
 FileOutcome LoadKurvFile(const std::string& path, Course& course);
-// A text with no line of the track text at all is refused ("not a track text file").
+// A text with no line of the track text at all is refused ("not a track text file"), and so is
+// one with NUL bytes (see CheckTrackTextBytes). A lone CR ends a line, as CR LF and LF do.
 FileOutcome LoadTrackTextFile(const std::string& path, Course& course);
+// A text holding NUL bytes is no track text but a binary file taken for one: refused with
+// "not a track text file: it holds NUL bytes". Ok for any other bytes.
+FileOutcome CheckTrackTextBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 // Writes atomically: a failed save leaves an existing file as it was. A path that is one of the
 // inputs is refused.
 FileOutcome SaveKurvFile(const std::string& path, const Course& course,

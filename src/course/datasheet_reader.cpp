@@ -99,18 +99,20 @@ SheetNotice RunNotice(const RefusedRun& run, const BlockKind& kind) {
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
-  // Lines end in CR LF; a bare LF (a file saved by a Unix editor) ends a line too.
+  // Lines end in CR LF; a bare LF (a file saved by a Unix editor) or a lone CR (a classic Mac
+  // editor) ends a line too.
   std::vector<std::string> lines;
   size_t start = 0;
-  while (start <= text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    size_t stop = end;
-    if (stop > start && text[stop - 1] == '\r') --stop;
-    lines.push_back(text.substr(start, stop - start));
-    start = end + 1;
+  for (;;) {
+    const size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back(text.substr(start));
+      return lines;
+    }
+    lines.push_back(text.substr(start, end - start));
+    const bool cr_lf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    start = end + (cr_lf ? 2 : 1);
   }
-  return lines;
 }
 
 std::string TrimBlanks(const std::string& s) {

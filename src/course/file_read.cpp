@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "course/path_text.h"
+
 namespace kurvex {
 
 namespace {
@@ -16,7 +18,7 @@ FileReadResult TooLarge(const std::string& path, size_t max_size, std::string* r
 
 FileReadResult RefuseRead(FileReadResult result, const std::string& path, const std::string& why,
                           std::string* reason) {
-  if (reason) *reason = path + ": " + why;
+  if (reason) *reason = PathText(path) + ": " + why;
   return result;
 }
 

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "course/file_write_system.h"
+#include "course/path_text.h"
 
 namespace kurvex {
 
@@ -69,7 +70,7 @@ const std::string* InputFiles::FirstHeld(const std::vector<std::string>& targets
 }
 
 std::string InputRefusal(const std::string& path) {
-  return path + ": is one of this command's inputs";
+  return PathText(path) + ": is one of this command's inputs";
 }
 
 bool NoInputAmong(const std::vector<std::string>& targets, const InputFiles& inputs,
@@ -88,7 +89,7 @@ bool WriteFileAtomically(const std::string& path, const uint8_t* data, size_t si
     if (error) *error = InputRefusal(path);
     return false;
   }
-  return system::ReplaceFileContents(path, target, data, size, error);
+  return system::ReplaceTarget(path, target, data, size, error);
 }
 
 }  // namespace kurvex

@@ -1,7 +1,8 @@
 #pragma once
-// Safe whole-file writes: the bytes go to a hidden temporary file beside the target
-// (".NAME.XXXXXX"), are flushed to disk and then renamed over it, so a failure or a kill never
-// leaves a half-written or lost file.
+// Safe whole-file writes: the bytes go to a temporary file beside the target, are flushed to
+// disk and then renamed over it, so a failure or a kill never leaves a half-written or lost
+// file. The temporary file has no name until just before the rename where the file system
+// allows it, else it is a hidden ".NAME.XXXXXX" (see file_replace.h).
 //
 // A symbolic link is followed: the file it points to is replaced and the link stays. A target
 // that exists but is not a regular file (a folder, device or pipe) is refused. A replaced file

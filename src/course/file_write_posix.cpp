@@ -1,26 +1,26 @@
-// The safe writer's system part on POSIX systems: mkostemp beside the target, the old file's
-// owner and mode, fsync, rename.
+// The safe writer's system part on POSIX systems: links followed by hand, the old file's owner
+// and mode, and file_replace's temporary file renamed over the target.
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include "course/file_read.h"
+#include "course/file_replace.h"
 #include "course/file_write_system.h"
+#include "course/path_text.h"
 
 namespace kurvex::file_write_system {
 
 namespace {
 
-constexpr int kMaxLinkHops = 40;          // as the system's own limit on link chains
-constexpr size_t kMaxTempNameStem = 200;  // leaves room for "." and ".XXXXXX" within NAME_MAX
+constexpr int kMaxLinkHops = 40;  // as the system's own limit on link chains
 
 bool Fail(std::string* error, const std::string& path, const std::string& why) {
-  if (error) *error = path + ": " + why;
+  if (error) *error = PathText(path) + ": " + why;
   return false;
 }
 
@@ -32,11 +32,6 @@ std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // A new file gets the permissions open() would have given it; mkstemp makes it private.
@@ -60,42 +55,6 @@ void KeepOwnerAndMode(int fd, const struct stat* old_stat) {
   }
   // After the owner: changing the owner clears the set-user and set-group bits.
   ::fchmod(fd, old_stat->st_mode & 07777);
-}
-
-bool WriteAll(int fd, const uint8_t* data, size_t size) {
-  while (size > 0) {
-    const ssize_t written = ::write(fd, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += written;
-    size -= static_cast<size_t>(written);
-  }
-  return true;
-}
-
-// So that the rename itself survives a power cut; a folder that cannot be synced is no failure.
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-// Writes, flushes and closes the temporary file; removes it on failure.
-bool FillTemporary(int fd, const std::string& temp, const uint8_t* data, size_t size,
-                   const std::string& path, std::string* error) {
-  bool ok = WriteAll(fd, data, size) && ::fsync(fd) == 0;
-  int saved = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    saved = errno;
-  }
-  if (ok) return true;
-  ::unlink(temp.c_str());
-  errno = saved;
-  return FailWithErrno(error, path);
 }
 
 }  // namespace
@@ -126,28 +85,18 @@ bool FileIdentity(const std::string& path, uint64_t* device, uint64_t* file) {
   return true;
 }
 
-bool ReplaceFileContents(const std::string& path, const std::string& target, const uint8_t* data,
-                         size_t size, std::string* error) {
+bool ReplaceTarget(const std::string& path, const std::string& target, const uint8_t* data,
+                   size_t size, std::string* error) {
   struct stat old_stat;
   const bool exists = ::stat(target.c_str(), &old_stat) == 0;
   if (exists && !S_ISREG(old_stat.st_mode)) {
     return Fail(error, path, NotRegularText(old_stat.st_mode));
   }
-
-  const std::string folder = FolderOf(target);
-  std::string temp = folder + "/." + NameOf(target).substr(0, kMaxTempNameStem) + ".XXXXXX";
-  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return FailWithErrno(error, path);
-  KeepOwnerAndMode(fd, exists ? &old_stat : nullptr);
-  if (!FillTemporary(fd, temp, data, size, path, error)) return false;
-  if (std::rename(temp.c_str(), target.c_str()) != 0) {
-    const int saved = errno;
-    ::unlink(temp.c_str());
-    errno = saved;
-    return FailWithErrno(error, path);
-  }
-  SyncFolder(folder);
-  return true;
+  const int result = ReplaceFileContents(
+      target, data, size, [&](int fd) { KeepOwnerAndMode(fd, exists ? &old_stat : nullptr); });
+  if (result == 0) return true;
+  errno = result;
+  return FailWithErrno(error, path);
 }
 
 }  // namespace kurvex::file_write_system

@@ -18,7 +18,7 @@ bool FileIdentity(const std::string& path, uint64_t* device, uint64_t* file);
 // Writes the bytes as target (the file path finally names) through a temporary file beside it,
 // flushed and renamed over it, keeping a replaced file's permissions; refuses a target that is
 // not a regular file. On failure *error is "PATH: why" and no temporary file is left.
-bool ReplaceFileContents(const std::string& path, const std::string& target, const uint8_t* data,
-                         size_t size, std::string* error);
+bool ReplaceTarget(const std::string& path, const std::string& target, const uint8_t* data,
+                   size_t size, std::string* error);
 
 }  // namespace kurvex::file_write_system

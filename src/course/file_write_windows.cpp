@@ -8,6 +8,7 @@
 
 #include "course/file_read.h"
 #include "course/file_write_system.h"
+#include "course/path_text.h"
 #include "course/windows_text.h"
 
 namespace kurvex::file_write_system {
@@ -19,7 +20,7 @@ constexpr int kTempNameTries = 100;
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 bool Fail(std::string* error, const std::string& path, DWORD code) {
-  if (error) *error = path + ": " + SystemErrorText(code);
+  if (error) *error = PathText(path) + ": " + SystemErrorText(code);
   return false;
 }
 
@@ -142,8 +143,8 @@ bool FileIdentity(const std::string& path, uint64_t* device, uint64_t* file) {
   return true;
 }
 
-bool ReplaceFileContents(const std::string& path, const std::string& target, const uint8_t* data,
-                         size_t size, std::string* error) {
+bool ReplaceTarget(const std::string& path, const std::string& target, const uint8_t* data,
+                   size_t size, std::string* error) {
   const std::wstring wide_target = WideFromUtf8(target);
   bool exists = false;
   DWORD attributes = 0;
@@ -152,7 +153,7 @@ bool ReplaceFileContents(const std::string& path, const std::string& target, con
     const unsigned mode = NotRegularMode(old_file, &attributes);
     ::CloseHandle(old_file);
     if (mode != 0) {
-      if (error) *error = path + ": " + NotRegularText(mode);
+      if (error) *error = PathText(path) + ": " + NotRegularText(mode);
       return false;
     }
     exists = true;

@@ -4,6 +4,7 @@
 
 #include "course/file_read.h"
 #include "course/file_write.h"
+#include "course/path_text.h"
 
 namespace kurvex {
 
@@ -170,7 +171,7 @@ int16_t LoadSettingsFile(const std::string& path, Settings& settings, std::strin
   if (read != FileReadResult::kOk) return kSettingsLoadFailed;
   if (DecodeSettings(bytes.data(), bytes.size(), settings)) return kSettingsOk;
   if (reason) {
-    *reason = path + ": " + SizeText(bytes.size()) + ", shorter than the " +
+    *reason = PathText(path) + ": " + SizeText(bytes.size()) + ", shorter than the " +
               std::to_string(kSettingsFileSize) + " of a settings file";
   }
   return kSettingsLoadFailed;

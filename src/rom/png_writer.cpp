@@ -5,6 +5,7 @@
 
 #include "course/byte_buffer.h"
 #include "course/file_io.h"
+#include "course/path_text.h"
 
 namespace kurvex {
 
@@ -111,7 +112,7 @@ bool WritePng(const std::string& path, const uint8_t* pixels, int width, int hei
               std::string* error, const InputFiles& inputs) {
   const std::vector<uint8_t> png = EncodePng(pixels, width, height, channels);
   if (png.empty()) {
-    if (error) *error = path + ": bad image size";
+    if (error) *error = PathText(path) + ": bad image size";
     return false;
   }
   return WriteFileAtomically(path, png.data(), png.size(), error, inputs);

@@ -1,6 +1,7 @@
 #include "rom/rom_course_loader.h"
 
 #include "course/message.h"
+#include "course/path_text.h"
 #include "rom/course_record.h"
 #include "rom/rom_layout.h"
 
@@ -15,7 +16,7 @@ FileOutcome OpenRomWithTables(const std::string& path, RomImage& rom, RomTables&
   const bool usable =
       read == kRomTablesOk || (read == kRomTablesDamaged && damaged == DamagedTables::kRead);
   if (!usable) {
-    return {false, RomTablesMessage(read), path + ": " + RomTablesResultText(read), {}};
+    return {false, RomTablesMessage(read), PathText(path) + ": " + RomTablesResultText(read), {}};
   }
   return {};
 }
@@ -34,7 +35,7 @@ FileOutcome LoadCourseFromRom(const std::string& path, int slot, Course& course)
   if (DecodeCourse(slot, rom, tables, course) != kRomCourseOk) {
     return {false,
             BadCourseRecordMessage(slot),
-            path + ": the record of " + SlotName(slot) + " holds no course",
+            PathText(path) + ": the record of " + SlotName(slot) + " holds no course",
             {}};
   }
   return {};

@@ -7,6 +7,7 @@
 #include "course/file_read.h"
 #include "course/file_write.h"
 #include "course/message.h"
+#include "course/path_text.h"
 
 namespace kurvex {
 
@@ -88,7 +89,7 @@ int16_t RomImage::OpenRom(const std::string& path, std::string* reason) {
   Reset();
   path_ = path;
   auto refuse = [&](int16_t code, const std::string& why) {
-    if (reason) *reason = path + ": " + why;
+    if (reason) *reason = PathText(path) + ": " + why;
     return code;
   };
   RegularFile file;
@@ -158,7 +159,7 @@ bool RomImage::WriteBlock(size_t z64_offset, const uint8_t* data, size_t size) {
 bool RomImage::SaveRom(const std::string& path, std::string* error,
                        const InputFiles& inputs) const {
   if (!loaded()) {
-    if (error) *error = path + ": no ROM image loaded";
+    if (error) *error = PathText(path) + ": no ROM image loaded";
     return false;
   }
   return WriteFileAtomically(path, bytes_.data(), bytes_.size(), error, inputs);

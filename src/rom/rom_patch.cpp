@@ -5,6 +5,7 @@
 
 #include "course/message.h"
 #include "course/new_course.h"
+#include "course/path_text.h"
 #include "rom/course_record.h"
 #include "rom/header_checksum.h"
 #include "rom/rom_course_loader.h"
@@ -146,7 +147,7 @@ PatchOutcome PatchRom(const PatchRequest& request) {
                    MakeMessage("Error with Output ROM file",
                                {"Input ROM and Output ROM cannot be",
                                 "The same. Please specify a different", "Output ROM."}),
-                   request.output_path + ": the input ROM itself");
+                   PathText(request.output_path) + ": the input ROM itself");
   }
 
   PatchOutcome outcome;

@@ -6,6 +6,7 @@
 #include "course/file_io.h"
 #include "course/file_read.h"
 #include "course/message.h"
+#include "course/path_text.h"
 
 namespace kurvex {
 
@@ -79,7 +80,7 @@ TexDumpResult DoSaveTex(const std::string& path, const TextureStore& store, std:
 
 TexDumpResult DoLoadTex(const std::string& path, TextureStore& store, std::string* reason) {
   auto refuse = [&](const std::string& why) {
-    if (reason) *reason = path + ": " + why;
+    if (reason) *reason = PathText(path) + ": " + why;
     return TexDumpResult::kNotTexDump;
   };
   RegularFile file;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "course/path_text.h"
 #include "rom/rom_image.h"
 #include "rom/texture_dump.h"
 #include "rom/texture_loader.h"
@@ -31,7 +32,7 @@ FileOutcome LoadTextureSource(const std::string& path, TextureStore& store) {
   const TextureLoadResult result = LoadRomTextures(rom, store, &detail);
   if (result != TextureLoadResult::kOk) {
     return {
-        false, TextureLoadMessage(result, detail), path + ": " + TextureLoadResultText(result), {}};
+        false, TextureLoadMessage(result, detail), PathText(path) + ": " + TextureLoadResultText(result), {}};
   }
   return {};
 }

@@ -35,6 +35,10 @@ QString SheetToBox(const std::string& sheet) {
   for (size_t i = 0; i < sheet.size(); ++i) {
     const auto byte = static_cast<uint8_t>(sheet[i]);
     if (byte == '\r' && i + 1 < sheet.size() && sheet[i + 1] == '\n') continue;
+    if (byte == '\r') {  // a lone CR ends a line too
+      text += QChar('\n');
+      continue;
+    }
     const char32_t c = Windows1252ToUnicode(byte);
     text += QChar(static_cast<char16_t>(c));  // the code page lies within the 16-bit plane
   }
@@ -213,6 +217,13 @@ bool DataSheetWindow::Import() {
     session_.Reanimate();
     dialogs_.ShowMessage(this, MessageIcon::kCritical, QStringLiteral("Import"),
                          UnknownError(failure));
+    return false;
+  }
+  const FileOutcome checked = CheckTrackTextBytes(path.toStdString(), bytes);
+  if (!checked.ok) {
+    session_.Reanimate();
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, QStringLiteral("Import"),
+                         UnknownError(WithReason(checked.message, checked.reason)));
     return false;
   }
   const std::string sheet(bytes.begin(), bytes.end());

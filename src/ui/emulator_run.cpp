@@ -1,5 +1,6 @@
 #include "ui/emulator_run.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -15,8 +16,28 @@
 namespace kurvex {
 
 namespace {
+
 const char kCaption[] = "Test in Emulator";
 const char kCurrentCourse[] = "(the course being edited)";
+// A copy of another input ROM untouched this long is no longer played; a hidden temporary file
+// this old belongs to no write still going on.
+constexpr qint64 kStaleCopySeconds = 24 * 60 * 60;
+constexpr qint64 kStaleTemporarySeconds = 60;
+
+// Each copy is 16 MiB: without this the folder would keep one per ROM ever tried, and whatever
+// a killed write left behind, for good.
+void RemoveStaleCopies(const QString& folder, const QString& current_copy) {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QFileInfoList entries =
+      QDir(folder).entryInfoList({"test-*", ".test-*"}, QDir::Files | QDir::Hidden);
+  for (const QFileInfo& entry : entries) {
+    if (entry.fileName() == current_copy) continue;
+    const qint64 limit =
+        entry.fileName().startsWith('.') ? kStaleTemporarySeconds : kStaleCopySeconds;
+    if (entry.lastModified().secsTo(now) > limit) QFile::remove(entry.filePath());
+  }
+}
+
 }  // namespace
 
 bool SplitCommandLine(const QString& command, QStringList* words) {
@@ -99,6 +120,7 @@ bool EmulatorRun::Run(const EmulatorPreferences& preferences) {
 
 bool EmulatorRun::WriteCopy(int slot) {
   QDir().mkpath(cache_folder_);
+  RemoveStaleCopies(cache_folder_, QFileInfo(CopyPath()).fileName());
   PatchRequest request;
   request.input_path = session_.input_rom().toStdString();
   request.output_path = CopyPath().toStdString();

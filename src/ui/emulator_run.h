@@ -1,7 +1,8 @@
 #pragma once
 // Test in Emulator: the current course written into a slot of a copy of the input ROM (with
 // the header checksum, through the Patch to ROM job; the input is only read), then the
-// configured emulator started on that copy, detached.
+// configured emulator started on that copy, detached. Copies of other ROMs not tried for a day
+// and temporary files of killed writes are removed from the cache folder first.
 
 #include <QObject>
 #include <QString>

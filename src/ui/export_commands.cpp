@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "course/file_io.h"
+#include "course/path_text.h"
 #include "preview/model_export.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
@@ -76,7 +77,8 @@ bool ExportCommands::ExportImageOfSize(const QSize& size) {
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  std::string error = path.toStdString() + ": the preview could not draw the picture (no OpenGL)";
+  std::string error =
+      PathText(path.toStdString()) + ": the preview could not draw the picture (no OpenGL)";
   if (picture.isNull() || !picture.save(&buffer, "PNG") ||
       !WriteFileAtomically(path.toStdString(), reinterpret_cast<const uint8_t*>(png.constData()),
                            static_cast<size_t>(png.size()), &error, SessionInputs(session_))) {

@@ -525,11 +525,16 @@ void MainWindow::LoadSettings() {
   document.RestoreExtremes(extremes);
   session_.CameraMoved();
   session_.GraphicsChanged(GraphicsChange::kSegmentDistance);
-  PlaceToolWindows(settings.windows, result == kSettingsMissing);
+  // The places come last in the file: a file that ends early or cannot be read holds none,
+  // and the windows start as on a first run rather than all hidden.
+  PlaceToolWindows(settings.windows, result != kSettingsOk);
   if (result == kSettingsLoadFailed) {
-    dialogs_.ShowMessage(this, MessageIcon::kCritical,
-                         QString::fromStdString(SettingsMessageCaption(result)),
-                         LinesMessage({SettingsMessage(result)}));
+    // Once the window is up, so that the box has a window to stand over.
+    QTimer::singleShot(0, this, [this, result] {
+      dialogs_.ShowMessage(this, MessageIcon::kCritical,
+                           QString::fromStdString(SettingsMessageCaption(result)),
+                           LinesMessage({SettingsMessage(result)}));
+    });
   }
   if (result == kSettingsMissing) QTimer::singleShot(0, this, &MainWindow::ShowCriticalInfo);
 }

@@ -5,8 +5,25 @@
 namespace kurvex {
 
 namespace {
+
 constexpr int kGap = 8;
 constexpr int kCascadeStep = 36;
+constexpr int kSmallestKeptSide = 50;
+
+// A fraction of a screen side in whole pixels, 0..side: NaN, negative and huge fractions (a
+// damaged settings file) are caught before the conversion, which would be undefined for them.
+int Pixels(double fraction, int side) {
+  if (!(fraction > 0)) return 0;
+  if (fraction >= 1) return side;
+  return static_cast<int>(fraction * side);
+}
+
+// A side kept as a fraction between these is taken as it is; beyond them the window gets its
+// own size, for it was not kept on this screen.
+bool KeptSideFits(double fraction, int side) {
+  return fraction * side >= kSmallestKeptSide && fraction <= 1;
+}
+
 }  // namespace
 
 std::array<ToolPlacement, kToolWindowCount> FirstRunLayout(
@@ -40,17 +57,16 @@ std::array<ToolPlacement, kToolWindowCount> FirstRunLayout(
 }
 
 QRect PlaceOnScreen(const WindowPlacement& p, const QRect& screen, const QSize& hint) {
-  QRect place(screen.left() + static_cast<int>(p.left * screen.width()),
-              screen.top() + static_cast<int>(p.top * screen.height()),
-              static_cast<int>(p.width * screen.width()),
-              static_cast<int>(p.height * screen.height()));
-  if (place.width() < 50 || place.height() < 50) place.setSize(hint);
-  // A window from a larger screen comes back where it can be reached.
-  place.moveLeft(
-      std::clamp(place.left(), screen.left(), std::max(screen.left(), screen.right() - 100)));
-  place.moveTop(
-      std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() - 100)));
-  return place;
+  QSize size(Pixels(p.width, screen.width()), Pixels(p.height, screen.height()));
+  if (!KeptSideFits(p.width, screen.width()) || !KeptSideFits(p.height, screen.height())) {
+    size = hint;
+  }
+  // No larger than the screen, and wholly on it: a window kept on a larger screen, or read from
+  // a damaged file, comes back where it can be seen and reached.
+  size = size.boundedTo(screen.size());
+  const int left = std::min(Pixels(p.left, screen.width()), screen.width() - size.width());
+  const int top = std::min(Pixels(p.top, screen.height()), screen.height() - size.height());
+  return QRect(QPoint(screen.left() + left, screen.top() + top), size);
 }
 
 WindowPlacement KeptPlacement(const QRect& place, bool visible, const QRect& screen) {

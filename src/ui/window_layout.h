@@ -25,7 +25,9 @@ constexpr int kFrameAllowance = 32;
 std::array<ToolPlacement, kToolWindowCount> FirstRunLayout(
     const QRect& area, const std::array<QSize, kToolWindowCount>& hints);
 
-// A kept placement on this screen, and the placement to keep for a window.
+// A kept placement on this screen, wholly on it, at the window's own size (hint) where the kept
+// size is too small or larger than the screen; any fraction, even NaN, gives a place. And the
+// placement to keep for a window.
 QRect PlaceOnScreen(const WindowPlacement& placement, const QRect& screen, const QSize& hint);
 WindowPlacement KeptPlacement(const QRect& place, bool visible, const QRect& screen);
 

@@ -72,6 +72,40 @@ TEST_F(HostileInputCliTest, FilesThatAreNoCoursesAreRefusedBeforeReading) {
   EXPECT_FALSE(fs::exists(Path("out.tex")));
 }
 
+// Texts from other systems: lone CR line ends are read as line ends; NUL bytes mark a binary
+// file, which is refused; a name with a line break is quoted, so each report stays one line.
+TEST_F(HostileInputCliTest, OddTrackTextsAndOddFileNames) {
+  ASSERT_TRUE(SaveKurvFile(Path("ring.kurv"), test::SeededRingCourse(9, 3)).ok);
+  const std::string sheet = Cli({"sheet", Path("ring.kurv")}).out;
+  ASSERT_TRUE(test::WriteText(Path("pc.txt"), sheet));
+  std::string mac = sheet;
+  for (size_t at = mac.find("\r\n"); at != std::string::npos; at = mac.find("\r\n", at)) {
+    mac.erase(at + 1, 1);
+  }
+  ASSERT_TRUE(test::WriteText(Path("mac.txt"), mac));
+  const ProcessResult stats = Cli({"stats", Path("mac.txt")});
+  EXPECT_EQ(stats.exit_status, 0) << stats.err;
+  EXPECT_EQ(FirstLine(stats.out), "CTL Points: 9");
+  EXPECT_EQ(Cli({"sheet", Path("mac.txt")}).out, Cli({"sheet", Path("pc.txt")}).out);
+
+  ASSERT_TRUE(test::WriteText(Path("nul.txt"), std::string("Name = x\r\n\0", 12)));
+  const ProcessResult nul = Cli({"convert", Path("nul.txt"), Path("out.kurv")});
+  EXPECT_EQ(nul.exit_status, 1);
+  EXPECT_EQ(FirstLine(nul.err), Path("nul.txt") + ": not a track text file: it holds NUL bytes");
+  EXPECT_FALSE(fs::exists(Path("out.kurv")));
+
+  const ProcessResult missing = Cli({"stats", Path("two\nlines.kurv")});
+  EXPECT_EQ(missing.exit_status, 1);
+  EXPECT_EQ(FirstLine(missing.err),
+            "$'" + Path("two\\nlines.kurv") + "': No such file or directory");
+  EXPECT_EQ(missing.err.substr(FirstLine(missing.err).size() + 1, 7), "Error: ");
+  ASSERT_TRUE(test::WriteText(Path("big\r.txt"), "CTL_Point_Count = 65\r\n"));
+  const ProcessResult notice = Cli({"stats", Path("big\r.txt")});
+  EXPECT_EQ(notice.exit_status, 0);
+  EXPECT_EQ(notice.err, "$'" + Path("big\\r.txt") +
+                            "': line 1: CTL_Point_Count = 65 is outside 4..64; read as 4\n");
+}
+
 TEST_F(HostileInputCliTest, NumbersThatAreNotPlainDecimalsAreUsageErrorsNamingTheOption) {
   ASSERT_TRUE(SaveKurvFile(Path("a.kurv"), NewCourse()).ok);
   for (const char* option : {"--translate", "--rotate"}) {

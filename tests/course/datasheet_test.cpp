@@ -5,6 +5,7 @@
 #include "course/kurv_file.h"
 #include "course/new_course.h"
 #include "course/track_type.h"
+#include "test_courses.h"
 
 namespace kurvex {
 namespace {
@@ -175,6 +176,31 @@ TEST(ReadDatasheet, LineForms) {
   EXPECT_EQ(FromSheet("ROM_Music = 300").RomMusic, 255);
   // Unix line ends are read too, and a last line without a line break counts.
   EXPECT_EQ(FromSheet("CTL_Point_Count = 5\nCTL_Point 5\nX = 2").Points[5].X, 20.0f);
+}
+
+// A classic Mac editor ends lines with a lone CR: each is a line end, also mixed with the
+// others, and CR LF stays one line end.
+TEST(ReadDatasheet, ALoneCrEndsALine) {
+  const std::string sheet = GenDatasheet(test::SeededRingCourse(9, 4));
+  std::string mac = sheet;
+  for (size_t at = mac.find("\r\n"); at != std::string::npos; at = mac.find("\r\n", at)) {
+    mac.erase(at + 1, 1);
+  }
+  ASSERT_EQ(mac.find('\n'), std::string::npos);
+  Course read = NewCourse();
+  SheetReport report;
+  EXPECT_EQ(ReadDatasheet(mac, read, &report), kSheetOk);
+  EXPECT_EQ(GenDatasheet(read), GenDatasheet(FromSheet(sheet)));
+  EXPECT_EQ(read.PointCount, 9);
+  EXPECT_TRUE(report.notices.empty());
+  const Course mixed = FromSheet("Name = mixed\rCTL_Point_Count = 6\nCTL_Point 6\r\nX = 2\r\r");
+  EXPECT_EQ(mixed.Name, "MIXED");
+  EXPECT_EQ(mixed.PointCount, 6);
+  EXPECT_EQ(mixed.Points[6].X, 20.0f);
+  SheetReport numbered;
+  ReadDatasheet("Name = a\r\rCTL_Point_Count = 99\r", read, &numbered);
+  ASSERT_EQ(numbered.notices.size(), 1u);
+  EXPECT_EQ(numbered.notices[0].line, 3);
 }
 
 TEST(ReadDatasheet, PointValueRules) {

@@ -1,12 +1,16 @@
 // The safe writer on POSIX systems: a replaced file keeps its mode, and its owner where the
-// process may give it.
+// process may give it; the temporary file stays unnamed while it is written.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "course/file_io.h"
+#include "course/file_replace.h"
 #include "scratch_dir.h"
 
 namespace kurvex {
@@ -31,6 +35,48 @@ TEST(FileIoPosixTest, ReplacesAFileAndKeepsItsPermissionsAndOwner) {
     EXPECT_EQ(st.st_gid, 8765u);
   }
   EXPECT_EQ(dir.Files(), std::vector<std::string>{"course.txt"});  // no temporary file left
+}
+
+// While the bytes are written the temporary file has no name, so a kill leaves nothing; the
+// named way, where the file system has no unnamed files, shows a hidden name beside the target.
+TEST(FileIoPosixTest, TheTemporaryFileIsNamedOnlyForTheRename) {
+  const test::ScratchDir dir_;
+  const auto Path = [&dir_](const std::string& name) { return dir_.Path(name); };
+  const auto Contents = [](const std::string& path) {
+    const std::vector<uint8_t> bytes = test::FileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+  };
+  const std::string target = Path("rom.z64");
+  const int probe = ::open(dir_.path().c_str(), O_TMPFILE | O_WRONLY, 0600);
+  const bool unnamed_files = probe >= 0;
+  if (unnamed_files) ::close(probe);
+  for (TemporaryName naming : {TemporaryName::kOnlyForTheRename, TemporaryName::kAlways}) {
+    for (const char* contents : {"first", "second"}) {  // a new file, then a replaced one
+      std::vector<std::string> seen;
+      const int result = ReplaceFileContents(
+          target, reinterpret_cast<const uint8_t*>(contents), std::strlen(contents),
+          [&](int fd) {
+            EXPECT_EQ(::fchmod(fd, 0640), 0);
+            seen = dir_.Files();
+          },
+          naming);
+      ASSERT_EQ(result, 0) << std::strerror(result);
+      EXPECT_EQ(Contents(target), contents);
+      EXPECT_EQ(dir_.Files(), std::vector<std::string>{"rom.z64"});
+      if (naming == TemporaryName::kAlways || !unnamed_files) {
+        ASSERT_EQ(seen.size(), std::string(contents) == "first" ? 1u : 2u);
+        EXPECT_EQ(seen[0].rfind(".rom.z64.", 0), 0u) << seen[0];
+      } else {
+        EXPECT_EQ(seen.size(), std::string(contents) == "first" ? 0u : 1u);
+      }
+    }
+    struct stat st;
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    std::filesystem::remove(target);
+  }
+  EXPECT_EQ(ReplaceFileContents(Path("no/folder/x"), nullptr, 0, [](int) {}), ENOENT);
+  EXPECT_TRUE(dir_.Files().empty());
 }
 
 }  // namespace

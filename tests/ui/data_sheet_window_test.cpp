@@ -189,6 +189,30 @@ class DataSheetWindowTest : public QObject {
     QVERIFY(failed.Text().contains(Path("gone.txt")));
     QCOMPARE(GenDatasheet(f.document().course()), GenDatasheet(seeded));
   }
+
+  // A classic Mac text (lone CR line ends) is read and shown line by line; a file with NUL
+  // bytes is no text and is refused, leaving the course as it was.
+  void ImportTakesLoneCrLineEndsAndRefusesNulBytes() {
+    Fixture f;
+    const Course seeded = SeededRingCourse(7, 2);
+    std::string mac = GenDatasheet(seeded);
+    for (size_t at = mac.find("\r\n"); at != std::string::npos; at = mac.find("\r\n", at)) {
+      mac.erase(at + 1, 1);
+    }
+    QVERIFY(WriteText(dir_->Path("mac.txt"), mac));
+    f.dialogs.file_names = {Path("mac.txt")};
+    QVERIFY(f.window.Import());
+    QCOMPARE(int(f.document().course().PointCount), 7);
+    QCOMPARE(f.Shown(), f.Expected());
+    const std::string before = GenDatasheet(f.document().course());
+    QVERIFY(WriteText(dir_->Path("nul.txt"), std::string("Name = x\r\n\0", 12)));
+    f.dialogs.file_names = {Path("nul.txt")};
+    QVERIFY(!f.window.Import());
+    QCOMPARE(f.dialogs.MessageCaptions(), QStringList{"Import"});
+    QCOMPARE(f.dialogs.messages[0].message.lines.back(),
+             dir_->Path("nul.txt") + ": not a track text file: it holds NUL bytes");
+    QCOMPARE(GenDatasheet(f.document().course()), before);
+  }
 };
 
 }  // namespace kurvex::test

@@ -74,6 +74,32 @@ class EmulatorRunTest : public QObject {
     QCOMPARE(FileBytes(rom), input);
   }
 
+  // Copies of other ROMs not tried for a day and temporary files of killed writes go; the copy
+  // of another ROM tried today and what another editor may be writing now stay.
+  void StaleCopiesInTheCacheAreRemoved() {
+    const std::string rom = dir_->Path("fzx.z64");
+    QVERIFY(TestRom::Filled('E').Write(rom));
+    session_->SetInputRom(QString::fromStdString(rom));
+    QDir().mkpath(Path("cache"));
+    const QDateTime now = QDateTime::currentDateTime();
+    const std::vector<std::pair<const char*, QDateTime>> files = {
+        {"cache/test-old.z64", now.addDays(-2)},
+        {"cache/test-today.z64", now.addSecs(-600)},
+        {"cache/.test-fzx.z64.Ab3dEf", now.addSecs(-600)},
+        {"cache/.test-x.z64.q1w2e3", now},
+        {"cache/notes.txt", now.addDays(-9)},
+    };
+    for (const auto& [name, time] : files) {
+      QFile file(Path(name));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+    }
+    EmulatorRun test(*session_, dialogs_, Path("cache"), nullptr);
+    QVERIFY(test.Run({"'" + StandInEmulator() + "' %ROM", 0}));
+    QCOMPARE(QDir(Path("cache")).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{".test-x.z64.q1w2e3", "notes.txt", "test-fzx.z64", "test-today.z64"}));
+  }
+
   void SaysWhatIsMissingOrWrong() {
     EmulatorRun test(*session_, dialogs_, Path("cache"), nullptr);
     QVERIFY(!test.Run({"emulator %ROM", 0}));

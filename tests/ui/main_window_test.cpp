@@ -403,6 +403,48 @@ class MainWindowTest : public QObject {
     QVERIFY(!editor.session.document().CanUndo());
   }
 
+  // A settings file that ends early (here at every length from empty to one byte short) keeps
+  // what it holds, says "Unable to load settings", and lays the windows out as on a first run.
+  void ASettingsFileThatEndsEarlyStartsWithTheFirstRunLayout() {
+    Settings settings;
+    settings.graphics.wireframe = true;
+    const std::vector<uint8_t> whole = EncodeSettings(settings);
+    QDir().mkpath(Config());
+    for (size_t length : {size_t{0}, size_t{1}, size_t{100}, whole.size() - 1}) {
+      QVERIFY(WriteBytes(dir_->Path("config/opts.cfg"),
+                         std::vector<uint8_t>(whole.begin(), whole.begin() + length)));
+      Editor editor(Config());
+      QTRY_COMPARE(editor.dialogs.MessageCaptions(), QStringList{"Load Settings"});
+      QCOMPARE(editor.dialogs.messages[0].icon, MessageIcon::kCritical);
+      QCOMPARE(editor.dialogs.messages[0].Text(), QString("Unable to load settings"));
+      QCOMPARE(editor.session.graphics().wireframe, length >= 100);
+      for (int which : {kWindowPreview, kWindowElement}) {
+        QVERIFY2(editor.window.tool(which).isVisible(), qPrintable(QString::number(length)));
+      }
+      QVERIFY(editor.window.findChild<QDialog*>() == nullptr);  // no Critical Info
+      editor.window.close();
+    }
+  }
+
+  // 501 bytes of 0x7F: every number huge. Each window opens wholly on the screen, no larger
+  // than it (or than the window's own smallest size).
+  void HugeSettingsPlaceEveryWindowOnTheScreen() {
+    QDir().mkpath(Config());
+    QVERIFY(
+        WriteBytes(dir_->Path("config/opts.cfg"), std::vector<uint8_t>(kSettingsFileSize, 0x7F)));
+    Editor editor(Config());
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    for (int which = 0; which < kToolWindowCount; ++which) {
+      const ToolWindow& tool = editor.window.tool(which);
+      const QSize smallest = tool.minimumSizeHint();
+      QVERIFY(tool.isVisible());
+      QVERIFY2(screen.contains(tool.pos()), qPrintable(QString::number(which)));
+      QVERIFY(tool.width() <= std::max(screen.width(), smallest.width()));
+      QVERIFY(tool.height() <= std::max(screen.height(), smallest.height()));
+    }
+    QVERIFY(editor.dialogs.messages.empty());
+  }
+
   void HelpOpensThePageOrSaysItIsMissing() {
     Editor editor(Config());
     editor.Trigger("mnuContents");

@@ -1,5 +1,6 @@
 // One edit of a 64-point course with the preparation every edit runs, and its undo and redo;
-// one step of a drag pad with what the preview rebuilds after it.
+// one step of a drag pad with what the preview rebuilds after it; the problem list that the
+// Problems window refreshes after every settled step.
 #include <benchmark/benchmark.h>
 
 #include <bitset>
@@ -9,6 +10,7 @@
 #include "course/new_course.h"
 #include "course/track_type.h"
 #include "editing/course_document.h"
+#include "editing/course_problems.h"
 #include "geometry/course_lists.h"
 #include "test_courses.h"
 
@@ -92,6 +94,33 @@ void BM_DragStep(benchmark::State& state) {
 BENCHMARK(BM_DragStep)
     ->ArgsProduct({{kPadXZ, kPadLeftWidth}, {25, 1}})
     ->Unit(benchmark::kMillisecond);
+
+// Both problem lists of a 64-point course from its prepared geometry: the full-feature course
+// (argument 0), and one where nearly every rule fires at every point (argument 1).
+void BM_CourseProblems(benchmark::State& state) {
+  Course course = test::FullFeatureCourse();
+  if (state.range(0) == 1) {
+    for (int i = 1; i <= course.PointCount; ++i) {
+      course.Points[i].X += 15001;
+      course.Points[i].Y = -1.5f;
+      course.Points[i].LeftWidth = 1505;
+      course.Banking[i] = 1;
+      course.PitArea[i] = 3;
+      course.DashPlate[i] = course.JumpPlate[i] = course.TrapField[i] = 0;
+      course.Gate[i] = 0;
+    }
+  }
+  PreparedCourse prepared;
+  PrepareCourse(course, kDefaultSegmentDistance, prepared);
+  size_t listed = 0;
+  for (auto _ : state) {
+    const std::vector<CourseProblem> problems = CourseProblems(course, prepared);
+    listed = problems.size();
+    benchmark::DoNotOptimize(problems.data());
+  }
+  state.counters["problems"] = static_cast<double>(listed);
+}
+BENCHMARK(BM_CourseProblems)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kurvex

@@ -1,20 +1,16 @@
 // kurvex: the course editor.
-#include <QApplication>
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
 #include <QSurfaceFormat>
 #include <cstdio>
 #include <string>
 
+#include "app/editor_main.h"
+#include "course/version.h"
 #include "ui/dialogs.h"
-#include "ui/editor_session.h"
 #include "ui/frame_memory.h"
 #include "ui/help_page.h"
-#include "ui/main_window.h"
 #include "ui/preview_view.h"
-#include "course/version.h"
 
 namespace {
 
@@ -52,22 +48,6 @@ int main(int argc, char** argv) {
   // Every GL widget of the program shares this format: display lists need the compatibility
   // profile.
   QSurfaceFormat::setDefaultFormat(kurvex::PreviewView::SurfaceFormat());
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("kurvex"));
-  QApplication::setApplicationVersion(QString::fromUtf8(kurvex::KurvexVersion()));
-
-  QCommandLineParser parser;
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A course to open."));
-  parser.process(application);
-
-  kurvex::EditorSession session;
   kurvex::QtDialogs dialogs;
-  kurvex::MainWindow window(session, dialogs,
-                            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-                            QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
-  window.Start();
-  if (!parser.positionalArguments().isEmpty()) {
-    window.OpenFromCommandLine(parser.positionalArguments().first());
-  }
-  return application.exec();
+  return kurvex::RunEditor(argc, argv, dialogs);
 }

@@ -31,6 +31,7 @@ int RunChecksum(const Args& args);
 int RunTextures(const Args& args);
 int RunRender(const Args& args);
 int RunStats(const Args& args);
+int RunCheck(const Args& args);
 int RunFriendly(const Args& args);
 int RunTransform(const Args& args);
 int RunExportObj(const Args& args);

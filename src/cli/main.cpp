@@ -48,6 +48,22 @@ const std::vector<Command>& Commands() {
        {"stats COURSE"},
        "Prints the course statistics, one \"Label: value\" line each.",
        true},
+      {"check",
+       RunCheck,
+       "List what keeps a course from loading in the game or the Expansion Kit",
+       {"check COURSE [--json]"},
+       "Prints one line per problem, \"point N: RULE: what is wrong; the limit\" (problems of\n"
+       "the whole course without \"point N: \"), ROM rules first. --json prints one object\n"
+       "instead: {\"rom_friendly\": BOOL, \"ek_friendly\": BOOL, \"problems\": [{\"rule\":\n"
+       "RULE, \"point\": N or null, \"text\": TEXT}, ...]}.\n"
+       "Rules of the game: rom-dash-plates, rom-jump-plates, rom-trap-fields, rom-widgets,\n"
+       "rom-pit-center. Rules of the Expansion Kit: ek-dash-plates, ek-jump-plates,\n"
+       "ek-trap-fields, ek-widgets, ek-course-length, ek-venue, ek-xz-range, ek-y-range,\n"
+       "ek-whole-units, ek-width-sum, ek-banking, ek-pipe-features, ek-track-code,\n"
+       "ek-narrow-zone, ek-chord-length.\n"
+       "Exit status 0 when there is no problem, 1 when there is any (or the course cannot\n"
+       "be read), 2 for a usage error.",
+       true},
       {"friendly",
        RunFriendly,
        "Apply EK Friendly or ROM Friendly",

@@ -229,6 +229,13 @@ bool CourseDocument::Redo() {
   return true;
 }
 
+void CourseDocument::MarkModified() {
+  if (gesture_.active) EndGesture();
+  const Snapshot before = Take();
+  history_.MarkUnsaved();
+  Notify(before);
+}
+
 void CourseDocument::MarkClean() {
   if (gesture_.active) EndGesture();
   const Snapshot before = Take();

@@ -78,6 +78,8 @@ class CourseDocument {
   bool Redo();
   bool IsModified() const { return history_.IsModified() || GestureChangedCourse(); }
   void MarkClean();
+  // The course differs from its file until it is saved, whatever is undone (a recovered copy).
+  void MarkModified();
 
   // Point edits of the current point. Typing writes the value at once and settles when the
   // box is left (FinishTyping); a commit settles at once.

@@ -36,6 +36,8 @@ class CourseHistory {
 
   bool IsModified() const { return revision_ != clean_revision_; }
   void MarkClean() { clean_revision_ = revision_; }
+  // No state of the history is the saved one (a course recovered after a crash).
+  void MarkUnsaved() { clean_revision_ = kNoRevision; }
 
  private:
   struct Step {
@@ -43,6 +45,8 @@ class CourseHistory {
     uint64_t revision;
     std::string name;
   };
+
+  static constexpr uint64_t kNoRevision = ~uint64_t{0};
 
   std::vector<Step> undo_, redo_;
   uint64_t revision_ = 0, next_revision_ = 1, clean_revision_ = 0;

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "course/number_text.h"
-#include "course/track_type.h"
+#include "editing/course_problems.h"
 #include "geometry/geometry_result.h"
 
 namespace kurvex {
@@ -14,81 +14,6 @@ namespace {
 int PointsInUse(const Course& course) { return std::min<int>(course.PointCount, kMaxPoints); }
 
 bool InUse(uint8_t value) { return value < kNone; }
-
-bool IsWholeShownUnit(double stored) { return std::fmod(stored, 10.0) == 0.0; }
-
-int WidthSum(const Course& course, int i) {
-  return course.Points[i].LeftWidth + course.Points[i].RightWidth;
-}
-
-bool IsTubeType(int32_t track_code) {
-  const int type = TrackTypeOfCode(track_code);
-  return type == kPipe || type == kCylinder || type == kHalfPipe;
-}
-
-bool PositionFits(const CtlPoint& p) {
-  // Each test is written so that a NaN coordinate fails it.
-  return p.X >= -kEkMaxXZ && p.X <= kEkMaxXZ && p.Z >= -kEkMaxXZ && p.Z <= kEkMaxXZ && p.Y >= 0 &&
-         p.Y <= kEkMaxY && IsWholeShownUnit(p.X) && IsWholeShownUnit(p.Y) && IsWholeShownUnit(p.Z);
-}
-
-bool WidthsFit(const CtlPoint& p) {
-  return p.LeftWidth % 10 == 0 && p.RightWidth % 10 == 0 &&
-         p.LeftWidth + p.RightWidth <= kEkMaxWidthSum;
-}
-
-// Tubes cannot carry side features other than dash plates and structures.
-bool TubeFeaturesFit(const Course& course, int i) {
-  if (!IsTubeType(course.Points[i].TrackCode)) return true;
-  return !InUse(course.PitArea[i]) && !InUse(course.DartZone[i]) && !InUse(course.SlipZone[i]) &&
-         !InUse(course.JumpPlate[i]) && !InUse(course.TrapField[i]) && !InUse(course.Gate[i]) &&
-         !InUse(course.Decoration[i]);
-}
-
-// Texture 0 of Normal (TrackCode 0) marks the finish stretch and belongs to point 1 alone.
-bool FinishStretchFits(const Course& course, int i) {
-  return (i == 1) == (course.Points[i].TrackCode == 0);
-}
-
-bool ZonesFit(const Course& course, int i) {
-  if (!InUse(course.PitArea[i]) && !InUse(course.DartZone[i]) && !InUse(course.SlipZone[i])) {
-    return true;
-  }
-  return WidthSum(course, i) >= kEkMinZoneWidthSum &&
-         WidthSum(course, NextPoint(course, i)) >= kEkMinZoneWidthSum;
-}
-
-bool EkPointFits(const Course& course, const PreparedCourse& prepared, int i) {
-  const CtlPoint& p = course.Points[i];
-  return PositionFits(p) && WidthsFit(p) && course.Banking[i] % 3 == 0 &&
-         TubeFeaturesFit(course, i) && FinishStretchFits(course, i) && ZonesFit(course, i) &&
-         prepared.ChordLength[i] >= kEkMinChordLength;
-}
-
-// The course's geometry: `prepared` when it belongs to the course, else a fresh preparation
-// in `scratch`; null when the course cannot be prepared at all.
-const PreparedCourse* GeometryOf(const Course& course, const PreparedCourse& prepared,
-                                 PreparedCourse& scratch) {
-  if (IsPreparedFor(prepared, course)) return &prepared;
-  if (PrepareCourse(course, kDefaultSegmentDistance, scratch) != kGeometryOk) return nullptr;
-  return &scratch;
-}
-
-bool IsEkFriendlyWith(const Course& course, const PreparedCourse* geometry) {
-  if (geometry == nullptr) return false;
-  const CourseFeatureCounts counts = CountFeatures(course);
-  if (counts.dash_plates > kEkMaxDashPlates || counts.jump_plates > kEkMaxJumpPlates ||
-      counts.trap_fields > kEkMaxTrapFields || counts.widgets > kEkMaxWidgets) {
-    return false;
-  }
-  if (!(geometry->CourseLength <= kEkMaxCourseLength) || course.Venue == kGpEndingVenue) {
-    return false;
-  }
-  for (int i = 1; i <= PointsInUse(course); ++i) {
-    if (!EkPointFits(course, *geometry, i)) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -104,22 +29,19 @@ CourseFeatureCounts CountFeatures(const Course& course) {
   return counts;
 }
 
-bool IsRomFriendly(const Course& course) {
-  const CourseFeatureCounts counts = CountFeatures(course);
-  if (counts.dash_plates > kRomMaxDashPlates || counts.jump_plates > kRomMaxJumpPlates ||
-      counts.trap_fields > kRomMaxTrapFields || counts.widgets > kRomMaxWidgets) {
-    return false;
-  }
-  constexpr uint8_t kCenter = 3;  // the cartridge game has no centre pit area
-  for (int i = 1; i <= PointsInUse(course); ++i) {
-    if (course.PitArea[i] == kCenter) return false;
-  }
-  return true;
+const PreparedCourse* MeasuredGeometry(const Course& course, const PreparedCourse& prepared,
+                                       PreparedCourse& scratch) {
+  if (IsPreparedFor(prepared, course)) return &prepared;
+  if (PrepareCourse(course, kDefaultSegmentDistance, scratch) != kGeometryOk) return nullptr;
+  return &scratch;
 }
+
+// The verdicts are read off the problem lists, so the lists never disagree with them.
+bool IsRomFriendly(const Course& course) { return RomProblems(course).empty(); }
 
 bool IsEkFriendly(const Course& course, const PreparedCourse& prepared) {
   PreparedCourse scratch;
-  return IsEkFriendlyWith(course, GeometryOf(course, prepared, scratch));
+  return EkProblems(course, MeasuredGeometry(course, prepared, scratch)).empty();
 }
 
 int LapLinePoint(const Course& course) {
@@ -141,12 +63,12 @@ std::string LapLineText(const Course& course) {
 
 CourseStats Stats(const Course& course, const PreparedCourse& prepared) {
   PreparedCourse scratch;
-  const PreparedCourse* geometry = GeometryOf(course, prepared, scratch);
+  const PreparedCourse* geometry = MeasuredGeometry(course, prepared, scratch);
   CourseStats stats;
   stats.points = course.PointCount;
   stats.course_length = geometry != nullptr ? geometry->CourseLength : 0;
   stats.counts = CountFeatures(course);
-  stats.ek_friendly = IsEkFriendlyWith(course, geometry);
+  stats.ek_friendly = EkProblems(course, geometry).empty();
   stats.rom_friendly = IsRomFriendly(course);
   stats.lap_line = LapLineText(course);
   return stats;

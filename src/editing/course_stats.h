@@ -48,6 +48,12 @@ struct CourseStats {
 // Features in use (values below 255) over points 1..PointCount.
 CourseFeatureCounts CountFeatures(const Course& course);
 
+// The course's geometry: `prepared` when it holds the course's curves, else a fresh preparation
+// in `scratch`; null when the course cannot be prepared at all (a point count outside 4..64).
+const PreparedCourse* MeasuredGeometry(const Course& course, const PreparedCourse& prepared,
+                                       PreparedCourse& scratch);
+
+// "Yes" exactly when RomProblems / EkProblems (course_problems.h) list nothing.
 bool IsRomFriendly(const Course& course);
 // Uses the chord lengths and course length of `prepared`, which must hold the course's
 // geometry; when it does not, the course is prepared afresh for the check.

@@ -75,6 +75,8 @@ struct GraphicsSettings {
   bool sky_gradient = true;
   bool horizon_images = true;
   std::array<bool, kFeatureSwitchCount> features;
+  // The marks of the course's problems; kept by the editor, not in the settings file.
+  bool problem_markers = true;
 };
 
 // Six upper-case hexadecimal digits, two each for red, green and blue.

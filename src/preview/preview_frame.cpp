@@ -142,6 +142,9 @@ void PreviewFrame::DrawFrame(CometGL& gl, const FrameInputs& in) const {
   DrawCourse(gl, in);
   gl.DepthTestDisable();  // the guide lines always lie on top
   DrawLineOverlays(gl, in);
+  if (in.problem_marks != nullptr && in.settings.problem_markers && in.course_loaded) {
+    DrawProblemMarks(gl, in.course, in.prepared, in.camera, *in.problem_marks, in.selected_point);
+  }
   gl.DepthTestEnable();
   gl.PopMatrix();
   // Filled again, so that next frame's sky, drawn before the mode is chosen, is never a wire.

@@ -13,6 +13,7 @@
 #include "preview/camera.h"
 #include "preview/comet_gl.h"
 #include "preview/graphics_settings.h"
+#include "preview/problem_markers.h"
 #include "preview/texture_names.h"
 
 namespace kurvex {
@@ -31,6 +32,7 @@ struct FrameInputs {
   bool course_loaded = true;
   int selected_point = 1;  // marked while the CTL point dots show
   int hover_point = 0;     // the dot under the editor's pointer, ringed; 0 for none
+  const ProblemMarks* problem_marks = nullptr;  // drawn while the settings want them
 };
 
 class PreviewFrame {

@@ -52,6 +52,7 @@ void PreviewScene::DrawFrame(const Course& course, const CameraValues& camera,
   FrameInputs inputs{course, prepared_, lists_,        textures_,
                      camera, settings,  course_loaded, selected_point};
   inputs.hover_point = hover_point;
+  inputs.problem_marks = &marks_;
   frame_.DrawFrame(gl_, inputs);
 }
 

@@ -6,6 +6,7 @@
 
 #include <bitset>
 #include <cstdint>
+#include <utility>
 
 #include "course/course.h"
 #include "geometry/course_lists.h"
@@ -52,6 +53,10 @@ class PreviewScene {
             const GraphicsSettings& settings, bool course_loaded, int selected_point,
             int hover_point = 0);
 
+  // The problems' marks drawn from the next frame on.
+  void SetProblemMarks(ProblemMarks marks) { marks_ = std::move(marks); }
+  const ProblemMarks& problem_marks() const { return marks_; }
+
   CometGL& gl() { return gl_; }
   PreviewFrame& frame() { return frame_; }
   const CourseDisplayLists& lists() const { return lists_; }
@@ -64,6 +69,7 @@ class PreviewScene {
   CourseDisplayLists lists_;
   TextureNames textures_;
   PreparedCourse prepared_;
+  ProblemMarks marks_;
 };
 
 }  // namespace kurvex

@@ -49,12 +49,16 @@ Ray PixelRay(const CameraValues& camera, int width, int height, double x, double
   const double aspect = height > 0 ? static_cast<double>(width) / height : 1;
   double dx = (2 * x / std::max(width, 1) - 1) * aspect * f;
   double dy = (1 - 2 * y / std::max(height, 1)) * f;
-  double dz = -1;
+  return {{camera.x, camera.y, camera.z}, ViewToWorld(camera, {dx, dy, -1})};
+}
+
+Vec3 ViewToWorld(const CameraValues& camera, const Vec3& direction) {
+  double dx = direction.x, dy = direction.y, dz = direction.z;
   // The view's turns undone, in the opposite order.
   Turn(dx, dy, camera.skew);
   Turn(dy, dz, camera.elevation);
   Turn(dz, dx, camera.azimuth);
-  return {{camera.x, camera.y, camera.z}, {dx, dy, dz}};
+  return {dx, dy, dz};
 }
 
 bool IntersectPlane(const Ray& ray, const Vec3& point, const Vec3& normal, Vec3* hit) {
@@ -88,6 +92,25 @@ CameraValues FramingCamera(const Course& course, double aspect, const CameraValu
   framed.elevation = 270;
   framed.skew = 0;
   return framed;
+}
+
+CameraValues CameraShowingPoint(const Course& course, int i, const CameraValues& camera, int width,
+                                int height) {
+  if (i < 1 || i > std::min<int>(course.PointCount, kMaxPoints)) return camera;
+  const Vec3 point = CtlPointPosition(course, i);
+  ScreenPoint screen;
+  if (ProjectToScreen(camera, width, height, point, &screen) && screen.x >= 0.1 * width &&
+      screen.x <= 0.9 * width && screen.y >= 0.1 * height && screen.y <= 0.9 * height) {
+    return camera;
+  }
+  CameraValues over = camera;
+  over.x = std::clamp(point.x, -kCameraLimit, kCameraLimit);
+  over.y = std::clamp(point.y + kPointViewHeight, -kCameraLimit, kCameraLimit);
+  over.z = std::clamp(point.z, -kCameraLimit, kCameraLimit);
+  over.azimuth = 0;
+  over.elevation = 270;
+  over.skew = 0;
+  return over;
 }
 
 int PointsInView(const Course& course, const CameraValues& camera, int width, int height) {

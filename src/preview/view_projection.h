@@ -37,6 +37,9 @@ struct Ray {
 };
 Ray PixelRay(const CameraValues& camera, int width, int height, double x, double y);
 
+// A direction given in the eye's own axes (x right, y up, -z forward), in the world's axes.
+Vec3 ViewToWorld(const CameraValues& camera, const Vec3& direction);
+
 // Where the ray meets the plane through `point` with that normal, in front of the eye; false
 // when it runs parallel to the plane or meets it behind the eye.
 bool IntersectPlane(const Ray& ray, const Vec3& point, const Vec3& normal, Vec3* hit);
@@ -45,6 +48,12 @@ bool IntersectPlane(const Ray& ray, const Vec3& point, const Vec3& normal, Vec3*
 // every point shows in a view of this aspect (width / height), within the camera's reach. The
 // speeds and options stay as they are.
 CameraValues FramingCamera(const Course& course, double aspect, const CameraValues& camera);
+// The camera unchanged when point i lies well inside the view (away from its edges by a tenth);
+// otherwise a camera looking straight down on the point from kPointViewHeight above it, so that
+// its neighbourhood shows. The speeds and options stay as they are.
+constexpr double kPointViewHeight = 6;  // preview units
+CameraValues CameraShowingPoint(const Course& course, int i, const CameraValues& camera, int width,
+                                int height);
 // How many points of the course lie in the view.
 int PointsInView(const Course& course, const CameraValues& camera, int width, int height);
 

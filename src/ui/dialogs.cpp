@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace kurvex {
 
@@ -55,6 +56,27 @@ SaveChoice QtDialogs::AskSaveChanges(QWidget* parent, const QString& course_name
     default:
       return SaveChoice::kCancel;
   }
+}
+
+RecoverChoice QtDialogs::AskRecoverCourse(QWidget* parent, const RecoveryQuestion& question) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Recover Course"),
+                  QObject::tr("Kurvex ended without saving the changes to a course. A copy of "
+                              "them was kept."),
+                  QMessageBox::NoButton, parent);
+  const QString file = question.file_path.isEmpty()
+                           ? QObject::tr("none (the course was never saved)")
+                           : question.file_path;
+  box.setInformativeText(QObject::tr("Course: %1\nFile: %2\nLast changed: %3")
+                             .arg(question.course_name, file, question.changed));
+  QPushButton* recover = box.addButton(QObject::tr("Recover"), QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton(QObject::tr("Discard"), QMessageBox::DestructiveRole);
+  // Closing the box keeps the copy, as Later does.
+  box.setEscapeButton(box.addButton(QObject::tr("Later"), QMessageBox::RejectRole));
+  box.setDefaultButton(recover);
+  box.exec();
+  if (box.clickedButton() == recover) return RecoverChoice::kRecover;
+  if (box.clickedButton() == discard) return RecoverChoice::kDiscard;
+  return RecoverChoice::kLater;
 }
 
 QString QtDialogs::OpenFileName(QWidget* parent, const QString& title, const QString& filter) {

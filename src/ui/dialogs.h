@@ -13,6 +13,16 @@ namespace kurvex {
 
 enum class MessageIcon { kInformation, kExclamation, kCritical };
 enum class SaveChoice { kSave, kDiscard, kCancel };
+enum class RecoverChoice { kRecover, kDiscard, kLater };
+
+// What the "Recover Course" box tells about a copy kept by an editor that ended without saving:
+// the course's name, the file it belongs to (empty for none) and when it last changed, each
+// ready to show.
+struct RecoveryQuestion {
+  QString course_name;
+  QString file_path;
+  QString changed;
+};
 
 class Dialogs {
  public:
@@ -26,6 +36,8 @@ class Dialogs {
   virtual bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
   // Save, Discard or Cancel for a course with unsaved changes.
   virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& course_name) = 0;
+  // Recover (the default), Discard or Later for a recovery copy found at start.
+  virtual RecoverChoice AskRecoverCourse(QWidget* parent, const RecoveryQuestion& question) = 0;
   // A path chosen in a file dialog, or an empty string when cancelled. Filters are Qt's
   // ("KURV files (*.kurv)").
   virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
@@ -43,6 +55,7 @@ class QtDialogs : public Dialogs {
                    const Message& message) override;
   bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
   SaveChoice AskSaveChanges(QWidget* parent, const QString& course_name) override;
+  RecoverChoice AskRecoverCourse(QWidget* parent, const RecoveryQuestion& question) override;
   QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
   QString SaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
   QString FolderName(QWidget* parent, const QString& title) override;

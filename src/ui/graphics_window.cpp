@@ -124,6 +124,7 @@ void GraphicsWindow::BindChecks() {
   AddCheck("chkWireframe", [](S& s) -> bool& { return s.wireframe; });
   AddCheck("chkGradient", [](S& s) -> bool& { return s.sky_gradient; });
   AddCheck("chkHorizon", [](S& s) -> bool& { return s.horizon_images; });
+  AddCheck("chkProblemMarkers", [](S& s) -> bool& { return s.problem_markers; });
   // The option buttons: "Use Sky Color" ticked is the sky colour mode.
   AddCheck("optSkyColor", [](S& s) -> bool& { return s.use_sky_colour; });
   for (int feature = 0; feature < kFeatureSwitchCount; ++feature) {

@@ -38,7 +38,9 @@
 #include "ui/preferences.h"
 #include "ui/preview_view.h"
 #include "ui/preview_window.h"
+#include "ui/problems_tool.h"
 #include "ui/recent_files.h"
+#include "ui/ride_command.h"
 #include "ui/texture_commands.h"
 #include "ui/window_layout.h"
 
@@ -108,6 +110,8 @@ MainWindow::MainWindow(EditorSession& session, Dialogs& dialogs, const QString& 
   connect(&session_, &EditorSession::texturesChanged, this, &MainWindow::RefreshRomActions);
   connect(&session_, &EditorSession::filePathChanged, this, &MainWindow::RefreshCaption);
   connect(recent_.get(), &RecentFiles::changed, this, &MainWindow::RefreshRecentMenu);
+  new RideCommand(session_, *this);
+  new ProblemsTool(session_, *this, editor_settings_);
   RefreshCaption();
   RefreshEditActions();
   RefreshRomActions();
@@ -495,15 +499,27 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!files_->MayDiscardChanges()) {
+  if (!session_.closing() && !files_->MayDiscardChanges()) {
     event->ignore();
     return;
   }
+  Shutdown();
+  event->accept();
+}
+
+void MainWindow::EndWithoutQuestions() {
+  // Done here rather than through close(), which does nothing while a close is already asking
+  // its question.
+  Shutdown();
+  hide();
+}
+
+void MainWindow::Shutdown() {
+  if (session_.closing()) return;
   SaveSettings();
   session_.SetClosing();
   preview().view().KillGL();
   for (ToolWindow* tool : tools_) tool->close();
-  event->accept();
 }
 
 void MainWindow::LoadSettings() {

@@ -44,6 +44,9 @@ class MainWindow : public QMainWindow {
   void Start();
   // Opens a course given on the command line.
   bool OpenFromCommandLine(const QString& path);
+  // Ends as a clean exit does (settings saved, windows closed) but asks nothing: for the
+  // system's request to end (a logout), when nobody may be there to answer.
+  void EndWithoutQuestions();
 
   ToolWindow& tool(int which) { return *tools_[which]; }
   QAction& window_action(int which) { return *window_actions_[which]; }
@@ -98,6 +101,7 @@ class MainWindow : public QMainWindow {
                         bool first_run);
   std::array<WindowPlacement, kToolWindowCount> ToolWindowPlacements() const;
   bool OpenDroppedFile(const QString& path);
+  void Shutdown();
 
   EditorSession& session_;
   Dialogs& dialogs_;

@@ -10,6 +10,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "editing/course_problems.h"
+#include "preview/problem_markers.h"
 #include "preview/view_projection.h"
 
 namespace kurvex {
@@ -89,6 +91,11 @@ void PreviewView::Need(Rebuild rebuild) {
 
 void PreviewView::OnDocumentChanged(const DocumentChange& change) {
   if (change.replaced) stars_pending_ = true;
+  // The problems' marks follow the course once a step has settled, as the Problems window does.
+  if (change.settled && (change.replaced || change.course || change.options)) {
+    const CourseDocument& document = session_.document();
+    scene_.SetProblemMarks(MarksOf(CourseProblems(document.course(), document.prepared())));
+  }
   if (change.replaced || change.point_count || change.venue) {
     Need(Rebuild::kCourse);
   } else if (change.points.any() && !change.settled) {

@@ -1,4 +1,4 @@
-// kurvex-cli's whole-course commands: stats, friendly, transform.
+// kurvex-cli's whole-course commands: stats, check, friendly, transform.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -8,6 +8,7 @@
 #include "course/new_course.h"
 #include "process_runner.h"
 #include "scratch_dir.h"
+#include "test_courses.h"
 
 namespace kurvex {
 namespace {
@@ -44,6 +45,55 @@ TEST_F(EditingCliTest, StatsPrintsNineLabelledLines) {
             "CTL Points: 4\nCourse Length: 3073.867\nDash Plates: 1\nJump Plates: 0\n"
             "Trap Fields: 1\nWidgets: 1\nEK Friendly: Yes\nROM Friendly: Yes\n"
             "Lap Line: Segment 1\n");
+}
+
+TEST_F(EditingCliTest, CheckListsProblemsAsALinter) {
+  const std::string fitting = Save(NewCourse(), "fits.kurv");
+  auto result = Cli({"check", fitting});
+  EXPECT_EQ(result.exit_status, 0) << result.err;
+  EXPECT_EQ(result.out, "");
+  result = Cli({"check", "--json", fitting});
+  EXPECT_EQ(result.exit_status, 0);
+  EXPECT_EQ(result.out, "{\"rom_friendly\": true, \"ek_friendly\": true, \"problems\": []}\n");
+
+  Course course = test::RingCourse(8);
+  test::RoundCoordinates(course, 10);
+  test::SetTrackCode(course, 1, 0);  // the finish stretch
+  for (int i = 1; i <= 5; ++i) course.JumpPlate[i] = 0;
+  course.Banking[2] = 1;
+  course.Venue = 10;  // GP Ending
+  const std::string broken = Save(course, "broken.kurv");
+  result = Cli({"check", broken});
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out,
+            "point 5: rom-jump-plates: 5 jump plates, the 5th here; the game takes 4 at most\n"
+            "ek-venue: the venue is GP Ending; the Expansion Kit does not take it\n"
+            "point 2: ek-banking: banking of 1; the Expansion Kit takes multiples of 3 degrees "
+            "only\n");
+  result = Cli({"check", broken, "--json"});
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_EQ(result.out,
+            "{\"rom_friendly\": false, \"ek_friendly\": false, \"problems\": ["
+            "{\"rule\": \"rom-jump-plates\", \"point\": 5, \"text\": \"5 jump plates, the 5th "
+            "here; the game takes 4 at most\"}, "
+            "{\"rule\": \"ek-venue\", \"point\": null, \"text\": \"the venue is GP Ending; the "
+            "Expansion Kit does not take it\"}, "
+            "{\"rule\": \"ek-banking\", \"point\": 2, \"text\": \"banking of 1; the Expansion "
+            "Kit takes multiples of 3 degrees only\"}]}\n");
+
+  // A course that cannot be read fails as every command does; usage errors are 2.
+  result = Cli({"check", Path("missing.kurv")});
+  EXPECT_EQ(result.exit_status, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find("missing.kurv"), std::string::npos);
+  EXPECT_EQ(Cli({"check"}).exit_status, 2);
+  EXPECT_EQ(Cli({"check", fitting, broken}).exit_status, 2);
+  EXPECT_EQ(Cli({"check", fitting, "--ek"}).exit_status, 2);
+  result = Cli({"check", "--help"});
+  EXPECT_EQ(result.exit_status, 0);
+  EXPECT_NE(result.out.find("ek-chord-length"), std::string::npos);
+  EXPECT_NE(Cli({"--help"}).out.find("  check       "), std::string::npos);
 }
 
 TEST_F(EditingCliTest, FriendlyRepairsAndReportsWithoutFailing) {

@@ -53,6 +53,8 @@ TEST_F(HostileInputCliTest, FilesThatAreNoCoursesAreRefusedBeforeReading) {
       {{"textures", Path("pipe.tex"), Path("out.tex")},
        Path("pipe.tex") + ": not a regular file (a pipe)"},
       {{"stats", "/dev/zero"}, "/dev/zero: not a regular file (a device)"},
+      {{"check", "/dev/zero", "--json"}, "/dev/zero: not a regular file (a device)"},
+      {{"check", Path("pipe.kurv")}, Path("pipe.kurv") + ": not a regular file (a pipe)"},
       {{"sheet", dir_.path()}, dir_.path() + ": not a regular file (a folder)"},
       {{"stats", Path("giant.txt")}, Path("giant.txt") + ": too large (more than 16 MiB)"},
       {{"stats", Path("giant.kurv")}, Path("giant.kurv") + ": too large (more than 1 MiB)"},

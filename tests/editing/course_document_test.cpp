@@ -147,6 +147,21 @@ TEST_F(CourseDocumentTest, ModifiedFollowsUndoAndSaving) {
   EXPECT_FALSE(doc_.CanUndo());
 }
 
+TEST_F(CourseDocumentTest, ARecoveredCourseStaysModifiedUntilSaved) {
+  doc_.Replace(RingCourse(5));
+  bool told = false;
+  doc_.AddListener([&](const DocumentChange& change) { told = told || change.modified; });
+  doc_.MarkModified();
+  EXPECT_TRUE(told);
+  EXPECT_TRUE(doc_.IsModified());
+  // Undoing every later step does not reach a saved state.
+  doc_.SetWidth(false, 31);
+  doc_.Undo();
+  EXPECT_TRUE(doc_.IsModified());
+  doc_.MarkClean();
+  EXPECT_FALSE(doc_.IsModified());
+}
+
 TEST_F(CourseDocumentTest, EditsSettleTheCourse) {
   doc_.SelectPoint(2);
   // Moving a point onto its predecessor parts them again.

@@ -145,8 +145,8 @@ TEST(ViewProjection, APixelsRayRunsThroughWhatIsDrawnThere) {
   ScreenPoint screen;
   EXPECT_FALSE(ProjectToScreen(views[0], 640, 480, {0, 30, 0}, &screen));
   Vec3 hit;
-  EXPECT_FALSE(IntersectPlane(PixelRay(views[0], 640, 480, 320, 240), {0, 30, 0},
-                              LevelPlaneNormal(), &hit));
+  EXPECT_FALSE(
+      IntersectPlane(PixelRay(views[0], 640, 480, 320, 240), {0, 30, 0}, LevelPlaneNormal(), &hit));
 }
 
 TEST(ViewProjection, PickingPrefersTheNearestDot) {
@@ -165,6 +165,37 @@ TEST(ViewProjection, PickingPrefersTheNearestDot) {
   EXPECT_EQ(PickCtlPoint(course, camera, 640, 480, screen.x + 20, screen.y, 8), 0);
   ProjectToScreen(camera, 640, 480, CtlPointPosition(course, 3), &screen);
   EXPECT_EQ(PickCtlPoint(course, camera, 640, 480, screen.x + 5, screen.y - 5, 8), 3);
+}
+
+// A point already well inside the view keeps the user's camera; one at the edge, behind the eye
+// or beyond the far plane is looked down upon from just above.
+TEST(ViewProjection, ShowingAPointMovesTheCameraOnlyWhenNeeded) {
+  Course course;
+  course.PointCount = 4;
+  course.Points[1] = {0, 0, 0};
+  course.Points[2] = {14000, 2000, 0};  // near the right edge of the default view
+  course.Points[3] = {40000, 0, -30000};
+  course.Points[4] = {0, 0, 4000};
+  CameraValues camera;
+  camera.coord_speed = 0.7;
+  const CameraValues kept = CameraShowingPoint(course, 1, camera, 640, 480);
+  EXPECT_EQ(kept.x, camera.x);
+  EXPECT_EQ(kept.y, camera.y);
+  EXPECT_EQ(kept.elevation, camera.elevation);
+  for (int i : {2, 3}) {
+    const CameraValues over = CameraShowingPoint(course, i, camera, 640, 480);
+    const Vec3 point = CtlPointPosition(course, i);
+    EXPECT_DOUBLE_EQ(over.x, point.x);
+    EXPECT_DOUBLE_EQ(over.z, point.z);
+    EXPECT_DOUBLE_EQ(over.y, point.y + kPointViewHeight);
+    EXPECT_EQ(over.coord_speed, 0.7);
+    ScreenPoint screen;
+    ASSERT_TRUE(ProjectToScreen(over, 640, 480, point, &screen));
+    EXPECT_NEAR(screen.x, 320, 1e-6);
+    EXPECT_NEAR(screen.y, 240, 1e-6);
+  }
+  // A point that is not on the course changes nothing.
+  EXPECT_EQ(CameraShowingPoint(course, 5, camera, 640, 480).x, camera.x);
 }
 
 }  // namespace

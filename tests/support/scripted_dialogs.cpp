@@ -29,6 +29,11 @@ SaveChoice ScriptedDialogs::AskSaveChanges(QWidget*, const QString& course_name)
   return Next(save_choices, SaveChoice::kCancel);
 }
 
+RecoverChoice ScriptedDialogs::AskRecoverCourse(QWidget*, const RecoveryQuestion& question) {
+  recovery_questions.push_back(question);
+  return Next(recover_choices, RecoverChoice::kLater);
+}
+
 QString ScriptedDialogs::OpenFileName(QWidget*, const QString& title, const QString&) {
   file_dialog_titles << title;
   return Next(file_names, QString());
@@ -58,6 +63,7 @@ QStringList ScriptedDialogs::MessageCaptions() const {
 void ScriptedDialogs::Clear() {
   messages.clear();
   questions.clear();
+  recovery_questions.clear();
   file_dialog_titles.clear();
   opened.clear();
 }

@@ -29,11 +29,13 @@ class ScriptedDialogs : public Dialogs {
   // Answers, used in order; a question or dialog without one answers No, Cancel or nothing.
   std::deque<bool> yes_no;
   std::deque<SaveChoice> save_choices;
-  std::deque<QString> file_names;  // open, save and folder dialogs alike
+  std::deque<RecoverChoice> recover_choices;  // without one: Later
+  std::deque<QString> file_names;             // open, save and folder dialogs alike
   bool open_external_works = true;
 
   std::vector<ShownMessage> messages;
   std::vector<AskedQuestion> questions;
+  std::vector<RecoveryQuestion> recovery_questions;
   QStringList file_dialog_titles;
   std::vector<QUrl> opened;
 
@@ -41,6 +43,7 @@ class ScriptedDialogs : public Dialogs {
                    const Message& message) override;
   bool AskYesNo(QWidget* parent, const QString& caption, const QString& text) override;
   SaveChoice AskSaveChanges(QWidget* parent, const QString& course_name) override;
+  RecoverChoice AskRecoverCourse(QWidget* parent, const RecoveryQuestion& question) override;
   QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
   QString SaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
   QString FolderName(QWidget* parent, const QString& title) override;

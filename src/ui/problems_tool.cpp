@@ -1,0 +1,156 @@
+#include "ui/problems_tool.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "preview/view_projection.h"
+#include "ui/editor_session.h"
+#include "ui/main_window.h"
+#include "ui/preview_view.h"
+#include "ui/preview_window.h"
+#include "ui/problems_window.h"
+#include "ui/window_layout.h"
+
+namespace kurvex {
+
+namespace {
+
+const char kPlaceKey[] = "problems/place";
+const char kVisibleKey[] = "problems/visible";
+const char kMarkersKey[] = "problems/markers";
+
+}  // namespace
+
+ProblemsTool::ProblemsTool(EditorSession& session, MainWindow& main, QSettings& settings)
+    : QObject(&main), session_(session), main_(main), settings_(settings) {
+  window_ = new ProblemsWindow(session_, &main_);
+  window_->setAcceptDrops(true);
+  window_->installEventFilter(&main_);  // course files dropped on it open as on the others
+  window_->installEventFilter(this);
+  status_ = new QLabel(&main_);
+  status_->setObjectName(QStringLiteral("lblProblems"));
+  status_->setContentsMargins(16, 0, 0, 0);  // apart from the course summary before it
+  main_.statusBar()->addPermanentWidget(status_);
+  status_->setText(QString::fromStdString(ProblemCountText(window_->problems())));
+  connect(window_, &ProblemsWindow::problemsChanged, status_, &QLabel::setText);
+  connect(window_, &ProblemsWindow::pointChosen, this, &ProblemsTool::ShowPoint);
+  AddActions();
+  main_.installEventFilter(this);
+  connect(&session_, &EditorSession::graphicsChanged, this, [this] {
+    if (placed_) settings_.setValue(kMarkersKey, session_.graphics().problem_markers);
+  });
+}
+
+void ProblemsTool::AddActions() {
+  window_action_ = new QAction(tr("Pro&blems"), &main_);
+  window_action_->setObjectName(QStringLiteral("mnuProblems"));
+  window_action_->setCheckable(true);
+  connect(window_action_, &QAction::triggered, this, &ProblemsTool::Toggle);
+  connect(window_, &ToolWindow::visibilityChanged, this, [this](bool visible) {
+    // Hidden with the bar, or by the program closing: still wanted next time.
+    if (minimised_ || session_.closing()) return;
+    window_action_->setChecked(visible);
+    KeepPlace();
+  });
+  if (auto* menu = main_.findChild<QMenu*>(QStringLiteral("mnuWindow"))) {
+    menu->addAction(window_action_);
+  }
+  if (auto* bar = main_.findChild<QToolBar*>(QStringLiteral("toolBar"))) {
+    bar->addAction(window_action_);
+  }
+
+  auto* next = new QAction(tr("&Next Problem"), &main_);
+  next->setObjectName(QStringLiteral("mnuNextProblem"));
+  next->setShortcut(Qt::Key_F8);
+  connect(next, &QAction::triggered, this, [this] { window_->SelectNext(false); });
+  auto* previous = new QAction(tr("Pre&vious Problem"), &main_);
+  previous->setObjectName(QStringLiteral("mnuPreviousProblem"));
+  previous->setShortcut(Qt::SHIFT | Qt::Key_F8);
+  connect(previous, &QAction::triggered, this, [this] { window_->SelectNext(true); });
+  if (auto* view = main_.findChild<QMenu*>(QStringLiteral("mnuView"))) {
+    view->addSeparator();
+    view->addAction(next);
+    view->addAction(previous);
+  } else {
+    main_.addAction(next);
+    main_.addAction(previous);
+  }
+}
+
+void ProblemsTool::Toggle() {
+  if (window_->isVisible()) {
+    window_->hide();
+  } else {
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+  }
+  window_action_->setChecked(window_->isVisible());
+  session_.Reanimate();
+}
+
+void ProblemsTool::ShowPoint(int point) {
+  const PreviewView& view = main_.preview().view();
+  Camera& camera = session_.camera();
+  const CameraValues shown = CameraShowingPoint(session_.document().course(), point,
+                                                camera.values(), view.width(), view.height());
+  camera.Restore(shown);
+  session_.CameraMoved();
+}
+
+void ProblemsTool::RestorePlace() {
+  // After the settings file is read, which knows nothing of the markers.
+  session_.graphics().problem_markers = settings_.value(kMarkersKey, true).toBool();
+  session_.GraphicsChanged(GraphicsChange::kFrame);
+  placed_ = true;
+  const QRect screen = QApplication::primaryScreen()->availableGeometry();
+  QRect place = settings_.value(kPlaceKey).toRect();
+  if (!place.isValid() || !screen.intersects(place)) {
+    // First run: the bottom right corner, out of the way of the first-run layout's preview.
+    const QSize size = window_->sizeHint();
+    place = QRect(screen.right() - size.width() - kFrameAllowance,
+                  screen.bottom() - size.height() - kFrameAllowance, size.width(), size.height());
+  }
+  window_->move(place.topLeft());
+  window_->resize(place.size().expandedTo(window_->minimumSizeHint()));
+  const bool visible = settings_.value(kVisibleKey, true).toBool();
+  window_->setVisible(visible);
+  window_action_->setChecked(visible);
+}
+
+void ProblemsTool::KeepPlace() {
+  if (!placed_) return;
+  settings_.setValue(kPlaceKey, QRect(window_->pos(), window_->size()));
+  settings_.setValue(kVisibleKey, window_action_->isChecked());
+}
+
+bool ProblemsTool::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == window_) {
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
+        window_->isVisible() && !session_.closing()) {
+      KeepPlace();
+    }
+    return false;
+  }
+  if (event->type() == QEvent::Show && !placed_) RestorePlace();
+  if (event->type() == QEvent::WindowStateChange) {
+    // The bar minimised hides every tool window; restored, the wanted ones come back.
+    if (main_.isMinimized() && !minimised_) {
+      minimised_ = true;
+      window_->hide();
+    } else if (!main_.isMinimized() && minimised_) {
+      minimised_ = false;
+      if (window_action_->isChecked()) window_->show();
+    }
+  }
+  return false;
+}
+
+}  // namespace kurvex

@@ -67,8 +67,17 @@ built=$(date +%s)
 cli="$build/kurvex/src/cli/kurvex-cli.exe"
 echo "kurvex-cli.exe: $cli ($(stat -c %s "$cli") bytes); set-up and build took $((built - start)) s"
 echo "Running the tests under Wine"
-# One Wine server for the whole run: programs starting side by side would otherwise race to
-# start their own, and a test can fail before it begins.
-wineserver -p 60
+# Wine starts its own services with the first program, and they would inherit that test's
+# output (ctest waits for it to close). A command prompt kept waiting on a pipe for the length
+# of the run starts them apart from the tests; closing the pipe ends it.
+hold="$build/wine-hold"
+rm -f "$hold" && mkfifo "$hold"
+wine cmd.exe <"$hold" >/dev/null 2>&1 &
+exec 9>"$hold"
 cd "$build/kurvex"
-exec ctest --output-on-failure -j"$jobs" --timeout 300
+status=0
+ctest --output-on-failure -j"$jobs" --timeout 300 || status=$?
+exec 9>&-
+wait
+rm -f "$hold"
+exit "$status"

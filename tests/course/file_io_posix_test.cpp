@@ -9,8 +9,10 @@
 #include <cstring>
 #include <filesystem>
 
+#include "course/course_files.h"
 #include "course/file_io.h"
 #include "course/file_replace.h"
+#include "course/new_course.h"
 #include "scratch_dir.h"
 
 namespace kurvex {
@@ -77,6 +79,20 @@ TEST(FileIoPosixTest, TheTemporaryFileIsNamedOnlyForTheRename) {
   }
   EXPECT_EQ(ReplaceFileContents(Path("no/folder/x"), nullptr, 0, [](int) {}), ENOENT);
   EXPECT_TRUE(dir_.Files().empty());
+}
+
+// A name with a line break or another control character (which only POSIX systems allow) keeps
+// the reason on one line.
+TEST(FileIoPosixTest, NamesWithControlCharactersAreQuotedInReasons) {
+  const test::ScratchDir dir;
+  Course course = NewCourse();
+  const std::string odd_name = dir.Path("two\nlines\x1B.txt");
+  ASSERT_TRUE(test::WriteText(odd_name, std::string(1, '\0')));
+  FileOutcome outcome = LoadTrackTextFile(odd_name, course);
+  EXPECT_EQ(outcome.reason, "$'" + dir.Path("two\\nlines\\x1B.txt") +
+                                "': not a track text file: it holds NUL bytes");
+  EXPECT_EQ(LoadKurvFile(dir.Path("it's\tgone.kurv"), course).reason,
+            "$'" + dir.Path("it\\'s\\tgone.kurv") + "': No such file or directory");
 }
 
 }  // namespace

@@ -67,8 +67,7 @@ std::wstring Quoted(const std::wstring& arg) {
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const RunOptions& options) {
   ProcessResult result;
-  StreamFile out(options.stdout_path.empty() ? TempPath(L"out")
-                                             : WideFromUtf8(options.stdout_path),
+  StreamFile out(options.stdout_path.empty() ? TempPath(L"out") : WideFromUtf8(options.stdout_path),
                  options.stdout_path.empty() ? CREATE_ALWAYS : OPEN_EXISTING);
   out.remove = options.stdout_path.empty();
   StreamFile err(TempPath(L"err"));

@@ -109,8 +109,9 @@ int RunExtract(const Args& args) {
   if (!opened.ok) return Fail(opened);
   std::error_code made;
   std::filesystem::create_directories(std::filesystem::u8path(paths[1]), made);
-  if (made)
+  if (made) {
     return Fail(WriteFailure("Nothing was extracted."), PathText(paths[1]) + ": " + made.message());
+  }
   std::vector<std::string> targets;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     targets.push_back((std::filesystem::u8path(paths[1]) / ExtractName(slot)).u8string());

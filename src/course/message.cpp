@@ -15,12 +15,11 @@ std::string Message::Text(const std::string& eol) const {
   return text;
 }
 
-std::string Message::Paragraph() const {
+std::string Message::Body(const std::string& eol) const {
   std::string text;
-  for (const std::string& line : lines) {
-    if (line.empty()) continue;
-    if (!text.empty()) text += ' ';
-    text += line;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += eol;
+    text += lines[i];
   }
   return text;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A user message from below the windows: a title line such as "Error: File not found" and the
-// body lines. The windows show it in a message box (the body as one paragraph, wrapped by the
-// box); kurvex-cli prints it line by line; the data sheet keeps its CR LF text.
+// body lines. The windows show it in a message box line by line (the box may wrap a long line);
+// kurvex-cli prints it line by line; the data sheet keeps its CR LF text.
 
 #include <initializer_list>
 #include <string>
@@ -16,8 +16,8 @@ struct Message {
   bool empty() const { return title.empty() && lines.empty(); }
   // The title, an empty line and the body lines, joined by eol; without a title, the body.
   std::string Text(const std::string& eol = "\r\n") const;
-  // The body lines joined by blanks, for a box that wraps its text.
-  std::string Paragraph() const;
+  // The body lines alone, joined by eol.
+  std::string Body(const std::string& eol) const;
   bool operator==(const Message& other) const {
     return title == other.title && lines == other.lines;
   }

@@ -14,14 +14,15 @@ constexpr int kJapanesePunctuationEnd = 14;
 constexpr int kKanaEnd = 99;
 constexpr int kKanaOffset = 144;
 constexpr int kPunctuationOffset = 32;
+constexpr int kCommaCode = 44;
+constexpr int kGreekFirstCell = 108, kGreekLastCell = 110;  // alpha, beta, gamma
 
 int NameCode(int cell) {
   constexpr int kColonCell = 12;
   constexpr int kColonCode = 58;  // the name font shows a colon where the others have a comma
-  constexpr int kGreekFirst = 108, kGreekLast = 110;  // alpha, beta, gamma
   if (cell == kColonCell) return kColonCode;
   if (cell < kPunctuationEnd) return cell + kPunctuationOffset;
-  if (cell >= kGreekFirst && cell <= kGreekLast) return cell + kKanaOffset;
+  if (cell >= kGreekFirstCell && cell <= kGreekLastCell) return cell + kKanaOffset;
   return -1;
 }
 
@@ -51,7 +52,10 @@ bool IsBlankPaletteCell(int cell) {
   return cell >= 100 && cell <= 107;
 }
 
-int PaletteCode(TextFieldKind kind, int cell) {
+namespace {
+
+// The code a field's font shows for a cell, whether or not the game's text can hold it.
+int FontCode(TextFieldKind kind, int cell) {
   if (cell < 0 || cell >= kPaletteCells || IsBlankPaletteCell(cell)) return -1;
   int code = -1;
   switch (kind) {
@@ -68,9 +72,33 @@ int PaletteCode(TextFieldKind kind, int cell) {
   return code >= 0 && HasGlyph(code) ? code : -1;
 }
 
+}  // namespace
+
+int PaletteCode(TextFieldKind kind, int cell) {
+  const int code = FontCode(kind, cell);
+  // The description tables of the ROM have no comma: it would vanish from the game.
+  if (code == kCommaCode && kind != TextFieldKind::kName) return -1;
+  return code;
+}
+
+std::string PaletteRefusal(TextFieldKind kind, int cell) {
+  if (PaletteGlyphCode(cell) < 0 || PaletteCode(kind, cell) >= 0) return {};
+  if (FontCode(kind, cell) == kCommaCode) return "The game's descriptions cannot hold a comma.";
+  switch (kind) {
+    case TextFieldKind::kName:
+      return "The name cannot hold kana or the long-vowel dash.";
+    case TextFieldKind::kDescription:
+      return "The description cannot hold the Greek letters.";
+    case TextFieldKind::kJapanese:
+      return cell >= kGreekFirstCell ? "The Japanese description cannot hold the Greek letters."
+                                     : "The Japanese description's font has no full stop.";
+  }
+  return {};
+}
+
 int PaletteGlyphCode(int cell) {
-  const int code = PaletteCode(TextFieldKind::kDescription, cell);
-  return code >= 0 ? code : PaletteCode(TextFieldKind::kName, cell);
+  const int code = FontCode(TextFieldKind::kDescription, cell);
+  return code >= 0 ? code : FontCode(TextFieldKind::kName, cell);
 }
 
 bool PaletteClick(Course& course, GameTextField& field, int x, int y) {

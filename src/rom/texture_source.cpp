@@ -31,8 +31,10 @@ FileOutcome LoadTextureSource(const std::string& path, TextureStore& store) {
   std::string detail;
   const TextureLoadResult result = LoadRomTextures(rom, store, &detail);
   if (result != TextureLoadResult::kOk) {
-    return {
-        false, TextureLoadMessage(result, detail), PathText(path) + ": " + TextureLoadResultText(result), {}};
+    return {false,
+            TextureLoadMessage(result, detail),
+            PathText(path) + ": " + TextureLoadResultText(result),
+            {}};
   }
   return {};
 }

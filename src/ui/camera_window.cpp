@@ -54,7 +54,7 @@ CameraWindow::CameraWindow(EditorSession& session, Dialogs& /*dialogs*/, QWidget
   Refresh();
 }
 
-CameraWindow::~CameraWindow() = default;
+CameraWindow::~CameraWindow() { StopListening(); }
 
 QSize CameraWindow::sizeHint() const { return ToolWindow::sizeHint().expandedTo(QSize(300, 0)); }
 

@@ -71,6 +71,9 @@ CoursePropertiesWindow::CoursePropertiesWindow(EditorSession& session, Dialogs& 
     images.push_back(HorizonImageName(image));
   }
   FillList(ui_->cmbHorizonImage, images);
+  // The image names tell the images apart only at their ends ("Devil's Forest A" and "B"):
+  // this list is as wide as its longest name.
+  ui_->cmbHorizonImage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
   ConnectFields();
   ConnectLists();
@@ -87,11 +90,7 @@ CoursePropertiesWindow::CoursePropertiesWindow(EditorSession& session, Dialogs& 
   Updatez();
 }
 
-CoursePropertiesWindow::~CoursePropertiesWindow() {
-  // The boxes lose the focus as the window goes, after the form is gone: nothing may reach it.
-  session_.disconnect(this);
-  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
-}
+CoursePropertiesWindow::~CoursePropertiesWindow() { StopListening(); }
 
 QSize CoursePropertiesWindow::sizeHint() const {
   // A column beside the preview: the palette at twice its size fits, the statistics beside

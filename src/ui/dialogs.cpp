@@ -23,16 +23,22 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 }  // namespace
 
-void QtDialogs::ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption,
-                            const Message& message) {
-  QMessageBox box(BoxIcon(icon), caption, QString(), QMessageBox::Ok, parent);
-  const QString body = QString::fromStdString(message.Paragraph());
+void FillMessageBox(QMessageBox& box, const Message& message) {
+  // Each line as written: joined into one paragraph, a line's capital reads as a typing error.
+  box.setTextFormat(Qt::PlainText);
+  const QString body = QString::fromStdString(message.Body("\n"));
   if (message.title.empty()) {
     box.setText(body);
   } else {
     box.setText(QString::fromStdString(message.title));
     box.setInformativeText(body);
   }
+}
+
+void QtDialogs::ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption,
+                            const Message& message) {
+  QMessageBox box(BoxIcon(icon), caption, QString(), QMessageBox::Ok, parent);
+  FillMessageBox(box, message);
   box.exec();
 }
 

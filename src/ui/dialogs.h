@@ -6,6 +6,7 @@
 
 #include "course/message.h"
 
+class QMessageBox;
 class QUrl;
 class QWidget;
 
@@ -29,7 +30,7 @@ class Dialogs {
   virtual ~Dialogs() = default;
 
   // A box with one OK button. The message's title line is the box's main text and its body
-  // one paragraph below it, which the box wraps.
+  // lines below it, each on a line of its own (the box wraps a long one).
   virtual void ShowMessage(QWidget* parent, MessageIcon icon, const QString& caption,
                            const Message& message) = 0;
   // A Yes/No question; true for Yes.
@@ -61,6 +62,9 @@ class QtDialogs : public Dialogs {
   QString FolderName(QWidget* parent, const QString& title) override;
   bool OpenExternal(const QUrl& url) override;
 };
+
+// The message's text in a box: the title as the main text, the body lines below it.
+void FillMessageBox(QMessageBox& box, const Message& message);
 
 // A message from plain lines (no title), as most boxes of the windows are.
 Message LinesMessage(std::initializer_list<std::string> lines);

@@ -72,7 +72,11 @@ ElementPropertiesWindow::ElementPropertiesWindow(EditorSession& session, Dialogs
   ResetCtls(false);
 }
 
-ElementPropertiesWindow::~ElementPropertiesWindow() = default;
+ElementPropertiesWindow::~ElementPropertiesWindow() {
+  // The number boxes' rules call into this window; they go first, with their event filters.
+  delete boxes_;
+  StopListening();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Setting up

@@ -94,6 +94,7 @@ bool FileCommands::OpenPath(const QString& path) {
     return false;
   }
   Take(course, path);
+  emit courseOpened();
   if (!outcome.notices.empty()) {
     dialogs_.ShowMessage(window_, MessageIcon::kInformation, kOpenCaption,
                          NoticesMessage(outcome.notices));
@@ -179,6 +180,7 @@ bool FileCommands::LoadCourseFromRom(int slot) {
   }
   Take(course, QString());
   session_.SetCourseSlot(slot);
+  emit courseOpened();
   emit status(tr("Loaded %1 from the ROM").arg(QString::fromStdString(SlotName(slot))));
   return true;
 }

@@ -38,6 +38,9 @@ class FileCommands : public QObject {
  signals:
   // A line for the status bar.
   void status(const QString& text);
+  // The modder opened a course (a file, a drop, a recent file, the command line, a ROM slot):
+  // one the camera may need to be turned to. New and start-up are not openings.
+  void courseOpened();
 
  private:
   bool SaveTo(const QString& path, const QString& caption);

@@ -77,7 +77,7 @@ GraphicsWindow::GraphicsWindow(EditorSession& session, Dialogs& /*dialogs*/, QWi
   Refresh();
 }
 
-GraphicsWindow::~GraphicsWindow() = default;
+GraphicsWindow::~GraphicsWindow() { StopListening(); }
 
 QSize GraphicsWindow::sizeHint() const { return ToolWindow::sizeHint().expandedTo(QSize(420, 0)); }
 

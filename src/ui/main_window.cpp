@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include "course/display_names.h"
+#include "course/game_text_unicode.h"
 #include "course/new_course.h"
 #include "editing/edit_result.h"
 #include "preview/settings_rules.h"
@@ -33,6 +34,8 @@
 #include "ui/file_commands.h"
 #include "ui/graphics_window.h"
 #include "ui/help_page.h"
+#include "ui/help_window.h"
+#include "ui/history_keys.h"
 #include "ui/load_course_dialog.h"
 #include "ui/patch_window.h"
 #include "ui/preferences.h"
@@ -93,12 +96,15 @@ MainWindow::MainWindow(EditorSession& session, Dialogs& dialogs, const QString& 
   CreateToolWindows();
   exports_ = new ExportCommands(session_, dialogs_, preview().view(), this);
   CreateMenus();
+  new HistoryKeys(undo_, redo_, this);
   CreateToolBar();
   setCentralWidget(new QWidget(this));
   centralWidget()->setFixedHeight(0);
   course_summary_ = new QLabel(this);
+  course_summary_->setObjectName(QStringLiteral("lblCourseSummary"));
   statusBar()->addPermanentWidget(course_summary_);
   connect(files_, &FileCommands::status, this, &MainWindow::ShowStatus);
+  connect(files_, &FileCommands::courseOpened, this, &MainWindow::FrameOpenedCourse);
   connect(textures_, &TextureCommands::status, this, &MainWindow::ShowStatus);
   connect(exports_, &ExportCommands::status, this, &MainWindow::ShowStatus);
   connect(emulator_, &EmulatorRun::status, this, &MainWindow::ShowStatus);
@@ -137,7 +143,9 @@ void MainWindow::CreateToolWindows() {
   tools_[kWindowCamera] = new CameraWindow(session_, dialogs_, this);
   tools_[kWindowGraphics] = new GraphicsWindow(session_, dialogs_, this);
   tools_[kWindowDataSheet] = new DataSheetWindow(session_, dialogs_, this);
-  tools_[kWindowPatch] = new PatchWindow(session_, dialogs_, this);
+  auto* patch = new PatchWindow(session_, dialogs_, this);
+  connect(patch, &PatchWindow::status, this, &MainWindow::ShowStatus);
+  tools_[kWindowPatch] = patch;
   for (ToolWindow* tool : tools_) {
     tool->setAcceptDrops(true);
     tool->installEventFilter(this);
@@ -178,12 +186,16 @@ void MainWindow::CreateMenus() {
 void MainWindow::CreateFileMenu() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  AddAction(file, "mnuNew", "&New", QKeySequence::New, [this] { files_->New(); });
-  AddAction(file, "mnuOpen", "&Open...", QKeySequence::Open, [this] { files_->Open(); });
-  recent_menu_ = file->addMenu(QStringLiteral("Recent &Files"));
+  AddAction(file, "mnuNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), [this] { files_->New(); });
+  AddAction(file, "mnuOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O),
+            [this] { files_->Open(); });
+  recent_menu_ = file->addMenu(QStringLiteral("&Recent Files"));
   recent_menu_->setObjectName(QStringLiteral("mnuRecent"));
-  AddAction(file, "mnuSave", "&Save", QKeySequence::Save, [this] { files_->Save(); });
-  AddAction(file, "mnuSaveAs", "Save &As...", QKeySequence::SaveAs, [this] { files_->SaveAs(); });
+  AddAction(file, "mnuSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S),
+            [this] { files_->Save(); });
+  // Written out: some desktops give the standard Save As key no sequence at all.
+  AddAction(file, "mnuSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+            [this] { files_->SaveAs(); });
   file->addSeparator();
   AddAction(file, "mnuInputROM", "Select &Input ROM...", {}, [this] { files_->SelectInputRom(); });
   load_course_ = AddAction(file, "mnuLoadCourse", "Load &Course from ROM...", {},
@@ -195,26 +207,28 @@ void MainWindow::CreateFileMenu() {
   save_textures_ =
       AddAction(file, "mnuSaveTextures", "Sa&ve Textures...", {}, [this] { textures_->Save(); });
   file->addSeparator();
-  AddAction(file, "mnuTestEmulator", "Test in E&mulator", Qt::Key_F5, [this] { TestInEmulator(); });
-  AddAction(file, "mnuExportImage", "Export Preview &Image...", {},
+  AddAction(file, "mnuTestEmulator", "Test in &Emulator", Qt::Key_F5, [this] { TestInEmulator(); });
+  AddAction(file, "mnuExportImage", "Export &Preview Image...", {},
             [this] { exports_->ExportImage(); });
   AddAction(file, "mnuExportModel", "Export &Model...", {}, [this] { exports_->ExportModel(); });
   file->addSeparator();
-  QAction* exit = AddAction(file, "mnuExit", "E&xit", QKeySequence::Quit, [this] { close(); });
+  QAction* exit =
+      AddAction(file, "mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
   exit->setMenuRole(QAction::QuitRole);
 }
 
 void MainWindow::CreateEditMenu() {
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
-  undo_ = AddAction(edit, "mnuUndo", "&Undo", QKeySequence::Undo, [this] {
+  undo_ = AddAction(edit, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
     session_.document().Undo();
     session_.Reanimate();
   });
-  redo_ = AddAction(edit, "mnuRedo", "&Redo", QKeySequence::Redo, [this] {
-    session_.document().Redo();
-    session_.Reanimate();
-  });
+  redo_ =
+      AddAction(edit, "mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] {
+        session_.document().Redo();
+        session_.Reanimate();
+      });
   edit->addSeparator();
   AddAction(edit, "mnuPreferences", "&Preferences...", QKeySequence::Preferences, [this] {
     EditPreferences();
@@ -254,8 +268,7 @@ void MainWindow::CreateWindowMenu() {
 void MainWindow::CreateHelpMenu() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
-  AddAction(help, "mnuContents", "&Contents...", QKeySequence::HelpContents,
-            [this] { OpenHelp(); });
+  AddAction(help, "mnuContents", "&Contents...", Qt::Key_F1, [this] { OpenHelp(); });
   AddAction(help, "mnuCriticalInfo", "Critical &Info...", {}, [this] { ShowCriticalInfo(); });
   help->addSeparator();
   AddAction(help, "mnuAbout", "&About...", {}, [this] {
@@ -338,7 +351,9 @@ void MainWindow::RefreshRomActions() {
 void MainWindow::RefreshRecentMenu() {
   recent_menu_->clear();
   for (const QString& path : recent_->files()) {
-    QAction* open = recent_menu_->addAction(QFileInfo(path).fileName());
+    // A "&" in a file name is shown, not taken as an access key.
+    QAction* open =
+        recent_menu_->addAction(QFileInfo(path).fileName().replace('&', QStringLiteral("&&")));
     open->setToolTip(path);
     open->setStatusTip(path);
     connect(open, &QAction::triggered, this, [this, path] {
@@ -356,22 +371,26 @@ void MainWindow::RefreshRecentMenu() {
 void MainWindow::RefreshStatus() {
   const Course& course = session_.document().course();
   course_summary_->setText(tr("%1  |  %2 points  |  %3  |  point %4")
-                               .arg(QString::fromStdString(course.Name))
+                               .arg(QString::fromStdString(GameTextUnicode(course.Name)))
                                .arg(course.PointCount)
                                .arg(QString::fromStdString(VenueName(course.Venue)))
                                .arg(session_.document().current_point()));
 }
 
-void MainWindow::OnDocumentChanged(const DocumentChange& change) {
+void MainWindow::FrameOpenedCourse() {
   // A course opened where the camera sees less than half of it is shown whole; a view that
-  // shows most of it is the user's and stays.
+  // shows most of it is the user's and stays. Only openings come here, so the camera kept from
+  // the last run is never replaced at start-up.
   const PreviewView& view = preview().view();
   const Course& course = session_.document().course();
-  if (change.replaced && view.width() > 0 &&
+  if (view.width() > 0 &&
       2 * PointsInView(course, session_.camera().values(), view.width(), view.height()) <
           course.PointCount) {
     FrameCourse();
   }
+}
+
+void MainWindow::OnDocumentChanged(const DocumentChange& change) {
   if (change.history || change.modified || change.replaced) RefreshEditActions();
   if (change.modified || change.replaced) RefreshCaption();
   RefreshStatus();
@@ -388,10 +407,16 @@ void MainWindow::LoadCourseFromRom() {
 
 void MainWindow::OpenHelp() {
   const QString page = FindHelpPage(QCoreApplication::applicationDirPath());
-  if (page.isEmpty() || !dialogs_.OpenExternal(QUrl::fromLocalFile(page))) {
+  // Shown in the editor's own help window: no browser needs to be registered.
+  if (!help_) help_ = new HelpWindow(this);
+  if (page.isEmpty() || !help_->ShowPage(page)) {
     dialogs_.ShowMessage(this, MessageIcon::kExclamation, "Help Contents",
                          LinesMessage({"Help files not found."}));
+    return;
   }
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
 }
 
 void MainWindow::ShowAbout() {

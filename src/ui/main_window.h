@@ -23,6 +23,7 @@ class EditorSession;
 class EmulatorRun;
 class ExportCommands;
 class FileCommands;
+class HelpWindow;
 class PreviewWindow;
 class RecentFiles;
 class TextureCommands;
@@ -73,6 +74,7 @@ class MainWindow : public QMainWindow {
   void CreateViewMenu();
   void CreateWindowMenu();
   void FrameCourse();
+  void FrameOpenedCourse();
   void CreateHelpMenu();
   void CreateToolBar();
   // A menu item that runs a command through RunCommand.
@@ -122,6 +124,7 @@ class MainWindow : public QMainWindow {
   QAction* rom_textures_ = nullptr;
   QAction* save_textures_ = nullptr;
   QLabel* course_summary_ = nullptr;
+  HelpWindow* help_ = nullptr;
 };
 
 }  // namespace kurvex

@@ -1,6 +1,7 @@
 #include "ui/patch_window.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <algorithm>
 #include <utility>
 
@@ -81,7 +82,7 @@ PatchWindow::PatchWindow(EditorSession& session, Dialogs& dialogs, QWidget* owne
   connect(ui_->cmdPatch, &QPushButton::clicked, this, &PatchWindow::Patch);
 }
 
-PatchWindow::~PatchWindow() = default;
+PatchWindow::~PatchWindow() { StopListening(); }
 
 QSize PatchWindow::sizeHint() const { return minimumSizeHint().expandedTo(QSize(460, 260)); }
 
@@ -223,7 +224,30 @@ bool PatchWindow::Patch() {
     return false;
   }
   ShowReport(outcome, without_file);
+  std::vector<int> written;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    const bool failed = std::any_of(outcome.problems.begin(), outcome.problems.end(),
+                                    [slot](const SlotProblem& problem) {
+                                      return problem.slot == slot && IsSlotFailure(problem.kind);
+                                    });
+    if (!request.course_files[slot - 1].empty() && !failed) written.push_back(slot);
+  }
+  ShowWritten(output, written, request.checksum);
   return true;
+}
+
+void PatchWindow::ShowWritten(const QString& output, const std::vector<int>& written,
+                              bool checksum) {
+  QStringList names;
+  for (int slot : written) names << QString::fromStdString(SlotName(slot));
+  const QString courses =
+      names.isEmpty() ? tr("no course replaced") : names.join(QStringLiteral(", "));
+  const QString sum =
+      checksum ? tr("header checksum recalculated") : tr("header checksum as in the input");
+  const QString text = tr("Wrote %1: %2; %3.").arg(QFileInfo(output).fileName(), courses, sum);
+  ui_->lblWritten->setText(text);
+  ui_->lblWritten->setToolTip(output);
+  emit status(text);
 }
 
 // The job's report as the window shows it: courses that could not be patched are errors;

@@ -38,6 +38,10 @@ class PatchWindow : public ToolWindow {
 
   QSize sizeHint() const override;
 
+ signals:
+  // What a patch wrote, for the status line.
+  void status(const QString& text);
+
  private:
   struct SlotFile {
     bool load = false;
@@ -52,6 +56,9 @@ class PatchWindow : public ToolWindow {
   // asked to.
   bool TakeInputRom(const QString& path, bool report);
   void ShowReport(const PatchOutcome& outcome, const std::vector<int>& without_file);
+  // Says in the window and on the status line what was written: no box, as a patch that
+  // went well is silent.
+  void ShowWritten(const QString& output, const std::vector<int>& written, bool checksum);
 
   std::unique_ptr<Ui::PatchWindow> ui_;
   Dialogs& dialogs_;

@@ -5,12 +5,15 @@
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
+#include <QScreen>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "editing/course_problems.h"
+#include "preview/frame_motion.h"
 #include "preview/problem_markers.h"
 #include "preview/view_projection.h"
 
@@ -23,8 +26,11 @@ constexpr double kMoveUnitsPerPixel = 0.02;  // preview units
 constexpr double kWheelUnitsPerNotch = 0.5;
 constexpr double kPickRadius = 8;  // pixels; the selection marker is 8 pixels wide
 constexpr int kClickSlack = 3;     // pixels a click may wander before it is a drag
-// Frames come no faster than this, so that a small scene does not keep a core busy.
-constexpr int kMinFrameMilliseconds = 8;
+// Where the screen does not say its refresh rate.
+constexpr double kDefaultRefreshRate = 60;
+// While only the selection marker changes colour, five frames a second show it cycling: the
+// rainbow still turns once a second, and the still editor stays near idle.
+constexpr int kMarkerFrameMilliseconds = 200;
 
 }  // namespace
 
@@ -41,6 +47,12 @@ QSurfaceFormat PreviewView::SurfaceFormat() {
   return format;
 }
 
+bool PreviewView::OpenGLAvailable() {
+  QOpenGLContext probe;
+  probe.setFormat(SurfaceFormat());
+  return probe.create();
+}
+
 PreviewView::PreviewView(EditorSession& session)
     : session_(session), star_seed_(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch())) {
   setFormat(SurfaceFormat());
@@ -48,8 +60,32 @@ PreviewView::PreviewView(EditorSession& session)
   connect(&session_, &EditorSession::documentChanged, this, &PreviewView::OnDocumentChanged);
   connect(&session_, &EditorSession::graphicsChanged, this, &PreviewView::OnGraphicsChanged);
   connect(&session_, &EditorSession::texturesChanged, this, [this] { Need(Rebuild::kEverything); });
-  connect(&session_, &EditorSession::reanimate, this, [this] { clock_.restart(); });
+  connect(&session_, &EditorSession::reanimate, this, [this] {
+    clock_.restart();
+    RequestFrame();
+  });
+  connect(&session_, &EditorSession::cameraChanged, this, &PreviewView::RequestFrame);
+  connect(&session_, &EditorSession::courseLoadedChanged, this, &PreviewView::RequestFrame);
+  pacer_.setSingleShot(true);
+  pacer_.setTimerType(Qt::PreciseTimer);
+  connect(&pacer_, &QTimer::timeout, this, &PreviewView::RequestFrame);
   connect(this, &QOpenGLWindow::frameSwapped, this, &PreviewView::ScheduleFrame);
+}
+
+void PreviewView::RequestFrame() {
+  // A hidden, minimised or covered preview draws nothing; showing it again draws a frame.
+  if (!isExposed()) return;
+  if (unpaced_) {
+    update();
+    return;
+  }
+  // No faster than the screen shows frames, however fast the changes come.
+  const qint64 wait = FrameMilliseconds() - clock_.elapsed();
+  if (clock_.isValid() && wait > 0) {
+    if (!pacer_.isActive() || pacer_.remainingTime() > wait) pacer_.start(static_cast<int>(wait));
+    return;
+  }
+  update();
 }
 
 PreviewView::~PreviewView() { KillGL(); }
@@ -65,7 +101,7 @@ void PreviewView::KillGL() {
 void PreviewView::SetStarSeed(uint32_t seed) {
   star_seed_ = seed;
   stars_pending_ = true;
-  update();
+  RequestFrame();
 }
 
 void PreviewView::initializeGL() {
@@ -86,7 +122,7 @@ void PreviewView::resizeGL(int width, int height) {
 
 void PreviewView::Need(Rebuild rebuild) {
   pending_ = std::max(pending_, rebuild);
-  update();
+  RequestFrame();
 }
 
 void PreviewView::OnDocumentChanged(const DocumentChange& change) {
@@ -105,7 +141,7 @@ void PreviewView::OnDocumentChanged(const DocumentChange& change) {
   } else if (change.points.any() || change.options) {
     Need(Rebuild::kCourse);
   } else {
-    update();
+    RequestFrame();
   }
 }
 
@@ -121,7 +157,7 @@ void PreviewView::OnGraphicsChanged(GraphicsChange what) {
       Need(Rebuild::kCourse);
       break;
     case GraphicsChange::kFrame:
-      update();
+      RequestFrame();
       break;
   }
 }
@@ -170,11 +206,28 @@ void PreviewView::paintGL() {
   emit frameDrawn();
 }
 
+int PreviewView::FrameMilliseconds() const {
+  const double rate = screen() != nullptr && screen()->refreshRate() > 1 ? screen()->refreshRate()
+                                                                         : kDefaultRefreshRate;
+  return static_cast<int>(std::ceil(1000 / rate));
+}
+
 void PreviewView::ScheduleFrame() {
-  // The preview animates continuously while it is shown.
-  const qint64 spent = clock_.elapsed();
-  QTimer::singleShot(std::max<qint64>(0, kMinFrameMilliseconds - spent), this,
-                     [this] { update(); });
+  // The next frame comes when the picture can have changed: at the screen's pace while
+  // something animates, now and then for the marker's colour, else only after a change.
+  if (unpaced_) {
+    RequestFrame();
+    return;
+  }
+  const FrameMotion motion =
+      MotionOf(session_.document().course(), session_.graphics(), session_.course_loaded());
+  if (motion == FrameMotion::kStill || !isExposed()) {
+    pacer_.stop();
+    return;
+  }
+  const int interval =
+      motion == FrameMotion::kAnimated ? FrameMilliseconds() : kMarkerFrameMilliseconds;
+  pacer_.start(static_cast<int>(std::max<qint64>(0, interval - clock_.elapsed())));
 }
 
 int PreviewView::PointAt(const QPoint& position) const {
@@ -186,7 +239,7 @@ void PreviewView::SetHover(int point) {
   if (point == hover_point_) return;
   hover_point_ = point;
   setCursor(point != 0 ? Qt::OpenHandCursor : Qt::ArrowCursor);
-  update();
+  RequestFrame();
 }
 
 void PreviewView::mousePressEvent(QMouseEvent* event) {
@@ -237,7 +290,7 @@ void PreviewView::MoveView(const QPoint& delta, bool sideways) {
     return;
   }
   session_.CameraMoved(this);
-  update();
+  RequestFrame();
 }
 
 void PreviewView::DragPoint(const QPoint& from_pixel, const QPoint& to_pixel, bool vertically) {
@@ -304,7 +357,7 @@ void PreviewView::wheelEvent(QWheelEvent* event) {
   if (notches == 0) return;
   session_.camera().MoveAlongView(0, 0, notches * kWheelUnitsPerNotch);
   session_.CameraMoved(this);
-  update();
+  RequestFrame();
 }
 
 QImage PreviewView::RenderPicture(int width, int height) {

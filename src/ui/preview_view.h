@@ -1,15 +1,17 @@
 #pragma once
 // The 3D preview: a GL window that hands its context to the preview scene and draws the
-// course continuously. It is a window of its own (the Preview tool window embeds it) rather
-// than a GL widget: a widget's frame is composed into its window once more on every frame,
-// which on a software renderer costs more than drawing the course. The document, the camera and the
-// graphics settings come from the session; changes mark what must be rebuilt, and the next frame
-// rebuilds it with the context current. The mouse turns and moves the view, picks CTL points and
-// drags them.
+// course: at the screen's refresh rate while something in it animates, otherwise only when
+// something changed, and never while it cannot be seen. It is a window of its own (the Preview tool
+// window embeds it) rather than a GL widget: a widget's frame is composed into its window once more
+// on every frame, which on a software renderer costs more than drawing the course. The document,
+// the camera and the graphics settings come from the session; changes mark what must be rebuilt,
+// and the next frame rebuilds it with the context current. The mouse turns and moves the view,
+// picks CTL points and drags them.
 
 #include <QElapsedTimer>
 #include <QOpenGLWindow>
 #include <QPoint>
+#include <QTimer>
 #include <bitset>
 
 #include "editing/document_change.h"
@@ -29,11 +31,20 @@ class PreviewView : public QOpenGLWindow {
   // The surface every preview needs: a compatibility profile (display lists, immediate mode),
   // double-buffered RGBA with a depth buffer. Set as the default before the application starts.
   static QSurfaceFormat SurfaceFormat();
+  // Whether this display can give the preview an OpenGL context at all (the offscreen platform
+  // and some remote displays cannot).
+  static bool OpenGLAvailable();
 
   // Frees every list and texture; called before the program ends.
   void KillGL();
   // Frames drawn so far, for measuring.
   qint64 frames_drawn() const { return frames_drawn_; }
+  // For measuring what the preview can draw: every frame at once after the last, whatever
+  // the screen's pace and whether anything moves.
+  void SetUnpaced(bool unpaced) {
+    unpaced_ = unpaced;
+    RequestFrame();
+  }
   // The star field from this seed (the editor seeds it from the clock).
   void SetStarSeed(uint32_t seed);
   // The current view drawn at another size, through the frame's own drawing; a null image
@@ -63,7 +74,10 @@ class PreviewView : public QOpenGLWindow {
   void OnGraphicsChanged(GraphicsChange what);
   void Need(Rebuild rebuild);
   void ApplyRebuild();
+  // A frame soon, if the preview can be seen.
+  void RequestFrame();
   void ScheduleFrame();
+  int FrameMilliseconds() const;
   int PointAt(const QPoint& position) const;
   void SetHover(int point);
   void MoveView(const QPoint& delta, bool sideways);
@@ -78,6 +92,8 @@ class PreviewView : public QOpenGLWindow {
   uint32_t star_seed_;
   bool stars_pending_ = true;
   QElapsedTimer clock_;
+  QTimer pacer_;
+  bool unpaced_ = false;
   qint64 frames_drawn_ = 0;
 
   // Mouse navigation.

@@ -12,6 +12,7 @@ class PreviewWindow : public ToolWindow {
 
  public:
   PreviewWindow(EditorSession& session, QWidget* owner);
+  ~PreviewWindow() override;
 
   PreviewView& view() { return *view_; }
 
@@ -19,7 +20,11 @@ class PreviewWindow : public ToolWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QWidget* ViewSurface();
+  QWidget* NoOpenGLNotice();
+
   PreviewView* view_;
+  bool view_embedded_ = false;  // the embedding widget then owns the view
 };
 
 }  // namespace kurvex

@@ -13,7 +13,7 @@
 
 #include "course/file_read.h"
 #include "course/file_write.h"
-#include "course/game_text.h"
+#include "course/game_text_unicode.h"
 #include "course/kurv_file.h"
 #include "course/new_course.h"
 #include "course/recovery_file.h"
@@ -244,7 +244,7 @@ void RecoveryKeeper::Refuse(const QString& path, const QString& reason) {
 
 bool RecoveryKeeper::Offer(Orphan& orphan) {
   RecoveryQuestion question;
-  const QString name = QString::fromStdString(StrEnc(orphan.course.Name));
+  const QString name = QString::fromStdString(GameTextUnicode(orphan.course.Name));
   question.course_name = name.isEmpty() ? tr("(no name)") : name;
   question.file_path = QString::fromStdString(orphan.copy.file_path);
   question.changed = ShownTime(orphan.copy.changed_at_ms);
@@ -276,7 +276,7 @@ void RecoveryKeeper::Recover(Orphan& orphan) {
   document.MarkModified();
   listening_ = true;
   session_.Reanimate();
-  emit status(tr("Recovered %1").arg(QString::fromStdString(StrEnc(orphan.course.Name))));
+  emit status(tr("Recovered %1").arg(QString::fromStdString(GameTextUnicode(orphan.course.Name))));
 }
 
 }  // namespace kurvex

@@ -1,7 +1,9 @@
 #include "ui/special_character_palette.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "editing/special_characters.h"
@@ -78,6 +80,24 @@ void SpecialCharacterPalette::mouseMoveEvent(QMouseEvent* event) {
     update();
   }
   QWidget::mouseMoveEvent(event);
+}
+
+QString SpecialCharacterPalette::RefusalAt(const QPoint& position) const {
+  const QPoint p = PalettePixel(position);
+  return QString::fromStdString(PaletteRefusal(active_, PaletteCell(p.x(), p.y())));
+}
+
+bool SpecialCharacterPalette::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString refusal = RefusalAt(help->pos());
+  if (refusal.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), refusal, this);
+  }
+  return true;
 }
 
 void SpecialCharacterPalette::leaveEvent(QEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 // The special-character palette: 16 x 7 cells of the game font, a click on a cell inserting its
-// code into the active text field. Cells the active field cannot take are shaded, and where
+// code into the active text field. Cells the active field cannot take are shaded, with a
+// tooltip saying why, and where
 // the active field takes another code from a cell than the picture shows (the name's colon),
 // that glyph is shown instead. The palette never takes the focus, so the field keeps its
 // insertion line while the user picks characters.
@@ -28,6 +29,10 @@ class SpecialCharacterPalette : public QWidget {
   // The widget position of the centre of a cell (for clicks).
   QPoint CellCentre(int cell) const;
 
+  // Why the cell under a widget position inserts nothing into the active field; empty when it
+  // does insert, or shows no glyph.
+  QString RefusalAt(const QPoint& position) const;
+
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -40,6 +45,7 @@ class SpecialCharacterPalette : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   QPoint Origin() const;

@@ -20,6 +20,11 @@ void ToolWindow::closeEvent(QCloseEvent* event) {
   hide();
 }
 
+void ToolWindow::StopListening() {
+  session_.disconnect(this);
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
+
 void ToolWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (!event->spontaneous()) emit visibilityChanged(true);

@@ -24,6 +24,10 @@ class ToolWindow : public QWidget {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
+  // For the windows' destructors: the boxes lose the focus as the window is taken down, after
+  // the window's own part is gone, and nothing they or the session send may reach it then.
+  void StopListening();
+
   EditorSession& session_;
 };
 

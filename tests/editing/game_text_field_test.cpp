@@ -154,7 +154,8 @@ TEST(SpecialCharacters, CodesPerField) {
       {0, -1, -1, -1},
       {1, 33, 33, 33},
       {7, 39, 39, 39},
-      {12, 58, 44, 44},
+      // The comma shows in the picture, but the description text of the ROM cannot hold it.
+      {12, 58, -1, -1},
       {13, 45, 45, 45},
       {14, 46, 46, -1},
       {15, -1, -1, -1},
@@ -190,6 +191,15 @@ TEST(SpecialCharacters, CodesPerField) {
     EXPECT_EQ(PaletteGlyphCode(cell) >= 0, any) << cell;
   }
   EXPECT_EQ(PaletteGlyphCode(12), ',');
+  // Every cell that shows a glyph either inserts a code or says why not.
+  for (int cell = 0; cell < kPaletteCells; ++cell) {
+    for (K kind : {K::kName, K::kDescription, K::kJapanese}) {
+      const bool refused = PaletteGlyphCode(cell) >= 0 && PaletteCode(kind, cell) < 0;
+      EXPECT_EQ(!PaletteRefusal(kind, cell).empty(), refused) << cell;
+    }
+  }
+  EXPECT_EQ(PaletteRefusal(K::kDescription, 12), "The game's descriptions cannot hold a comma.");
+  EXPECT_EQ(PaletteRefusal(K::kJapanese, 14), "The Japanese description's font has no full stop.");
   EXPECT_EQ(PaletteGlyphCode(108), 0xFC);
   EXPECT_EQ(PaletteGlyphCode(111), 0xFF);
   // The kana cells give exactly the font's kana.
@@ -206,10 +216,11 @@ TEST(SpecialCharacters, ClickInsertsIntoTheActiveFieldWithinItsLimit) {
   GameTextField name(K::kName);
   GameTextField description(K::kDescription);
   name.MoveIns(course, 1);
-  EXPECT_TRUE(PaletteClick(course, name, 12 * 16 + 3, 5));  // the colon cell
-  EXPECT_TRUE(PaletteClick(course, description, 12 * 16 + 3, 5));
+  EXPECT_TRUE(PaletteClick(course, name, 12 * 16 + 3, 5));          // the colon cell
+  EXPECT_FALSE(PaletteClick(course, description, 12 * 16 + 3, 5));  // no comma in descriptions
+  EXPECT_TRUE(PaletteClick(course, description, 13 * 16 + 3, 5));
   EXPECT_EQ(course.Name, "A:B");
-  EXPECT_EQ(course.Description, ",AB");
+  EXPECT_EQ(course.Description, "-AB");
   EXPECT_FALSE(PaletteClick(course, name, 5, 5));    // blank cell
   EXPECT_FALSE(PaletteClick(course, name, 20, 20));  // kana: not in names
   EXPECT_FALSE(PaletteClick(course, name, 256, 5));  // released beside the picture

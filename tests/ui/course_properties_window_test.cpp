@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QtTest>
 
 #include "course/game_text.h"
@@ -174,8 +175,8 @@ class CoursePropertiesWindowTest : public QObject {
     QVERIFY(f.Find<GameTextBox>("picName")->hasFocus());  // the palette takes no focus
     f.Box("picDescription");
     QCOMPARE(palette->active_field(), TextFieldKind::kDescription);
-    for (int cell : {12, 17, 108, 14, 111}) click(cell);
-    QCOMPARE(f.course().Description, Codes({44, 0xA1, '.', 0xFF}));
+    for (int cell : {12, 17, 108, 14, 111}) click(cell);  // the comma cell is refused
+    QCOMPARE(f.course().Description, Codes({0xA1, '.', 0xFF}));
     f.Box("picJapanese");
     for (int cell : {13, 14, 95}) click(cell);
     QCOMPARE(f.course().JDescription, Codes({'-', 0xEF}));
@@ -187,6 +188,30 @@ class CoursePropertiesWindowTest : public QObject {
     f.Box("picName");
     click(1);
     QCOMPARE(f.course().Name, std::string(20, 'A'));
+  }
+
+  void CellsTheActiveFieldCannotTakeAreDimmedAndSayWhy() {
+    Fixture f(NewCourse());
+    auto* palette = f.Find<SpecialCharacterPalette>("picSpecial");
+    // A corner pixel of a cell: the background, shaded or not.
+    const auto corner = [&](int cell) {
+      const QPoint at = palette->CellCentre(cell) - QPoint(6, 6) * palette->Zoom();
+      return palette->grab().toImage().pixel(at);
+    };
+    f.Box("picName");
+    const QRgb name_comma = corner(12), name_kana = corner(17);
+    f.Box("picDescription");
+    const QRgb description_comma = corner(12), description_minus = corner(13);
+    QVERIFY(name_kana != description_minus);  // shaded and plain differ
+    QCOMPARE(description_comma, name_kana);   // the comma is shaded in the description
+    QCOMPARE(name_comma, description_minus);  // and plain in the name (its colon)
+    QCOMPARE(palette->RefusalAt(palette->CellCentre(12)),
+             QString("The game's descriptions cannot hold a comma."));
+    QVERIFY(palette->RefusalAt(palette->CellCentre(13)).isEmpty());
+    QHelpEvent help(QEvent::ToolTip, palette->CellCentre(12),
+                    palette->mapToGlobal(palette->CellCentre(12)));
+    QApplication::sendEvent(palette, &help);
+    QCOMPARE(QToolTip::text(), QString("The game's descriptions cannot hold a comma."));
   }
 
   void SourceIsStoredWhileTyping() {

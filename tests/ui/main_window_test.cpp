@@ -4,8 +4,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSet>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "course/course_compare.h"
@@ -310,6 +318,92 @@ class MainWindowTest : public QObject {
     }
   }
 
+  void TheCameraKeptFromTheLastRunSurvivesStartUp() {
+    Settings settings;
+    settings.camera.x = -12.5;
+    settings.camera.azimuth = 33;
+    settings.windows[kWindowPreview] = {0.1, 0.2, 0.5, 0.5, true};
+    QDir().mkpath(Config());
+    QVERIFY(SaveSettingsFile(dir_->Path("config/opts.cfg"), settings) == kSettingsOk);
+    Editor editor(Config());
+    QVERIFY(editor.window.tool(kWindowPreview).isVisible());
+    QCOMPARE(editor.session.camera().values().x, -12.5);
+    QCOMPARE(editor.session.camera().values().azimuth, 33.0);
+    // New is no opening either: the modder's view stays.
+    editor.dialogs.yes_no = {true};
+    editor.Trigger("mnuNew");
+    QCOMPARE(editor.session.camera().values().azimuth, 33.0);
+  }
+
+  void NoTwoItemsOfAMenuShareAnAccessKey() {
+    Editor editor(Config());
+    editor.window.recent().Add(Path("a&b.kurv"));
+    const auto access_key = [](const QString& text) {
+      const int at = QString(text).replace("&&", "__").indexOf('&');
+      return at < 0 ? QChar() : text.at(at + 1).toLower();
+    };
+    const QList<QMenu*> menus = editor.window.menuBar()->findChildren<QMenu*>();
+    QVERIFY(menus.size() >= 6);
+    for (QMenu* menu : menus) {
+      QSet<QChar> keys;
+      for (QAction* item : menu->actions()) {
+        if (item->isSeparator()) continue;
+        const QChar key = access_key(item->text());
+        if (key.isNull()) continue;
+        QVERIFY2(!keys.contains(key), qPrintable(menu->title() + ": " + item->text()));
+        keys.insert(key);
+      }
+    }
+    // The letters the File menu has always had stay.
+    QCOMPARE(editor.window.action("mnuInputROM")->text(), QString("Select &Input ROM..."));
+    QCOMPARE(editor.window.action("mnuFileTextures")->text(),
+             QString("Load Textures from &File..."));
+  }
+
+  void EveryCommandWithAKeyShowsIt() {
+    Editor editor(Config());
+    const QList<std::pair<const char*, QKeySequence>> keys = {
+        {"mnuNew", QKeySequence("Ctrl+N")},        {"mnuOpen", QKeySequence("Ctrl+O")},
+        {"mnuSave", QKeySequence("Ctrl+S")},       {"mnuSaveAs", QKeySequence("Ctrl+Shift+S")},
+        {"mnuExit", QKeySequence("Ctrl+Q")},       {"mnuUndo", QKeySequence("Ctrl+Z")},
+        {"mnuRedo", QKeySequence("Ctrl+Shift+Z")}, {"mnuFrameCourse", QKeySequence("Home")},
+        {"mnuTestEmulator", QKeySequence("F5")},   {"mnuContents", QKeySequence("F1")},
+    };
+    for (const auto& [name, key] : keys) {
+      QCOMPARE(editor.window.action(name)->shortcut(), key);
+      QVERIFY(!editor.window.action(name)->shortcut().isEmpty());
+    }
+  }
+
+  void TheStatusLineShowsTheGameGlyphsOfTheName() {
+    Course course = RingCourse(6);
+    course.Name = "RAINBOW \xFD \xAB";
+    const QString file = SaveCourse("greek.kurv", course);
+    Editor editor(Config());
+    QVERIFY(editor.window.files().OpenPath(file));
+    const QString summary = editor.window.findChild<QLabel*>("lblCourseSummary")->text();
+    QVERIFY2(summary.startsWith(QString::fromUtf8("RAINBOW \u03B2 \u30AB  |")),
+             qPrintable(summary));
+  }
+
+  void TheMiscTabFitsItsWindowAndShowsTheHorizonNamesWhole() {
+    Editor editor(Config());
+    ToolWindow& course = editor.window.tool(kWindowCourse);
+    course.findChild<QTabWidget*>("tabs")->setCurrentIndex(1);
+    QApplication::processEvents();
+    auto* scroll = course.findChild<QScrollArea*>("scrollMisc");
+    const QSize needed = course.findChild<QWidget*>("contentMisc")->minimumSizeHint();
+    QVERIFY2(needed.width() <= scroll->viewport()->width(),
+             qPrintable(QString("%1 > %2").arg(needed.width()).arg(scroll->viewport()->width())));
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+    auto* images = course.findChild<QComboBox*>("cmbHorizonImage");
+    for (int i = 0; i < images->count(); ++i) {
+      const int text = images->fontMetrics().horizontalAdvance(images->itemText(i));
+      QVERIFY2(images->sizeHint().width() > text, qPrintable(images->itemText(i)));
+    }
+    QVERIFY(images->width() >= images->sizeHint().width());
+  }
+
   void EditKeysWorkInEveryToolWindow() {
     Editor editor(Config());
     editor.session.document().SetBanking(45);
@@ -317,6 +411,39 @@ class MainWindowTest : public QObject {
     QApplication::setActiveWindow(&element);  // there is no window manager here
     QTest::keyClick(element.findChild<QWidget*>("cmbCurPoint"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(editor.course().Banking[1], 0);
+  }
+
+  void UndoKeysReachTheHistoryFromANumberBox() {
+    Editor editor(Config());
+    ToolWindow& element = editor.window.tool(kWindowElement);
+    QApplication::setActiveWindow(&element);
+    auto* x = element.findChild<QLineEdit*>("txtX");
+    const float before = editor.course().Points[1].X;
+    const QString shown = x->text();
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClicks(x, "77");
+    QTest::keyClick(x, Qt::Key_Tab);
+    QCOMPARE(editor.course().Points[1].X, 770.0f);
+    QWidget* next = QApplication::focusWidget();
+    QVERIFY(qobject_cast<QLineEdit*>(next) != nullptr);  // Tab left the focus in a box
+    QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.course().Points[1].X, before);
+    QCOMPARE(x->text(), shown);
+    QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(editor.course().Points[1].X, 770.0f);
+    // From the box being typed in, Ctrl+Z undoes the typing as a step of the course.
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClicks(x, "12");
+    QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor.course().Points[1].X, 770.0f);
+    // A box outside the editor's windows (a file dialog's, the help's) keeps its own text undo.
+    editor.session.document().AddPoint();
+    QLineEdit find;
+    find.setText("zone");
+    QTest::keyClick(&find, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(int(editor.course().PointCount), 5);
   }
 
   void TexturesFromTheRomAreKeptAndLoadedAgainFromADump() {
@@ -445,18 +572,16 @@ class MainWindowTest : public QObject {
     QVERIFY(editor.dialogs.messages.empty());
   }
 
-  void HelpOpensThePageOrSaysItIsMissing() {
+  void HelpSaysOnlyWhenThePageIsMissing() {
+    // The tests have no help folder beside them.
+    QVERIFY(!QFileInfo::exists(QCoreApplication::applicationDirPath() + "/help/Contents.html"));
     Editor editor(Config());
-    editor.Trigger("mnuContents");
-    const bool page_exists =
-        QFileInfo::exists(QCoreApplication::applicationDirPath() + "/help/Contents.html");
-    if (page_exists) {
-      QCOMPARE(editor.dialogs.opened.size(), size_t{1});
-    }
-    editor.dialogs.open_external_works = false;
     editor.Trigger("mnuContents");
     QCOMPARE(editor.dialogs.messages.back().Text(), QString("Help files not found."));
     QCOMPARE(editor.dialogs.messages.back().caption, QString("Help Contents"));
+    QVERIFY(editor.dialogs.opened.empty());  // nothing is left to an outside program
+    QWidget* help = editor.window.findChild<QWidget*>("frmHelp");
+    QVERIFY(help == nullptr || !help->isVisible());
   }
 };
 

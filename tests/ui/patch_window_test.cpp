@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 #include <cstdio>
 
@@ -195,6 +196,30 @@ class PatchWindowTest : public QObject {
     QCOMPARE(patched.OpenRom(output.toStdString()), int16_t(kRomOk));
     QVERIFY(StoredHeaderChecksum(patched) == ComputeHeaderChecksum(patched));
     QCOMPARE(FileBytes(input.toStdString()), original);
+  }
+
+  void APatchSaysWhatItWroteWithoutABox() {
+    Fixture f;
+    QSignalSpy status(&f.window, &PatchWindow::status);
+    f.Choose("cmdROMIn", Rom("fzx.z64"));
+    f.SlotFile(2, Kurv("a.kurv", RingCourse(6)));
+    f.SlotFile(7, Kurv("b.kurv", RingCourse(8)));
+    f.SlotFile(9, Kurv("gone.kurv", RingCourse(5)));
+    std::remove(dir_->Path("gone.kurv").c_str());
+    f.dialogs.messages.clear();
+    f.Click("cmdPatch");
+    QCOMPARE(f.dialogs.messages.size(), size_t(1));  // only the error of the missing file
+    const QString said = "Wrote fzx_mfd.z64: Jack 2, Queen 1; header checksum as in the input.";
+    QCOMPARE(f.Find<QLabel>("lblWritten")->text(), said);
+    QCOMPARE(status.size(), 1);
+    QCOMPARE(status.at(0).at(0).toString(), said);
+
+    QTest::mouseClick(f.Find<QCheckBox>("chkCRC"), Qt::LeftButton);
+    f.Slot(9);
+    QTest::mouseClick(f.Find<QCheckBox>("chkLoadFile"), Qt::LeftButton);  // no longer loaded
+    f.Click("cmdPatch");
+    QCOMPARE(f.Find<QLabel>("lblWritten")->text(),
+             QString("Wrote fzx_mfd.z64: Jack 2, Queen 1; header checksum recalculated."));
   }
 
   void CoursesNotPatchedAreErrorsAndShortenedTextsANotice() {

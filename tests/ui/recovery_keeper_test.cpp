@@ -180,7 +180,7 @@ class RecoveryKeeperTest : public QObject {
     QVERIFY(editor->keeper.OfferOrphans());
     QCOMPARE(int(dialogs_.recovery_questions.size()), 1);
     const RecoveryQuestion& question = dialogs_.recovery_questions[0];
-    QCOMPARE(question.course_name, QString("MUTE CITY [ka]"));
+    QCOMPARE(question.course_name, QString::fromUtf8("MUTE CITY \u30AB"));  // as the game shows it
     QCOMPARE(question.file_path, Path("mute.kurv"));
     RecoveryCopy copy;
     QVERIFY(ReadCopy(copy_path, copy));

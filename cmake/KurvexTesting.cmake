@@ -2,7 +2,8 @@
 #
 # kurvex_add_test(NAME SOURCES file... [LIBRARIES lib...] [RUNS_CLI])
 #   A GoogleTest program; each of its tests becomes a ctest entry. RUNS_CLI passes the path of
-#   kurvex-cli as KURVEX_CLI and builds the program first.
+#   kurvex-cli as KURVEX_CLI (and whether it draws as KURVEX_CLI_RENDERS) and builds the program
+#   first.
 function(kurvex_add_test name)
   cmake_parse_arguments(ARG "RUNS_CLI" "" "SOURCES;LIBRARIES" ${ARGN})
   if(NOT ARG_SOURCES)
@@ -12,7 +13,9 @@ function(kurvex_add_test name)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest_main)
   if(ARG_RUNS_CLI)
-    target_compile_definitions(${name} PRIVATE KURVEX_CLI="$<TARGET_FILE:kurvex-cli>")
+    # KURVEX_CLI_RENDERS: whether this build's kurvex-cli draws (render needs GL).
+    target_compile_definitions(${name} PRIVATE KURVEX_CLI="$<TARGET_FILE:kurvex-cli>"
+                               KURVEX_CLI_RENDERS=$<BOOL:${KURVEX_BUILD_GL}>)
     add_dependencies(${name} kurvex-cli)
   endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)

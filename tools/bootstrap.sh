@@ -12,6 +12,7 @@ KURVEX_PACKAGES=(
   libgl-dev libopengl-dev libegl-dev libglu1-mesa-dev libegl-mesa0 libgl1-mesa-dri
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   xvfb xauth fonts-dejavu-core
+  man-db desktop-file-utils appstream shared-mime-info bash-completion
 )
 
 kurvex_missing_packages() {

@@ -35,6 +35,8 @@ int RunCheck(const Args& args);
 int RunFriendly(const Args& args);
 int RunTransform(const Args& args);
 int RunExportObj(const Args& args);
+// Whether this build draws frames; without it, render only says that it cannot.
+bool RenderAvailable();
 
 // --- Output (output.cpp) ---
 

@@ -31,7 +31,7 @@ bool SplitRomSlot(const std::string& argument, std::string* rom_path, int* slot,
   *slot = SlotFromText(argument.substr(at + 1));
   if (*slot != 0) return true;
   std::error_code error;
-  if (std::filesystem::exists(argument, error)) return false;
+  if (std::filesystem::exists(std::filesystem::u8path(argument), error)) return false;
   *message = MakeMessage("Error: Unknown course slot",
                          {"\"" + argument.substr(at + 1) + "\" names no course slot of the ROM.",
                           "SLOT is 1..24 or a slot name such as Jack1 or queen6."});

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/command_line.h"
 #include "course/version.h"
 
 namespace kurvex::cli {
@@ -119,7 +120,8 @@ const std::vector<Command>& Commands() {
        false},
       {"render",
        RunRender,
-       "Draw one preview frame of a course as a PNG picture",
+       RenderAvailable() ? "Draw one preview frame of a course as a PNG picture"
+                         : "Draw one preview frame (not available in this build)",
        {"render COURSE OUT.png [--size WxH] [--textures ROM|DUMP]",
         "       [--camera X,Y,Z,AZ,EL,SKEW] [--settings FILE] [--time SECONDS]"},
        "Draws one preview frame of COURSE without a window (EGL, Mesa surfaceless) and\n"
@@ -252,5 +254,6 @@ int Main(const Args& all) {
 }  // namespace kurvex::cli
 
 int main(int argc, char** argv) {
-  return kurvex::cli::Main(kurvex::cli::Args(argv + 1, argv + argc));
+  kurvex::cli::UseBinaryStandardStreams();
+  return kurvex::cli::Main(kurvex::cli::CommandLineArguments(argc, argv));
 }

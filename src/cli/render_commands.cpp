@@ -19,6 +19,8 @@
 
 namespace kurvex::cli {
 
+bool RenderAvailable() { return true; }
+
 namespace {
 
 struct RenderOptions {
@@ -113,28 +115,6 @@ std::vector<uint8_t> WithoutAlpha(const std::vector<uint8_t>& rgba) {
 }
 
 }  // namespace
-
-int LoadDrawingInputs(const std::string& course, const std::string& settings,
-                      const std::string& textures, DrawingInputs* inputs) {
-  if (LoadCourseArgument(course, inputs->course) != kExitOk) return kExitFailed;
-  if (!settings.empty()) {
-    std::string reason;
-    if (LoadSettingsFile(settings, inputs->settings, &reason) != kSettingsOk) {
-      PrintNotices("", {reason, SettingsMessage(kSettingsLoadFailed)});
-    }
-  }
-  if (!textures.empty()) {
-    const FileOutcome loaded = LoadTextureSource(textures, inputs->textures);
-    if (!loaded.ok) return Fail(loaded);
-    inputs->textured = true;
-  }
-  return kExitOk;
-}
-
-InputFiles DrawingInputFiles(const std::string& course, const std::string& settings,
-                             const std::string& textures) {
-  return {CourseArgumentFile(course), settings, textures};
-}
 
 int RunRender(const Args& args) {
   ParsedArgs parsed;

@@ -108,13 +108,13 @@ int RunExtract(const Args& args) {
   const FileOutcome opened = OpenRomWithTables(paths[0], rom, tables);
   if (!opened.ok) return Fail(opened);
   std::error_code made;
-  std::filesystem::create_directories(paths[1], made);
+  std::filesystem::create_directories(std::filesystem::u8path(paths[1]), made);
   if (made) {
     return Fail(WriteFailure("Nothing was extracted."), PathText(paths[1]) + ": " + made.message());
   }
   std::vector<std::string> targets;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
-    targets.push_back((std::filesystem::path(paths[1]) / ExtractName(slot)).string());
+    targets.push_back((std::filesystem::u8path(paths[1]) / ExtractName(slot)).u8string());
   }
   const InputFiles inputs{paths[0]};
   std::string refusal;

@@ -25,7 +25,7 @@ int ExportPngs(const TextureStore& store, const std::string& folder, const Input
   const Message message =
       MakeMessage("Error: File access error", {"The texture pictures could not be written."});
   std::error_code made;
-  std::filesystem::create_directories(folder, made);
+  std::filesystem::create_directories(std::filesystem::u8path(folder), made);
   if (made) return Fail(message, PathText(folder) + ": " + made.message());
   std::string reason;
   if (!ExportTexturePngs(store, folder, &reason, inputs)) return Fail(message, reason);

@@ -1,12 +1,6 @@
 #include "course/file_read.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <utility>
 
 #include "course/path_text.h"
@@ -15,29 +9,18 @@ namespace kurvex {
 
 namespace {
 
-FileReadResult Refuse(FileReadResult result, const std::string& path, const std::string& why,
-                      std::string* reason) {
-  if (reason) *reason = PathText(path) + ": " + why;
-  return result;
-}
-
-FileReadResult SystemRefusal(const std::string& path, std::string* reason) {
-  const int error = errno;
-  return Refuse(
-      error == ENOENT || error == ENOTDIR ? FileReadResult::kMissing : FileReadResult::kAccess,
-      path, std::strerror(error), reason);
-}
-
-FileReadResult NotRegular(const std::string& path, mode_t mode, std::string* reason) {
-  return Refuse(FileReadResult::kNotRegular, path, NotRegularText(mode), reason);
-}
-
 FileReadResult TooLarge(const std::string& path, size_t max_size, std::string* reason) {
-  return Refuse(FileReadResult::kTooLarge, path, "too large (more than " + SizeText(max_size) + ")",
-                reason);
+  return RefuseRead(FileReadResult::kTooLarge, path,
+                    "too large (more than " + SizeText(max_size) + ")", reason);
 }
 
 }  // namespace
+
+FileReadResult RefuseRead(FileReadResult result, const std::string& path, const std::string& why,
+                          std::string* reason) {
+  if (reason) *reason = PathText(path) + ": " + why;
+  return result;
+}
 
 Message FileNotFoundMessage() {
   return MakeMessage("",
@@ -66,14 +49,6 @@ Message FileReadMessage(FileReadResult result) {
                       "the file. Make sure the file is available", "and readable."});
 }
 
-std::string NotRegularText(unsigned mode) {
-  const char* kind = S_ISDIR(mode)    ? "a folder"
-                     : S_ISFIFO(mode) ? "a pipe"
-                     : S_ISSOCK(mode) ? "a socket"
-                                      : "a device";
-  return std::string("not a regular file (") + kind + ")";
-}
-
 std::string SizeText(uint64_t bytes) {
   constexpr uint64_t kMiB = 1024 * 1024;
   constexpr uint64_t kKiB = 1024;
@@ -82,29 +57,9 @@ std::string SizeText(uint64_t bytes) {
   return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
 }
 
-RegularFile::~RegularFile() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
-FileReadResult RegularFile::Open(const std::string& path, std::string* reason) {
-  path_ = path;
-  // Looked at before opening, so that no device is ever opened; checked again on the open file,
-  // which cannot be swapped underneath.
-  struct stat st;
-  if (::stat(path.c_str(), &st) != 0) return SystemRefusal(path, reason);
-  if (!S_ISREG(st.st_mode)) return NotRegular(path, st.st_mode, reason);
-  // Without O_NONBLOCK, opening a pipe put there since would wait for a writer.
-  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-  if (fd_ < 0) return SystemRefusal(path, reason);
-  if (::fstat(fd_, &st) != 0) return SystemRefusal(path, reason);
-  if (!S_ISREG(st.st_mode)) return NotRegular(path, st.st_mode, reason);
-  size_ = static_cast<uint64_t>(st.st_size);
-  return FileReadResult::kOk;
-}
-
 FileReadResult RegularFile::ReadAll(size_t max_size, std::vector<uint8_t>& bytes,
                                     std::string* reason) {
-  if (fd_ < 0) return Refuse(FileReadResult::kAccess, path_, "not open", reason);
+  if (handle_ == -1) return RefuseRead(FileReadResult::kAccess, path_, "not open", reason);
   std::vector<uint8_t> read(size_ <= max_size ? static_cast<size_t>(size_) : 0);
   size_t used = 0;
   for (;;) {
@@ -113,11 +68,11 @@ FileReadResult RegularFile::ReadAll(size_t max_size, std::vector<uint8_t>& bytes
       // One byte past the limit is enough to tell a file that grew too large.
       read.resize(std::min(max_size + 1, std::max<size_t>(read.size() * 2, 4096)));
     }
-    const ssize_t got = ::read(fd_, read.data() + used, read.size() - used);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return SystemRefusal(path_, reason);
+    size_t got = 0;
+    const FileReadResult result = ReadSome(read.data() + used, read.size() - used, &got, reason);
+    if (result != FileReadResult::kOk) return result;
     if (got == 0) break;
-    used += static_cast<size_t>(got);
+    used += got;
   }
   if (used > max_size) return TooLarge(path_, max_size, reason);
   read.resize(used);

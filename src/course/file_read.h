@@ -35,7 +35,10 @@ class RegularFile {
   FileReadResult ReadAll(size_t max_size, std::vector<uint8_t>& bytes, std::string* reason);
 
  private:
-  int fd_ = -1;
+  // The system's part: one read of up to size bytes; *got is 0 at the end of the file.
+  FileReadResult ReadSome(uint8_t* data, size_t size, size_t* got, std::string* reason);
+
+  intptr_t handle_ = -1;  // a file descriptor, or a Windows HANDLE
   uint64_t size_ = 0;
   std::string path_;
 };
@@ -52,6 +55,10 @@ Message FileNotFoundMessage();
 
 // "not a regular file (a pipe)" for a stat mode that is not a regular file's.
 std::string NotRegularText(unsigned mode);
+
+// For the system's part of the reader: a refusal with its reason "PATH: why".
+FileReadResult RefuseRead(FileReadResult result, const std::string& path, const std::string& why,
+                          std::string* reason);
 
 // "1 MiB", "16 MiB", "512 bytes": a limit as a person reads it.
 std::string SizeText(uint64_t bytes);

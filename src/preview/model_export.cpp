@@ -12,7 +12,7 @@
 #include "geometry/obj_text.h"
 #include "geometry/prepared_course.h"
 #include "preview/settings_switches.h"
-#include "preview/texture_names.h"
+#include "preview/zone_texture.h"
 #include "rom/png_writer.h"
 
 namespace kurvex {
@@ -84,8 +84,8 @@ void DescribeMaterials(const TriangleMesh& mesh, const TextureStore* textures,
 bool WritePictures(const std::map<std::string, TextureImage>& pictures, const fs::path& folder,
                    const InputFiles& inputs, std::string* detail) {
   for (const auto& [file, image] : pictures) {
-    if (!WritePng((folder / file).string(), image.pixels, image.width, image.height, image.channels,
-                  detail, inputs)) {
+    if (!WritePng((folder / file).u8string(), image.pixels, image.width, image.height,
+                  image.channels, detail, inputs)) {
       return false;
     }
   }
@@ -137,24 +137,25 @@ int16_t ExportCourseModel(const Course& course, const TextureStore* textures,
     if (detail != nullptr) *detail = GeometryResultText(built);
     return kModelExportBadCourse;
   }
-  const fs::path obj(obj_path);
+  // Paths are UTF-8 throughout, on every system.
+  const fs::path obj = fs::u8path(obj_path);
   const fs::path library = fs::path(obj).replace_extension(".mtl");
   std::vector<ObjMaterial> materials;
   std::map<std::string, TextureImage> pictures;
   DescribeMaterials(mesh.mesh(), textures, &materials, &pictures);
-  std::vector<std::string> targets = {library.string(), obj.string()};
+  std::vector<std::string> targets = {library.u8string(), obj.u8string()};
   for (const auto& picture : pictures)
-    targets.push_back((obj.parent_path() / picture.first).string());
+    targets.push_back((obj.parent_path() / picture.first).u8string());
   if (!NoInputAmong(targets, inputs, &why) ||
       !WritePictures(pictures, obj.parent_path(), inputs, &why) ||
-      !WriteFileAtomically(library.string(), MtlText(materials), &why, inputs)) {
+      !WriteFileAtomically(library.u8string(), MtlText(materials), &why, inputs)) {
     if (detail != nullptr) *detail = why;
     return kModelExportWriteFailed;
   }
   const std::string text =
-      ObjText(mesh.mesh(), materials, library.filename().string(),
+      ObjText(mesh.mesh(), materials, library.filename().u8string(),
               "Kurvex course model: preview units (course units / 1000), y up");
-  if (!WriteFileAtomically(obj.string(), text, &why, inputs)) {
+  if (!WriteFileAtomically(obj.u8string(), text, &why, inputs)) {
     if (detail != nullptr) *detail = why;
     return kModelExportWriteFailed;
   }

@@ -19,19 +19,6 @@ uint32_t Load(const TextureImage& image, bool linear_filtering, CometGL& gl) {
 
 }  // namespace
 
-int ZoneModelTexture(int zone_kind) {
-  switch (zone_kind) {
-    case 1:  // pit area
-      return 31;
-    case 2:  // dart zone
-      return 33;
-    case 3:  // slip zone
-      return 34;
-    default:
-      return 0;
-  }
-}
-
 uint32_t TextureNames::TrackTextures(int venue, int n) const {
   if (venue < 0 || venue >= kVenueCount) return 0;
   return At(track_[venue], n);

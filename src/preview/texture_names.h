@@ -6,15 +6,12 @@
 #include <cstdint>
 
 #include "geometry/texture_ref.h"
+#include "preview/zone_texture.h"
 #include "rom/texture_store.h"
 
 namespace kurvex {
 
 class CometGL;
-
-// The model texture each zone kind shows: the three entries of the model set that no prop and
-// no plate uses.
-int ZoneModelTexture(int zone_kind);
 
 class TextureNames {
  public:

@@ -13,7 +13,7 @@ namespace kurvex {
 bool IsTextureDumpPath(const std::string& path) {
   if (path.size() >= 4 && TexDumpSaveName(path) == path) return true;
   std::error_code error;
-  const auto size = std::filesystem::file_size(path, error);
+  const auto size = std::filesystem::file_size(std::filesystem::u8path(path), error);
   return !error && size == kTexDumpSize;
 }
 

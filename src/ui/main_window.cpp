@@ -29,6 +29,7 @@
 #include "ui/export_commands.h"
 #include "ui/file_commands.h"
 #include "ui/graphics_window.h"
+#include "ui/help_page.h"
 #include "ui/help_window.h"
 #include "ui/load_course_dialog.h"
 #include "ui/patch_window.h"
@@ -215,10 +216,10 @@ void MainWindow::LoadCourseFromRom() {
 }
 
 void MainWindow::OpenHelp() {
-  const QString page = QDir(QCoreApplication::applicationDirPath()).filePath("help/Contents.html");
+  const QString page = FindHelpPage(QCoreApplication::applicationDirPath());
   // Shown in the editor's own help window: no browser needs to be registered.
   if (!help_) help_ = new HelpWindow(this);
-  if (!help_->ShowPage(page)) {
+  if (page.isEmpty() || !help_->ShowPage(page)) {
     dialogs_.ShowMessage(this, MessageIcon::kExclamation, tr("Help Contents"),
                          LinesMessage({"Help files not found."}));
     return;

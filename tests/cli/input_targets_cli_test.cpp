@@ -2,7 +2,6 @@
 // it: the command fails with "FILE: is one of this command's inputs", the input keeps its bytes
 // and, where a command writes many files, none of them is written.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -80,6 +79,7 @@ TEST_F(InputTargetsCliTest, APatchNeverReplacesOneOfItsCourseFilesOrTheRomASlotC
 }
 
 TEST_F(InputTargetsCliTest, AnExtractIntoAFolderLinkingToTheRomWritesNothing) {
+  if (!test::SymlinksAvailable()) GTEST_SKIP() << "no symbolic links on this system";
   FolderWithLink("ex", "03-Jack3.kurv", "r.z64");
   ExpectRefused(Cli({"extract", Path("r.z64"), Path("ex")}), Path("ex/03-Jack3.kurv"));
   ExpectInputsUnchanged();
@@ -87,16 +87,18 @@ TEST_F(InputTargetsCliTest, AnExtractIntoAFolderLinkingToTheRomWritesNothing) {
 }
 
 TEST_F(InputTargetsCliTest, TexturePicturesNeverReplaceTheirSource) {
+  if (!test::SymlinksAvailable()) GTEST_SKIP() << "no symbolic links on this system";
   FolderWithLink("pg", "feature-01.png", "t.z64");
   ExpectRefused(Cli({"textures", Path("t.z64"), "--png", Path("pg")}), Path("pg/feature-01.png"));
   EXPECT_EQ(FilesIn("pg"), std::vector<std::string>{"feature-01.png"});
   // The same file under a second name (a hard link) is the same input.
-  ASSERT_EQ(::link(Path("t.z64").c_str(), Path("hard.tex").c_str()), 0);
+  std::filesystem::create_hard_link(Path("t.z64"), Path("hard.tex"));
   ExpectRefused(Cli({"textures", Path("t.z64"), Path("hard.tex")}), Path("hard.tex"));
   ExpectInputsUnchanged();
 }
 
 TEST_F(InputTargetsCliTest, AModelExportNeverReplacesTheTexturesOrTheCourse) {
+  if (!test::SymlinksAvailable()) GTEST_SKIP() << "no symbolic links on this system";
   FolderWithLink("eo", "track-venue00-01.png", "t.z64");
   ExpectRefused(Cli({"export-obj", Path("c.kurv"), Path("eo/m.obj"), "--textures", Path("t.z64")}),
                 Path("eo/track-venue00-01.png"));
@@ -110,6 +112,7 @@ TEST_F(InputTargetsCliTest, AModelExportNeverReplacesTheTexturesOrTheCourse) {
 }
 
 TEST_F(InputTargetsCliTest, ARenderNeverReplacesItsSettingsFile) {
+  if (!KURVEX_CLI_RENDERS) GTEST_SKIP() << "this kurvex-cli does not draw";
   ASSERT_TRUE(test::WriteText(Path("s.png"), "not settings"));
   ExpectRefused(Cli({"render", Path("c.kurv"), Path("s.png"), "--settings", Path("s.png")}),
                 Path("s.png"));
@@ -124,6 +127,7 @@ TEST_F(InputTargetsCliTest, ACourseIsNeverWrittenOverTheFileItWasReadFrom) {
   fs::create_directory(Path("sub"));
   ExpectRefused(Cli({"convert", Path("c.kurv"), spelled}), spelled);
   ExpectRefused(Cli({"transform", Path("c.kurv"), Path("c.kurv"), "--scale", "2"}), Path("c.kurv"));
+  if (!test::SymlinksAvailable()) GTEST_SKIP() << "no symbolic links on this system";
   fs::create_symlink("r.z64", Path("rom.kurv"));
   ExpectRefused(Cli({"friendly", "--rom", Path("r.z64@1"), Path("rom.kurv")}), Path("rom.kurv"));
   ExpectInputsUnchanged();

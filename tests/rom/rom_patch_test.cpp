@@ -184,8 +184,12 @@ TEST_F(PatchRomTest, FullTablesAreReportedPerSlotAndNotWrittenPast) {
 }
 
 TEST_F(PatchRomTest, AnOutputThatIsTheInputIsRefusedInAnySpelling) {
-  std::filesystem::create_symlink(In(), dir_.Path("link.v64"));
-  for (const std::string& out : {dir_.path() + "/./in.v64", dir_.Path("link.v64")}) {
+  std::vector<std::string> outputs = {dir_.path() + "/./in.v64"};
+  if (test::SymlinksAvailable()) {
+    std::filesystem::create_symlink(In(), dir_.Path("link.v64"));
+    outputs.push_back(dir_.Path("link.v64"));
+  }
+  for (const std::string& out : outputs) {
     PatchRequest request = Request();
     request.output_path = out;
     const PatchOutcome outcome = PatchRom(request);

@@ -82,7 +82,7 @@ TEST(TexDump, SavesReplaceTheFileWholeAndAFailedSaveLeavesNothing) {
   ASSERT_EQ(DoSaveTex(path, RandomStore(4)), TexDumpResult::kOk);
   const auto first = inode();
   ASSERT_EQ(DoSaveTex(path, RandomStore(5)), TexDumpResult::kOk);
-  EXPECT_NE(inode(), first);
+  if (first != 0) EXPECT_NE(inode(), first);  // Windows gives no inode numbers
   std::string detail;
   EXPECT_EQ(DoSaveTex(dir.Path("no-such-folder/x.tex"), RandomStore(6), &detail),
             TexDumpResult::kFileAccess);

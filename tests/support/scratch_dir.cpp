@@ -1,19 +1,28 @@
 #include "scratch_dir.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace kurvex::test {
 
+// Made without mkdtemp, which Windows lacks: a random name, and create_directory refuses one
+// that is taken.
 ScratchDir::ScratchDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "kurvex-test-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("kurvex-test-" + std::to_string(random()));
+    std::error_code error;
+    if (std::filesystem::create_directory(path, error)) {
+      path_ = path.u8string();
+      return;
+    }
+  }
+  throw std::runtime_error("no scratch folder could be made");
 }
 
 ScratchDir::~ScratchDir() {
@@ -30,6 +39,16 @@ std::vector<std::string> ScratchDir::Files() const {
   return names;
 }
 
+bool SymlinksAvailable() {
+  static const bool available = [] {
+    const ScratchDir dir;
+    std::error_code error;
+    std::filesystem::create_symlink("target", std::filesystem::u8path(dir.Path("link")), error);
+    return !error;
+  }();
+  return available;
+}
+
 std::vector<uint8_t> FileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return {};
@@ -38,7 +57,8 @@ std::vector<uint8_t> FileBytes(const std::string& path) {
 
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(out);
 }
 

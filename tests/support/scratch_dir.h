@@ -23,6 +23,10 @@ class ScratchDir {
   std::string path_;
 };
 
+// Whether this system and its C++ library make symbolic links (Windows needs a privilege, and
+// MinGW's library makes none); tests of links skip without them.
+bool SymlinksAvailable();
+
 // A file's bytes; empty when it cannot be read.
 std::vector<uint8_t> FileBytes(const std::string& path);
 // Writes bytes or text to a file; false when it cannot be written.

@@ -73,7 +73,8 @@ PreviewView::PreviewView(EditorSession& session, CommandRunner& runner)
   connect(&session_, &EditorSession::courseLoadedChanged, this, &PreviewView::RequestFrame);
   pacer_.setSingleShot(true);
   pacer_.setTimerType(Qt::PreciseTimer);
-  connect(&pacer_, &QTimer::timeout, this, &PreviewView::RequestFrame);
+  connect(&pacer_, &QTimer::timeout, this, &PreviewView::OnPacer);
+  pace_clock_.start();
   connect(this, &QOpenGLWindow::frameSwapped, this, &PreviewView::ScheduleFrame);
 }
 
@@ -85,11 +86,33 @@ void PreviewView::RequestFrame() {
     return;
   }
   // No faster than the screen shows frames, however fast the changes come.
-  const qint64 wait = FrameMilliseconds() - clock_.elapsed();
-  if (clock_.isValid() && wait > 0) {
-    if (!pacer_.isActive() || pacer_.remainingTime() > wait) pacer_.start(static_cast<int>(wait));
+  AskForFrameAfter(FramePeriod());
+}
+
+void PreviewView::AskForFrameAfter(double interval) {
+  const double now = static_cast<double>(pace_clock_.nsecsElapsed()) / 1e6;
+  const double due = last_ask_ + interval;
+  if (due <= now) {
+    AskForFrame(now);
     return;
   }
+  const int wait = static_cast<int>(std::ceil(due - now));
+  if (pacer_.isActive() && pacer_.remainingTime() <= wait) return;
+  pacer_due_ = due;
+  pacer_.start(wait);
+}
+
+void PreviewView::OnPacer() {
+  if (!isExposed()) return;
+  // A timer that fires a little late does not push the later frames back: the frame counts from
+  // when it was due, so frames start at the screen's rate, whatever Qt's own delay between the
+  // asking and the drawing.
+  const double now = static_cast<double>(pace_clock_.nsecsElapsed()) / 1e6;
+  AskForFrame(now - pacer_due_ < FramePeriod() ? pacer_due_ : now);
+}
+
+void PreviewView::AskForFrame(double at) {
+  last_ask_ = at;
   update();
 }
 
@@ -205,10 +228,10 @@ void PreviewView::paintGL() {
   emit frameDrawn();
 }
 
-int PreviewView::FrameMilliseconds() const {
+double PreviewView::FramePeriod() const {
   const double rate = screen() != nullptr && screen()->refreshRate() > 1 ? screen()->refreshRate()
                                                                          : kDefaultRefreshRate;
-  return static_cast<int>(std::ceil(1000 / rate));
+  return 1000 / rate;
 }
 
 void PreviewView::ScheduleFrame() {
@@ -224,9 +247,7 @@ void PreviewView::ScheduleFrame() {
     pacer_.stop();
     return;
   }
-  const int interval =
-      motion == FrameMotion::kAnimated ? FrameMilliseconds() : kMarkerFrameMilliseconds;
-  pacer_.start(static_cast<int>(std::max<qint64>(0, interval - clock_.elapsed())));
+  AskForFrameAfter(motion == FrameMotion::kAnimated ? FramePeriod() : kMarkerFrameMilliseconds);
 }
 
 int PreviewView::PointAt(const QPoint& position) const {

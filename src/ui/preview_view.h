@@ -78,7 +78,11 @@ class PreviewView : public QOpenGLWindow {
   // A frame soon, if the preview can be seen.
   void RequestFrame();
   void ScheduleFrame();
-  int FrameMilliseconds() const;
+  // Asks for a frame once `interval` ms have passed since the last one was asked for.
+  void AskForFrameAfter(double interval);
+  void OnPacer();
+  void AskForFrame(double at);
+  double FramePeriod() const;  // ms
   int PointAt(const QPoint& position) const;
   void SetHover(int point);
   void MoveView(const QPoint& delta, bool sideways);
@@ -95,6 +99,9 @@ class PreviewView : public QOpenGLWindow {
   bool stars_pending_ = true;
   QElapsedTimer clock_;
   QTimer pacer_;
+  QElapsedTimer pace_clock_;  // the times below count from it, in ms
+  double last_ask_ = -1e9;     // when the last frame was asked for
+  double pacer_due_ = 0;       // when the pacer's frame is due
   bool unpaced_ = false;
   qint64 frames_drawn_ = 0;
 

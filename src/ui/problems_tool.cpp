@@ -101,10 +101,9 @@ void ProblemsTool::RestorePlace() {
   const QRect screen = QApplication::primaryScreen()->availableGeometry();
   QRect place = kProblemsPlaceOption.Read(settings_);
   if (!place.isValid() || !screen.intersects(place)) {
-    // First run: the bottom right corner, out of the way of the first-run layout's preview.
-    const QSize size = window_->sizeHint();
-    place = QRect(screen.right() - size.width() - kFrameAllowance,
-                  screen.bottom() - size.height() - kFrameAllowance, size.width(), size.height());
+    const QWidget& preview = main_.preview();
+    place = FirstRunProblemsPlace(QRect(preview.pos(), preview.size()), screen,
+                                  window_->sizeHint());
   }
   window_->move(place.topLeft());
   window_->resize(place.size().expandedTo(window_->minimumSizeHint()));

@@ -33,8 +33,9 @@ std::array<ToolPlacement, kToolWindowCount> FirstRunLayout(
   const int preview_width = std::max(area.width() - right_width - kGap, area.width() / 2);
   const int column = area.left() + preview_width + kGap;
   const int column_width = area.right() - column;
+  const int strip = kGap + kFrameAllowance + kProblemsStripHeight;
   layout[kWindowPreview] = {
-      {area.left(), area.top(), preview_width, area.height() - kFrameAllowance}, true};
+      {area.left(), area.top(), preview_width, area.height() - kFrameAllowance - strip}, true};
   const int element_height = hints[kWindowElement].height();
   layout[kWindowElement] = {{column, area.top(), column_width, element_height}, true};
   const int course_top = area.top() + element_height + kFrameAllowance + kGap;
@@ -54,6 +55,17 @@ std::array<ToolPlacement, kToolWindowCount> FirstRunLayout(
     ++step;
   }
   return layout;
+}
+
+QRect FirstRunProblemsPlace(const QRect& preview, const QRect& screen, const QSize& hint) {
+  const int top = preview.top() + kFrameAllowance + preview.height() + kGap;
+  const int room = screen.bottom() + 1 - top - kFrameAllowance;
+  if (screen.contains(preview.topLeft()) && room >= kProblemsStripHeight) {
+    return {preview.left(), top, preview.width(), kProblemsStripHeight};
+  }
+  const QSize size = hint.boundedTo(screen.size());
+  return {screen.right() + 1 - size.width() - kFrameAllowance,
+          screen.bottom() + 1 - size.height() - kFrameAllowance, size.width(), size.height()};
 }
 
 QRect PlaceOnScreen(const WindowPlacement& p, const QRect& screen, const QSize& hint) {

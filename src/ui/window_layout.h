@@ -19,11 +19,19 @@ struct ToolPlacement {
 // Title bars and borders the window manager adds around a window.
 constexpr int kFrameAllowance = 32;
 
+// On a first run the Problems list runs along the bottom of the preview's column, this high.
+constexpr int kProblemsStripHeight = 150;
+
 // The first-run layout in the area below the main window. hints are the windows' preferred
 // sizes (minimum sizes for the two property windows). Course Properties shows only where it
 // fits below Element Properties; the windows not shown open cascaded over the preview.
 std::array<ToolPlacement, kToolWindowCount> FirstRunLayout(
     const QRect& area, const std::array<QSize, kToolWindowCount>& hints);
+
+// Where the Problems window opens when it has no kept place: in the strip below the preview
+// (placed as a ToolPlacement's place) where that is on the screen, else in the screen's bottom
+// right corner at its own size.
+QRect FirstRunProblemsPlace(const QRect& preview, const QRect& screen, const QSize& hint);
 
 // A kept placement on this screen, wholly on it, at the window's own size (hint) where the kept
 // size is too small or larger than the screen; any fraction, even NaN, gives a place. And the

@@ -30,6 +30,25 @@ class WindowLayoutTest : public QObject {
   }
 
  private slots:
+  // On a first run the Problems list runs below the preview, in a strip the layout leaves free;
+  // with no room there (a preview kept elsewhere) it goes to the bottom right corner.
+  void TheProblemsWindowOpensBelowThePreviewOnAFirstRun() {
+    const QRect area(0, 100, 1600, 900);
+    std::array<QSize, kToolWindowCount> hints;
+    hints.fill(QSize(560, 400));
+    const QRect preview = FirstRunLayout(area, hints)[kWindowPreview].place;
+    const QRect screen(0, 0, 1600, 1000);
+    const QRect problems = FirstRunProblemsPlace(preview, screen, {500, 300});
+    QCOMPARE(problems.left(), preview.left());
+    QCOMPARE(problems.width(), preview.width());
+    QVERIFY(problems.top() >= preview.top() + kFrameAllowance + preview.height());
+    QVERIFY(problems.top() + problems.height() + kFrameAllowance <= screen.bottom() + 1);
+    QCOMPARE(problems.height(), kProblemsStripHeight);
+
+    const QRect filling(0, 100, 1000, 860);
+    QCOMPARE(FirstRunProblemsPlace(filling, screen, {500, 300}), QRect(1068, 668, 500, 300));
+  }
+
   void AKeptPlaceOnTheSameScreenComesBackAsItWas() {
     const QRect screen(100, 50, 1600, 1000);
     const QRect place(500, 150, 800, 500);

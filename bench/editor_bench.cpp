@@ -148,13 +148,15 @@ int main(int argc, char** argv) {
   session.textures().Swap(store);
   session.TexturesLoaded();
   session.document().Replace(kurvex::test::FullFeatureCourse());
-  session.camera().Restore({});
+  session.RestoreCamera({});
   window.preview().resize(options.width, options.height);
   for (int i = 0; i < 20; ++i) QApplication::processEvents(QEventLoop::AllEvents, 50);
 
   QObject::connect(&view, &kurvex::PreviewView::frameDrawn, [&] {
-    session.camera().Turn(0.5, 0);  // the view dragged round, one step a frame
-    session.CameraMoved();
+    session.MoveCamera([](kurvex::Camera& camera) {
+      camera.Turn(0.5, 0);  // the view dragged round, one step a frame
+      return true;
+    });
   });
   const double paced = FramesPerSecond(view, 3000);
   view.SetUnpaced(true);

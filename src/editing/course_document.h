@@ -164,7 +164,6 @@ class CourseDocument {
   void Prepare();
   bool GestureChangedCourse() const;
   void BeginGestureState(const std::string& name, const std::string& typing_box);
-  void EndGestureState();
   Snapshot Take() const;
   void Notify(const Snapshot& before, DocumentChange change = {});
   int16_t ApplyTyping(const Change& change, const Step& step);

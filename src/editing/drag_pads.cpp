@@ -43,6 +43,18 @@ void ApplyDrag(Course& course, int i, DragPad pad, double dx, double dy, double 
   }
 }
 
+void ApplyPreviewDrag(Course& course, int i, const Vec3& step, bool vertically,
+                      const Extremes& extremes) {
+  constexpr double kCourseUnitsPerPreviewUnit = 1000;
+  CtlPoint& p = course.Points[i];
+  if (vertically) {
+    p.Y = static_cast<float>(extremes.Clamp(kAxisY, p.Y + step.y * kCourseUnitsPerPreviewUnit));
+  } else {
+    p.X = static_cast<float>(extremes.Clamp(kAxisX, p.X + step.x * kCourseUnitsPerPreviewUnit));
+    p.Z = static_cast<float>(extremes.Clamp(kAxisZ, p.Z + step.z * kCourseUnitsPerPreviewUnit));
+  }
+}
+
 void DragTracker::Down(DragPad pad, double x, double y) {
   active_ = pad;
   last_x_ = x;

@@ -1,9 +1,11 @@
 #pragma once
 // The five drag pads of the Element Properties window: pointer movement on a pad moves the
-// current point, changes a width or turns the banking.
+// current point, changes a width or turns the banking. A point dragged in the preview moves by
+// the same rules.
 
 #include "course/course.h"
 #include "editing/extremes.h"
+#include "geometry/vec3.h"
 
 namespace kurvex {
 
@@ -19,6 +21,11 @@ enum DragPad : int {
 // the drag speed in course units per pad unit.
 void ApplyDrag(Course& course, int i, DragPad pad, double dx, double dy, double drag_speed,
                const Extremes& extremes);
+
+// A point held in the preview and moved by `step` (preview units): across the ground, or only
+// up and down when `vertically`; it stays inside the extremes.
+void ApplyPreviewDrag(Course& course, int i, const Vec3& step, bool vertically,
+                      const Extremes& extremes);
 
 // Which pad is held and where the pointer was last.
 class DragTracker {

@@ -2,24 +2,6 @@
 
 namespace kurvex {
 
-
-std::string EditResultText(int code) {
-  switch (code) {
-    case kEditUnknownError: return "Unknown error";
-    case kEditOk: return "Successful";
-    case kEditUnchanged: return "Nothing changed";
-    case kEditTrackMismatch: return "Track types do not match";
-    case kEditDeleteMismatch: return "Deleting would mismatch track types";
-    case kEditTooManyPoints: return "Too many CTL points";
-    case kEditTooFewPoints: return "Too few CTL points";
-    case kEditBadFactor: return "Scale factor must be above 0";
-    case kEditNotPrepared: return "Course not prepared";
-    case kEditBadNumber: return "Not a finite number";
-    case kEditBadIndex: return "No such list entry";
-    default: return "Unknown error code";
-  }
-}
-
 Message EditMessage(int code) {
   switch (code) {
     case kEditUnknownError:
@@ -41,6 +23,25 @@ std::string EditMessageCaption(int code) {
     case kEditTrackMismatch: return "Change Track Type";
     case kEditDeleteMismatch: return "Delete Control Point";
     default: return "";
+  }
+}
+
+EditReply ReplyTo(int code) {
+  switch (code) {
+    case kEditOk:
+    case kEditUnchanged:
+    case kEditTooManyPoints:  // the add and delete buttons are disabled at the limits
+    case kEditTooFewPoints:
+      return {};
+    case kEditTrackMismatch:
+    case kEditDeleteMismatch:
+      return {false, EditMessageCaption(code), EditMessage(code)};
+    case kEditBadNumber:  // the box or list shows the stored value again, which says enough
+    case kEditBadIndex:
+    case kEditBadFactor:
+      return {false, "", {}};
+    default:
+      return {false, "", EditMessage(kEditUnknownError)};
   }
 }
 

@@ -22,10 +22,20 @@ enum EditResult : int16_t {
   kEditBadIndex = 9,          // a list index outside its list
 };
 
-std::string EditResultText(int code);
 // The message box text for a refusal (empty for the codes the windows show nothing for),
 // and its caption.
 Message EditMessage(int code);
 std::string EditMessageCaption(int code);
+
+// What the windows make of an edit's result, the same in every window.
+struct EditReply {
+  // The edit went through or changed nothing; otherwise the controls show the stored values
+  // again.
+  bool done = true;
+  // The message box to show; nothing when empty. An empty caption is the window's own.
+  std::string caption;
+  Message message;
+};
+EditReply ReplyTo(int code);
 
 }  // namespace kurvex

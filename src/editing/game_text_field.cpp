@@ -106,7 +106,7 @@ bool GameTextField::MoveIns(const Course& course, int delta) {
   return index_ != at;
 }
 
-void GameTextField::FigureIns(const Course& course, int x) {
+void GameTextField::PlaceInsertionNear(const Course& course, int x) {
   const std::string& text = Text(course);
   const int length = static_cast<int>(text.size());
   // Boundary i lies at pixel w(i); take the first at or beyond x, or the end.

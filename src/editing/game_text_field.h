@@ -82,7 +82,7 @@ class GameTextField {
   // Moves the insertion point by delta codes, stopping at either end. False when it stayed.
   bool MoveIns(const Course& course, int delta);
   // Puts the insertion point at the code boundary nearest to pixel x (the earlier on a tie).
-  void FigureIns(const Course& course, int x);
+  void PlaceInsertionNear(const Course& course, int x);
 
   // A key pressed in the field: typing while below the limit, Backspace, Delete, Left, Right;
   // every other key, and typing into a full field, does nothing.

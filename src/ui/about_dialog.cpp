@@ -3,7 +3,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "course/new_course.h"
@@ -12,7 +11,7 @@
 namespace kurvex {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   auto* layout = new QVBoxLayout(this);
   auto* caption = new QLabel(QString::fromUtf8(kProductCaption), this);
   QFont big = caption->font();
@@ -21,28 +20,28 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   caption->setFont(big);
   layout->addWidget(caption);
   auto* facts = new QFormLayout;
-  facts->addRow(QStringLiteral("Version:"), new QLabel(QString::fromUtf8(KurvexVersion()), this));
-  facts->addRow(QStringLiteral("Date:"), new QLabel(QStringLiteral("September 26, 2006"), this));
+  facts->addRow(tr("Version:"), new QLabel(QString::fromUtf8(KurvexVersion()), this));
+  facts->addRow(tr("Date:"), new QLabel(QStringLiteral("September 26, 2006"), this));
   layout->addLayout(facts);
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(tr("Close"), QDialogButtonBox::AcceptRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
 }
 
 CriticalInfoDialog::CriticalInfoDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Critical Info"));
+  setWindowTitle(tr("Critical Info"));
   auto* layout = new QVBoxLayout(this);
   const QString paragraphs[] = {
-      QStringLiteral("---IMPORTANT---"),
+      tr("---IMPORTANT---"),
       QStringLiteral(
           "Under certain conditions, courses will fail to load once patched to the ROM. If "
           "control points are too close together, the course will fail to load. If a course "
           "curves too sharply, the course will fail to load. If there are too many decorative "
           "elements on the course, the coruse will fail to load."),
-      QStringLiteral("Remember to check the \"Recalculate Header Checksum\" check box if you "
-                     "want to immediately play patched courses on console or an emulator."),
-      QStringLiteral("To see this notice in the future, you can access it in the Help files."),
+      tr("Remember to check the \"Recalculate Header Checksum\" check box if you "
+         "want to immediately play patched courses on console or an emulator."),
+      tr("To see this notice in the future, you can access it in the Help files."),
   };
   for (const QString& text : paragraphs) {
     auto* label = new QLabel(text, this);

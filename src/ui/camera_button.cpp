@@ -1,6 +1,10 @@
 #include "ui/camera_button.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace kurvex {
 
@@ -8,6 +12,7 @@ CameraButton::CameraButton(QWidget* parent) : QLabel(parent) {
   setAlignment(Qt::AlignCenter);
   setAutoFillBackground(true);
   setLineWidth(2);
+  setFocusPolicy(Qt::StrongFocus);
   ApplyLook();
 }
 
@@ -40,6 +45,27 @@ void CameraButton::mouseMoveEvent(QMouseEvent* event) {
 void CameraButton::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QLabel::mouseReleaseEvent(event);
   emit mouseReleased();
+}
+
+void CameraButton::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Space) return QLabel::keyPressEvent(event);
+  // A held key repeats; the button is pressed once, as a held mouse button is.
+  if (!event->isAutoRepeat()) emit mousePressed();
+}
+
+void CameraButton::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Space) return QLabel::keyReleaseEvent(event);
+  if (!event->isAutoRepeat()) emit mouseReleased();
+}
+
+void CameraButton::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  QStyleOptionFocusRect focus;
+  focus.initFrom(this);
+  focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 }  // namespace kurvex

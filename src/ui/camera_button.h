@@ -1,7 +1,8 @@
 #pragma once
 // One of the Camera window's direction buttons: a small square that shows itself pressed
 // (engaged, in the highlight colours) or released, and reports the mouse to the window, which
-// decides what a press means (held, or toggled with Hold).
+// decides what a press means (held, or toggled with Hold). It takes the keyboard focus, and
+// Space presses and releases it as the left mouse button does.
 
 #include <QLabel>
 
@@ -27,6 +28,9 @@ class CameraButton : public QLabel {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void ApplyLook();

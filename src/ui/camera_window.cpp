@@ -1,14 +1,15 @@
 #include "ui/camera_window.h"
 
 #include <QHideEvent>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
 
 #include "course/number_text.h"
+#include "editing/edit_result.h"
+#include "forms/ui_camera_window.h"
+#include "ui/bound_controls.h"
 #include "ui/camera_button.h"
 #include "ui/editor_session.h"
-#include "ui_camera_window.h"
 
 namespace kurvex {
 
@@ -27,41 +28,46 @@ QString BoxText(Camera::Box box, double value) {
 
 }  // namespace
 
-CameraWindow::CameraWindow(EditorSession& session, Dialogs& /*dialogs*/, QWidget* owner)
-    : ToolWindow(session, QStringLiteral("Camera"), owner),
-      ui_(std::make_unique<Ui::CameraWindow>()) {
+CameraWindow::CameraWindow(EditorSession& session, Dialogs& dialogs, QWidget* owner)
+    : ToolWindow(session, tr("Camera"), owner),
+      ui_(std::make_unique<Ui::CameraWindow>()),
+      runner_(session, dialogs, this, tr("Camera")) {
   ui_->setupUi(this);
-  setWindowTitle(QStringLiteral("Camera"));
+  setWindowTitle(tr("Camera"));
+  controls_ = std::make_unique<BoundControls>(runner_, nullptr);
+  AlignLabels();
+  buttons_ = {
+      {{ui_->lblCoord0, ui_->lblCoord1, ui_->lblCoord2, ui_->lblCoord3, ui_->lblCoord4,
+        ui_->lblCoord5},
+       {ui_->imgAng0, ui_->imgAng1, ui_->imgAng2, ui_->imgAng3, ui_->imgAng4, ui_->imgAng5}}};
+  move_timer_ = new QTimer(this);
+  move_timer_->setObjectName(QStringLiteral("tmrMove"));
+  move_timer_->setInterval(kMoveInterval);
+  connect(move_timer_, &QTimer::timeout, this, &CameraWindow::Tick);
+  BindButtons(kPosition);
+  BindButtons(kAngles);
+  BindBoxes();
+  BindOptions();
+  connect(&session_, &EditorSession::cameraChanged, this, &CameraWindow::Refresh);
+}
+
+CameraWindow::~CameraWindow() {
+  controls_.reset();
+  StopListening();
+}
+
+QSize CameraWindow::sizeHint() const { return ToolWindow::sizeHint().expandedTo(QSize(300, 0)); }
+
+void CameraWindow::AlignLabels() {
   // The two groups' boxes line up: every label as wide as the widest.
   const QList<QLabel*> labels = {ui_->lblX,    ui_->lblY,    ui_->lblZ,    ui_->lblCoordSpeed,
                                  ui_->lblAzim, ui_->lblElev, ui_->lblSkew, ui_->lblAngSpeed};
   int label_width = 0;
   for (QLabel* label : labels) label_width = std::max(label_width, label->sizeHint().width());
   for (QLabel* label : labels) label->setMinimumWidth(label_width);
-  boxes_ = {ui_->txtX,    ui_->txtY,    ui_->txtZ,          ui_->txtAzim,
-            ui_->txtElev, ui_->txtSkew, ui_->txtCoordSpeed, ui_->txtAngSpeed};
-  move_timer_ = new QTimer(this);
-  move_timer_->setObjectName(QStringLiteral("tmrMove"));
-  move_timer_->setInterval(kMoveInterval);
-  connect(move_timer_, &QTimer::timeout, this, &CameraWindow::Tick);
-  ConnectButtons(kPosition);
-  ConnectButtons(kAngles);
-  ConnectBoxes();
-  ConnectOptions();
-  connect(&session_, &EditorSession::cameraChanged, this, [this](QObject* source) {
-    if (source != this) Refresh();
-  });
-  Refresh();
 }
 
-CameraWindow::~CameraWindow() { StopListening(); }
-
-QSize CameraWindow::sizeHint() const { return ToolWindow::sizeHint().expandedTo(QSize(300, 0)); }
-
-CameraButton* CameraWindow::Button(Group group, int i) const {
-  static const char* const kNames[2] = {"lblCoord%1", "imgAng%1"};
-  return findChild<CameraButton*>(QString::fromLatin1(kNames[group]).arg(i));
-}
+CameraButton* CameraWindow::Button(Group group, int i) const { return buttons_[group][i]; }
 
 std::array<bool, 6>& CameraWindow::Engaged(Group group) {
   return group == kPosition ? engaged_.coord : engaged_.ang;
@@ -72,13 +78,20 @@ bool CameraWindow::Hold(Group group) const {
   return group == kPosition ? values.coord_hold : values.ang_hold;
 }
 
-void CameraWindow::ConnectButtons(Group group) {
+void CameraWindow::BindButtons(Group group) {
   for (int i = 0; i < 6; ++i) {
     CameraButton* button = Button(group, i);
-    connect(button, &CameraButton::mousePressed, this, [=] { Press(group, i); });
+    // Steps of a gesture: the camera moves on the timer's ticks, not here.
+    const auto step = [this](const std::function<void()>& change) {
+      runner_.Step([&] {
+        change();
+        return int16_t{kEditOk};
+      });
+    };
+    connect(button, &CameraButton::mousePressed, this, [=] { step([=] { Press(group, i); }); });
     connect(button, &CameraButton::mouseMoved, this,
-            [=](bool inside) { MoveOver(group, i, inside); });
-    connect(button, &CameraButton::mouseReleased, this, [=] { Release(group, i); });
+            [=](bool inside) { step([=] { MoveOver(group, i, inside); }); });
+    connect(button, &CameraButton::mouseReleased, this, [=] { step([=] { Release(group, i); }); });
   }
 }
 
@@ -111,8 +124,13 @@ void CameraWindow::ReleaseAll(Group group) {
 }
 
 void CameraWindow::SetHold(Group group, bool hold) {
-  CameraValues& values = session_.camera().settings();
-  (group == kPosition ? values.coord_hold : values.ang_hold) = hold;
+  session_.MoveCamera(
+      [&](Camera& camera) {
+        CameraValues& values = camera.settings();
+        (group == kPosition ? values.coord_hold : values.ang_hold) = hold;
+        return true;
+      },
+      this);
   if (!hold) ReleaseAll(group);
 }
 
@@ -127,73 +145,68 @@ void CameraWindow::StartOrStopTimer() {
 }
 
 void CameraWindow::Tick() {
-  bool moved_position = false, moved_angles = false;
-  session_.camera().Tick(engaged_, &moved_position, &moved_angles);
-  if (moved_position) ShowPosition();
-  if (moved_angles) ShowAngles();
-  if (moved_position || moved_angles) session_.CameraMoved(this);
+  // A step of the gesture the engaged buttons make; the preview animates on meanwhile.
+  runner_.Step([this] {
+    session_.MoveCamera(
+        [this](Camera& camera) {
+          bool moved_position = false, moved_angles = false;
+          camera.Tick(engaged_, &moved_position, &moved_angles);
+          return moved_position || moved_angles;
+        },
+        this);
+    return int16_t{kEditOk};
+  });
 }
 
-void CameraWindow::ConnectOptions() {
-  connect(ui_->chkCoordLock, &QCheckBox::toggled, this,
-          [this](bool on) { SetHold(kPosition, on); });
-  connect(ui_->chkAngLock, &QCheckBox::toggled, this, [this](bool on) { SetHold(kAngles, on); });
-  connect(ui_->chkCoordRelative, &QCheckBox::toggled, this,
-          [this](bool on) { session_.camera().settings().coord_relative = on; });
-  connect(ui_->chkAngRelative, &QCheckBox::toggled, this,
-          [this](bool on) { session_.camera().settings().ang_relative = on; });
+void CameraWindow::BindOptions() {
+  const auto option = [this](QCheckBox* check, bool CameraValues::*field) {
+    controls_->AddCheck(
+        check, [this, field] { return session_.camera().values().*field; },
+        [this, field](bool on) {
+          session_.MoveCamera(
+              [&](Camera& camera) {
+                camera.settings().*field = on;
+                return true;
+              },
+              this);
+        });
+  };
+  option(ui_->chkCoordRelative, &CameraValues::coord_relative);
+  option(ui_->chkAngRelative, &CameraValues::ang_relative);
+  const auto hold = [this](QCheckBox* check, Group group) {
+    controls_->AddCheck(
+        check, [this, group] { return Hold(group); },
+        [this, group](bool on) { SetHold(group, on); });
+  };
+  hold(ui_->chkCoordLock, kPosition);
+  hold(ui_->chkAngLock, kAngles);
 }
 
-void CameraWindow::ConnectBoxes() {
+void CameraWindow::BindBoxes() {
+  QLineEdit* const boxes[] = {ui_->txtX,    ui_->txtY,    ui_->txtZ,          ui_->txtAzim,
+                              ui_->txtElev, ui_->txtSkew, ui_->txtCoordSpeed, ui_->txtAngSpeed};
   for (int b = 0; b < 8; ++b) {
     const auto box = static_cast<Camera::Box>(b);
-    connect(boxes_[b], &QLineEdit::textChanged, this, [this, box] { BoxEdited(box); });
-    connect(boxes_[b], &QLineEdit::editingFinished, this, [this, box] { BoxLeft(box); });
-  }
-}
-
-void CameraWindow::BoxEdited(Camera::Box box) {
-  if (updating_) return;
-  // An empty box, or a number that overflows, leaves the value as it was; leaving the box
-  // shows it again.
-  if (session_.camera().SetFromText(box, boxes_[box]->text().toStdString())) {
-    session_.CameraMoved(this);
-  }
-}
-
-void CameraWindow::BoxLeft(Camera::Box box) { ShowValue(box); }
-
-void CameraWindow::ShowValue(Camera::Box box) {
-  const QString text = BoxText(box, session_.camera().Value(box));
-  if (boxes_[box]->text() == text) return;
-  updating_ = true;
-  boxes_[box]->setText(text);
-  boxes_[box]->setCursorPosition(0);
-  updating_ = false;
-}
-
-void CameraWindow::ShowPosition() {
-  for (Camera::Box box : {Camera::kBoxX, Camera::kBoxY, Camera::kBoxZ}) ShowValue(box);
-}
-
-void CameraWindow::ShowAngles() {
-  for (Camera::Box box : {Camera::kBoxAzimuth, Camera::kBoxElevation, Camera::kBoxSkew}) {
-    ShowValue(box);
+    BoundControls::NumberRule rule;
+    rule.on_key = [this, box](double value) {
+      session_.MoveCamera([&](Camera& camera) { return camera.SetValue(box, value); }, this);
+      return int16_t{kEditOk};
+    };
+    rule.shown = [this, box] { return BoxText(box, session_.camera().Value(box)); };
+    // A box typed in shows the camera again as soon as something else moves it.
+    rule.still_typing = [] { return false; };
+    controls_->AddNumber(boxes[b], rule);
   }
 }
 
 void CameraWindow::Refresh() {
-  for (int b = 0; b < 8; ++b) ShowValue(static_cast<Camera::Box>(b));
-  const CameraValues& values = session_.camera().values();
-  const std::pair<QCheckBox*, bool> options[] = {{ui_->chkCoordRelative, values.coord_relative},
-                                                 {ui_->chkAngRelative, values.ang_relative}};
-  for (const auto& [check, on] : options) {
-    const QSignalBlocker blocker(check);
-    check->setChecked(on);
+  const bool held[2] = {ui_->chkCoordLock->isChecked(), ui_->chkAngLock->isChecked()};
+  controls_->Refresh();
+  // Hold unticked from elsewhere (the settings) lets go of the buttons, as the user's click
+  // would.
+  for (const Group group : {kPosition, kAngles}) {
+    if (held[group] && !Hold(group)) ReleaseAll(group);
   }
-  // Hold ticked or unticked from elsewhere (the settings) acts as the user's click would.
-  ui_->chkCoordLock->setChecked(values.coord_hold);
-  ui_->chkAngLock->setChecked(values.ang_hold);
 }
 
 void CameraWindow::showEvent(QShowEvent* event) {

@@ -1,14 +1,14 @@
 #pragma once
 // The Camera window: the six camera values and the two speeds in boxes that follow every
 // camera move, and twelve direction buttons that move the camera every 10 ms while engaged:
-// held down with the mouse, or with "Hold" ticked, toggled by a click. "Relative" moves and
-// turns along the camera's own axes instead of the world's.
+// held down with the mouse (or Space), or with "Hold" ticked, toggled by a click. "Relative"
+// moves and turns along the camera's own axes instead of the world's.
 
-#include <QLineEdit>
 #include <array>
 #include <memory>
 
 #include "preview/camera.h"
+#include "ui/command_runner.h"
 #include "ui/tool_window.h"
 
 class QTimer;
@@ -19,6 +19,7 @@ class CameraWindow;
 
 namespace kurvex {
 
+class BoundControls;
 class CameraButton;
 class Dialogs;
 
@@ -43,9 +44,10 @@ class CameraWindow : public ToolWindow {
  private:
   enum Group { kPosition, kAngles };
 
-  void ConnectButtons(Group group);
-  void ConnectBoxes();
-  void ConnectOptions();
+  void AlignLabels();
+  void BindButtons(Group group);
+  void BindBoxes();
+  void BindOptions();
   CameraButton* Button(Group group, int i) const;
   std::array<bool, 6>& Engaged(Group group);
   bool Hold(Group group) const;
@@ -55,19 +57,15 @@ class CameraWindow : public ToolWindow {
   void ReleaseAll(Group group);
   void SetHold(Group group, bool hold);
   void StartOrStopTimer();
-
-  void BoxEdited(Camera::Box box);
-  void BoxLeft(Camera::Box box);
-  void ShowValue(Camera::Box box);
-  void ShowPosition();
-  void ShowAngles();
   void Refresh();
 
   std::unique_ptr<Ui::CameraWindow> ui_;
-  std::array<QLineEdit*, 8> boxes_{};  // in the order of Camera::Box
+  CommandRunner runner_;
+  // Goes before the form: nothing a box does as the window closes may reach the window.
+  std::unique_ptr<BoundControls> controls_;
+  std::array<std::array<CameraButton*, 6>, 2> buttons_{};
   CameraButtons engaged_;
   QTimer* move_timer_ = nullptr;
-  bool updating_ = false;  // the window writes its own boxes
 };
 
 }  // namespace kurvex

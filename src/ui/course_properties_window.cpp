@@ -1,13 +1,10 @@
 #include "ui/course_properties_window.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <cmath>
 
 #include "course/display_names.h"
 #include "course/number_text.h"
@@ -15,10 +12,11 @@
 #include "editing/edit_result.h"
 #include "editing/horizon_list.h"
 #include "editing/property_lists.h"
-#include "ui/dialogs.h"
+#include "forms/ui_course_properties_window.h"
+#include "ui/bound_controls.h"
 #include "ui/editor_session.h"
 #include "ui/special_character_palette.h"
-#include "ui_course_properties_window.h"
+#include "ui/translation.h"
 
 namespace kurvex {
 
@@ -33,12 +31,7 @@ void FillList(QComboBox* combo, const std::vector<std::string>& entries) {
   combo->setMinimumContentsLength(kShortestList);
   QSignalBlocker blocker(combo);
   combo->clear();
-  for (const std::string& entry : entries) combo->addItem(QString::fromStdString(entry));
-}
-
-void ShowIndex(QComboBox* combo, int index) {
-  QSignalBlocker blocker(combo);
-  combo->setCurrentIndex(index);
+  for (const std::string& entry : entries) combo->addItem(Translated(entry));
 }
 
 QString Number(int n) { return QString::number(n); }
@@ -47,11 +40,12 @@ QString Number(int n) { return QString::number(n); }
 
 CoursePropertiesWindow::CoursePropertiesWindow(EditorSession& session, Dialogs& dialogs,
                                                QWidget* owner)
-    : ToolWindow(session, QStringLiteral("Course Properties"), owner),
-      dialogs_(dialogs),
-      ui_(std::make_unique<Ui::CoursePropertiesWindow>()) {
+    : ToolWindow(session, tr("Course Properties"), owner),
+      ui_(std::make_unique<Ui::CoursePropertiesWindow>()),
+      runner_(session, dialogs, this, tr("Course Properties")) {
   ui_->setupUi(this);
-  setWindowTitle(QStringLiteral("Course Properties"));
+  setWindowTitle(tr("Course Properties"));
+  controls_ = std::make_unique<BoundControls>(runner_, nullptr);
   fields_ = {std::make_unique<GameTextField>(TextFieldKind::kName),
              std::make_unique<GameTextField>(TextFieldKind::kDescription),
              std::make_unique<GameTextField>(TextFieldKind::kJapanese)};
@@ -62,35 +56,27 @@ CoursePropertiesWindow::CoursePropertiesWindow(EditorSession& session, Dialogs& 
   ui_->picSpecial->SetGameFont(&font_);
   ui_->picPreview->setFixedSize(kHorizonImageSide * kPreviewZoom, kHorizonImageSide * kPreviewZoom);
 
-  FillList(ui_->cmbVenue, VenueList());
-  FillList(ui_->cmbSky, SkyList());
-  FillList(ui_->cmbMusic1, RomMusicList());
-  FillList(ui_->cmbMusic2, EkMusicList());
-  std::vector<std::string> images;
-  for (int image = 1; image <= kHorizonImageCount; ++image) {
-    images.push_back(HorizonImageName(image));
-  }
-  FillList(ui_->cmbHorizonImage, images);
-  // The image names tell the images apart only at their ends ("Devil's Forest A" and "B"):
-  // this list is as wide as its longest name.
-  ui_->cmbHorizonImage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-
-  ConnectFields();
-  ConnectLists();
-  ConnectHorizons();
+  BindFields();
+  BindLists();
+  BindHorizons();
   connect(&session_, &EditorSession::documentChanged, this, [this](const DocumentChange& change) {
     if (change.replaced) {
       // Another course: its texts are edited from their start.
-      for (auto& text_field : fields_) text_field->FigureIns(session_.document().course(), 0);
+      for (auto& text_field : fields_) {
+        text_field->PlaceInsertionNear(session_.document().course(), 0);
+      }
     }
-    if (change.replaced || change.course) Updatez();
+    if (change.replaced || change.course) Refresh();
   });
   connect(&session_, &EditorSession::texturesChanged, this,
           &CoursePropertiesWindow::ShowHorizonPreview);
-  Updatez();
+  Refresh();
 }
 
-CoursePropertiesWindow::~CoursePropertiesWindow() { StopListening(); }
+CoursePropertiesWindow::~CoursePropertiesWindow() {
+  controls_.reset();
+  StopListening();
+}
 
 QSize CoursePropertiesWindow::sizeHint() const {
   // A column beside the preview: the palette at twice its size fits, the statistics beside
@@ -109,40 +95,20 @@ GameTextBox* CoursePropertiesWindow::box(int which) const {
   return boxes[which];
 }
 
-// ---- Filling the controls -------------------------------------------------------------------
+// ---- Showing the course ---------------------------------------------------------------------
 
-void CoursePropertiesWindow::Updatez() {
-  QScopedValueRollback<bool> guard(updating_, true);
+void CoursePropertiesWindow::Refresh() {
   for (int which = 0; which < kFields; ++which) ShowField(which);
-  ShowLists();
-  ShowSource();
   ShowHorizons();
-  Stats();
+  controls_->Refresh();
+  ShowHorizonPreview();
+  ShowStats();
 }
 
 void CoursePropertiesWindow::ShowField(int which) {
   const Course& course = session_.document().course();
   box(which)->SetText(field(which).Text(course));
   box(which)->SetInsertionX(field(which).InsertionX(course));
-}
-
-void CoursePropertiesWindow::ShowLists() {
-  const Course& course = session_.document().course();
-  // Showing an index never stores it: a music number without an entry shows entry 0 and stays.
-  ShowIndex(ui_->cmbVenue, VenueIndex(course.Venue));
-  ShowIndex(ui_->cmbSky, SkyIndex(course.Sky));
-  ShowIndex(ui_->cmbMusic1, RomMusicIndex(course.RomMusic));
-  ShowIndex(ui_->cmbMusic2, EkMusicIndex(course.EkMusic));
-}
-
-void CoursePropertiesWindow::ShowSource() {
-  // The box being typed in already shows what it stores; rewriting it would move the cursor.
-  if (typing_in_ == ui_->txtSource) return;
-  const QString source = QString::fromStdString(session_.document().course().Source);
-  if (ui_->txtSource->text() != source) {
-    QSignalBlocker blocker(ui_->txtSource);
-    ui_->txtSource->setText(source);
-  }
 }
 
 void CoursePropertiesWindow::ShowHorizons() {
@@ -153,7 +119,6 @@ void CoursePropertiesWindow::ShowHorizons() {
     for (int entry = 1; entry <= count; ++entry) ui_->cmbHorizonElement->addItem(Number(entry));
   }
   horizon_entry_ = std::min(std::max(horizon_entry_, count > 0 ? 1 : 0), count);
-  ShowIndex(ui_->cmbHorizonElement, horizon_entry_ - 1);
   const bool any = count > 0;
   for (QWidget* control : std::initializer_list<QWidget*>{
            ui_->cmbHorizonElement, ui_->cmbHorizonImage, ui_->txtAngle, ui_->cmdDelete,
@@ -161,20 +126,6 @@ void CoursePropertiesWindow::ShowHorizons() {
     control->setEnabled(any);
   }
   ui_->cmdAdd->setEnabled(count < kMaxHorizons);
-  ShowHorizonEntry();
-}
-
-void CoursePropertiesWindow::ShowHorizonEntry() {
-  const Course& course = session_.document().course();
-  ShowIndex(ui_->cmbHorizonImage,
-            horizon_entry_ > 0 ? HorizonImageIndex(course, horizon_entry_) : -1);
-  if (typing_in_ != ui_->txtAngle) {
-    QSignalBlocker blocker(ui_->txtAngle);
-    ui_->txtAngle->setText(horizon_entry_ > 0 ? QString::fromStdString(FormatFixed(
-                                                    course.HorizonAngle[horizon_entry_], 3))
-                                              : QString());
-  }
-  ShowHorizonPreview();
 }
 
 void CoursePropertiesWindow::ShowHorizonPreview() {
@@ -199,10 +150,10 @@ void CoursePropertiesWindow::ShowHorizonPreview() {
   ui_->picPreview->setPixmap(pixmap);
 }
 
-void CoursePropertiesWindow::Stats() {
+void CoursePropertiesWindow::ShowStats() {
   const CourseDocument& document = session_.document();
-  const CourseStats stats = kurvex::Stats(document.course(), document.prepared());
-  const auto yes_no = [](bool b) { return QStringLiteral("%1").arg(b ? "Yes" : "No"); };
+  const CourseStats stats = Stats(document.course(), document.prepared());
+  const auto yes_no = [](bool b) { return b ? tr("Yes") : tr("No"); };
   ui_->lblPoints->setText(Number(stats.points));
   ui_->lblLength->setText(QString::fromStdString(FormatFixed(stats.course_length * 100, 3)));
   ui_->lblDash->setText(Number(stats.counts.dash_plates));
@@ -214,9 +165,9 @@ void CoursePropertiesWindow::Stats() {
   ui_->lblLap->setText(QString::fromStdString(stats.lap_line));
 }
 
-// ---- The game text fields -------------------------------------------------------------------
+// ---- The game text fields and the source ----------------------------------------------------
 
-void CoursePropertiesWindow::ConnectFields() {
+void CoursePropertiesWindow::BindFields() {
   for (int which = 0; which < kFields; ++which) {
     GameTextBox* text_box = box(which);
     connect(text_box, &GameTextBox::keyPressed, this,
@@ -225,18 +176,19 @@ void CoursePropertiesWindow::ConnectFields() {
             [this, which](int game_x) { FieldClicked(which, game_x); });
     connect(text_box, &GameTextBox::focusEntered, this, [this, which] { FieldFocused(which); });
     // Leaving a field ends its typing: the keystrokes become one step.
-    connect(text_box, &GameTextBox::focusLeft, this,
-            [this] { session_.document().FinishTyping(); });
+    connect(text_box, &GameTextBox::focusLeft, this, [this] { runner_.FinishTyping(); });
   }
   connect(ui_->picSpecial, &SpecialCharacterPalette::clicked, this,
           &CoursePropertiesWindow::PaletteClicked);
-  connect(ui_->txtSource, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (updating_) return;
-    QScopedValueRollback<QLineEdit*> typing(typing_in_, ui_->txtSource);
-    Refused(session_.document().SetSource(text.toStdString()));
-  });
-  connect(ui_->txtSource, &QLineEdit::editingFinished, this,
-          [this] { session_.document().FinishTyping(); });
+  CourseDocument& document = session_.document();
+  BoundControls::TextRule source;
+  source.on_key = [this, &document](const QString& text) {
+    return ReplyTo(runner_.Step([&] { return document.SetSource(text.toStdString()); })).done;
+  };
+  source.finished = [this] { runner_.FinishTyping(); };
+  source.shown = [&document] { return QString::fromStdString(document.course().Source); };
+  source.still_typing = [&document] { return document.InGesture(); };
+  controls_->AddText(ui_->txtSource, source);
 }
 
 void CoursePropertiesWindow::FieldFocused(int which) {
@@ -246,94 +198,108 @@ void CoursePropertiesWindow::FieldFocused(int which) {
 
 void CoursePropertiesWindow::FieldKey(int which, const TextKey& key) {
   FieldFocused(which);
-  Refused(session_.document().TextFieldKey(field(which), key));
+  runner_.Step([&] { return session_.document().TextFieldKey(field(which), key); });
   ShowField(which);  // a move changes no course, so no notification shows it
   box(which)->ReInsert();
 }
 
 void CoursePropertiesWindow::FieldClicked(int which, int game_x) {
   FieldFocused(which);
-  field(which).FigureIns(session_.document().course(), game_x);
+  runner_.Run([&] { field(which).PlaceInsertionNear(session_.document().course(), game_x); });
   ShowField(which);
   box(which)->ReInsert();
 }
 
 void CoursePropertiesWindow::PaletteClicked(int x, int y) {
   const int which = static_cast<int>(active_) - 1;
-  Refused(session_.document().PaletteClick(field(which), x, y));
+  runner_.Step([&] { return session_.document().PaletteClick(field(which), x, y); });
   ShowField(which);
   box(which)->ReInsert();
 }
 
 // ---- Lists and horizons ---------------------------------------------------------------------
 
-void CoursePropertiesWindow::ConnectLists() {
+void CoursePropertiesWindow::BindLists() {
+  FillList(ui_->cmbVenue, VenueList());
+  FillList(ui_->cmbSky, SkyList());
+  FillList(ui_->cmbMusic1, RomMusicList());
+  FillList(ui_->cmbMusic2, EkMusicList());
   CourseDocument& document = session_.document();
-  const auto on_choice = [this](QComboBox* combo, auto choose) {
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, choose](int index) {
-      if (!updating_) Refused(choose(index));
-    });
-  };
-  on_choice(ui_->cmbVenue, [&document](int i) { return document.ChooseVenue(i); });
-  on_choice(ui_->cmbSky, [&document](int i) { return document.ChooseSky(i); });
-  on_choice(ui_->cmbMusic1, [&document](int i) { return document.ChooseRomMusic(i); });
-  on_choice(ui_->cmbMusic2, [&document](int i) { return document.ChooseEkMusic(i); });
+  const Course& course = document.course();
+  // Showing an index never stores it: a music number without an entry shows entry 0 and stays.
+  controls_->AddList(
+      ui_->cmbVenue, [&course] { return VenueIndex(course.Venue); },
+      [&document](int i) { return document.ChooseVenue(i); });
+  controls_->AddList(
+      ui_->cmbSky, [&course] { return SkyIndex(course.Sky); },
+      [&document](int i) { return document.ChooseSky(i); });
+  controls_->AddList(
+      ui_->cmbMusic1, [&course] { return RomMusicIndex(course.RomMusic); },
+      [&document](int i) { return document.ChooseRomMusic(i); });
+  controls_->AddList(
+      ui_->cmbMusic2, [&course] { return EkMusicIndex(course.EkMusic); },
+      [&document](int i) { return document.ChooseEkMusic(i); });
 }
 
-void CoursePropertiesWindow::ConnectHorizons() {
-  connect(ui_->cmbHorizonElement, &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (updating_) return;
-    horizon_entry_ = index + 1;
-    QScopedValueRollback<bool> guard(updating_, true);
-    ShowHorizonEntry();
-  });
-  connect(ui_->cmbHorizonImage, &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (!updating_ && horizon_entry_ > 0) {
-      Refused(session_.document().ChooseHorizonImage(horizon_entry_, index));
-    }
-  });
-  connect(ui_->txtAngle, &QLineEdit::textEdited, this, &CoursePropertiesWindow::AngleEdited);
-  connect(ui_->txtAngle, &QLineEdit::editingFinished, this, [this] {
-    session_.document().FinishTyping();
-    QScopedValueRollback<bool> guard(updating_, true);
-    ShowHorizonEntry();  // "0.000" again
-  });
-  connect(ui_->cmdAdd, &QPushButton::clicked, this, [this] {
-    int entry = 0;
-    if (session_.document().AddHorizon(&entry) == kEditOk) {
-      horizon_entry_ = entry;
-      QScopedValueRollback<bool> guard(updating_, true);
-      ShowHorizons();
-    }
-  });
-  connect(ui_->cmdDelete, &QPushButton::clicked, this, [this] {
-    int selected = 0;
-    if (session_.document().DeleteHorizon(horizon_entry_, &selected) == kEditOk) {
-      horizon_entry_ = selected;
-      QScopedValueRollback<bool> guard(updating_, true);
-      ShowHorizons();
-    }
-  });
+void CoursePropertiesWindow::SelectHorizon(int entry) {
+  horizon_entry_ = entry;
+  ShowHorizons();
+  controls_->Refresh();
+  ShowHorizonPreview();
 }
 
-void CoursePropertiesWindow::AngleEdited(const QString& text) {
-  if (updating_ || horizon_entry_ < 1) return;
-  const ParsedNumber number = ReadLeadingNumber(text.toStdString());
-  if (number.overflow || !std::isfinite(number.value)) {
-    // Refused: the box shows the stored angle again.
-    QScopedValueRollback<bool> guard(updating_, true);
-    ShowHorizonEntry();
-    return;
+void CoursePropertiesWindow::BindHorizons() {
+  std::vector<std::string> images;
+  for (int image = 1; image <= kHorizonImageCount; ++image) {
+    images.push_back(HorizonImageName(image));
   }
-  QScopedValueRollback<QLineEdit*> typing(typing_in_, ui_->txtAngle);
-  Refused(session_.document().SetHorizonAngle(horizon_entry_, number.value));
-}
-
-void CoursePropertiesWindow::Refused(int16_t result) {
-  const Message message = EditMessage(result);
-  if (message.empty()) return;
-  dialogs_.ShowMessage(this, MessageIcon::kExclamation,
-                       QString::fromStdString(EditMessageCaption(result)), message);
+  FillList(ui_->cmbHorizonImage, images);
+  // The image names tell the images apart only at their ends ("Devil's Forest A" and "B"):
+  // this list is as wide as its longest name.
+  ui_->cmbHorizonImage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  CourseDocument& document = session_.document();
+  const Course& course = document.course();
+  // The entry shown is the window's own choice, not the course's.
+  controls_->AddList(
+      ui_->cmbHorizonElement, [this] { return horizon_entry_ - 1; },
+      [this](int index) {
+        SelectHorizon(index + 1);
+        return int16_t{kEditOk};
+      });
+  controls_->AddList(
+      ui_->cmbHorizonImage,
+      [this, &course] {
+        return horizon_entry_ > 0 ? HorizonImageIndex(course, horizon_entry_) : -1;
+      },
+      [this, &document](int index) {
+        return horizon_entry_ > 0 ? document.ChooseHorizonImage(horizon_entry_, index)
+                                  : int16_t{kEditUnchanged};
+      });
+  BoundControls::NumberRule angle;
+  angle.on_key = [this, &document](double degrees) {
+    return horizon_entry_ > 0 ? document.SetHorizonAngle(horizon_entry_, degrees)
+                              : int16_t{kEditUnchanged};
+  };
+  angle.finished = [this] { runner_.FinishTyping(); };
+  angle.shown = [this, &course] {
+    return horizon_entry_ > 0
+               ? QString::fromStdString(FormatFixed(course.HorizonAngle[horizon_entry_], 3))
+               : QString();
+  };
+  angle.still_typing = [&document] { return document.InGesture(); };
+  controls_->AddNumber(ui_->txtAngle, angle);
+  connect(ui_->cmdAdd, &QPushButton::clicked, this, [this, &document] {
+    int entry = 0;
+    int16_t result = kEditUnchanged;
+    runner_.Edit([&] { return result = document.AddHorizon(&entry); });
+    if (result == kEditOk) SelectHorizon(entry);
+  });
+  connect(ui_->cmdDelete, &QPushButton::clicked, this, [this, &document] {
+    int selected = 0;
+    int16_t result = kEditUnchanged;
+    runner_.Edit([&] { return result = document.DeleteHorizon(horizon_entry_, &selected); });
+    if (result == kEditOk) SelectHorizon(selected);
+  });
 }
 
 }  // namespace kurvex

@@ -8,10 +8,9 @@
 
 #include "editing/document_change.h"
 #include "editing/game_text_field.h"
+#include "ui/command_runner.h"
 #include "ui/game_font.h"
 #include "ui/tool_window.h"
-
-class QLineEdit;
 
 namespace Ui {
 class CoursePropertiesWindow;
@@ -19,6 +18,7 @@ class CoursePropertiesWindow;
 
 namespace kurvex {
 
+class BoundControls;
 class Dialogs;
 class GameTextBox;
 
@@ -38,38 +38,33 @@ class CoursePropertiesWindow : public ToolWindow {
  private:
   static constexpr int kFields = 3;
 
-  // Fills every control from the course (Updatez), then the statistics.
-  void Updatez();
+  // Shows the course in every control, then the statistics.
+  void Refresh();
   void ShowField(int which);
-  void ShowLists();
-  void ShowSource();
   void ShowHorizons();
-  void ShowHorizonEntry();
   void ShowHorizonPreview();
-  void Stats();
+  void ShowStats();
 
-  void ConnectFields();
-  void ConnectLists();
-  void ConnectHorizons();
+  void BindFields();
+  void BindLists();
+  void BindHorizons();
   void FieldKey(int which, const TextKey& key);
   void FieldClicked(int which, int game_x);
   void FieldFocused(int which);
   void PaletteClicked(int x, int y);
-  void AngleEdited(const QString& text);
-  // Shows an edit's refusal; the boxes show the stored values again.
-  void Refused(int16_t result);
+  void SelectHorizon(int entry);
 
   GameTextField& field(int which) { return *fields_[which]; }
   GameTextBox* box(int which) const;
 
-  Dialogs& dialogs_;
   std::unique_ptr<Ui::CoursePropertiesWindow> ui_;
+  CommandRunner runner_;
+  // Goes before the form: nothing a box does as the window closes may reach the window.
+  std::unique_ptr<BoundControls> controls_;
   GameFont font_;
   std::array<std::unique_ptr<GameTextField>, kFields> fields_;
   TextFieldKind active_ = TextFieldKind::kName;
   int horizon_entry_ = 0;
-  bool updating_ = false;           // filling controls: their signals are no edits
-  QLineEdit* typing_in_ = nullptr;  // the box whose typing the document is hearing
 };
 
 }  // namespace kurvex

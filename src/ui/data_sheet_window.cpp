@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QTextBlock>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -24,7 +24,7 @@ namespace kurvex {
 
 namespace {
 
-const char kFilter[] = "Text files (*.txt)";
+const char kFilter[] = QT_TRANSLATE_NOOP("kurvex::DataSheetWindow", "Text files (*.txt)");
 // A course's sheet is a few tens of kilobytes; a file far beyond that is not one.
 constexpr size_t kMaxSheetBytes = 4 << 20;
 
@@ -70,18 +70,20 @@ Message UnknownError(const Message& reason) {
 }  // namespace
 
 DataSheetWindow::DataSheetWindow(EditorSession& session, Dialogs& dialogs, QWidget* owner)
-    : ToolWindow(session, QStringLiteral("Data Sheet"), owner), dialogs_(dialogs) {
+    : ToolWindow(session, tr("Data Sheet"), owner),
+      dialogs_(dialogs),
+      runner_(session, dialogs, this, tr("Data Sheet")) {
   sheet_ = new QPlainTextEdit(this);
   sheet_->setObjectName(QStringLiteral("txtSheet"));
   sheet_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   sheet_->setLineWrapMode(QPlainTextEdit::NoWrap);
   sheet_->setTabChangesFocus(true);
-  update_ = new QPushButton(QStringLiteral("Update"), this);
+  update_ = new QPushButton(tr("Update"), this);
   update_->setObjectName(QStringLiteral("cmdUpdate"));
   update_->setEnabled(false);
-  export_ = new QPushButton(QStringLiteral("Export"), this);
+  export_ = new QPushButton(tr("Export"), this);
   export_->setObjectName(QStringLiteral("cmdExport"));
-  import_ = new QPushButton(QStringLiteral("Import"), this);
+  import_ = new QPushButton(tr("Import"), this);
   import_->setObjectName(QStringLiteral("cmdImport"));
 
   auto* buttons = new QHBoxLayout;
@@ -93,12 +95,12 @@ DataSheetWindow::DataSheetWindow(EditorSession& session, Dialogs& dialogs, QWidg
   layout->addWidget(sheet_);
   layout->addLayout(buttons);
 
-  connect(sheet_, &QPlainTextEdit::textChanged, this, [this] {
-    if (!populating_) update_->setEnabled(true);
-  });
-  connect(update_, &QPushButton::clicked, this, &DataSheetWindow::Update);
-  connect(export_, &QPushButton::clicked, this, &DataSheetWindow::Export);
-  connect(import_, &QPushButton::clicked, this, &DataSheetWindow::Import);
+  sheet_->setAccessibleName(tr("Data sheet"));
+  // Only the user's typing enables Update: the window's own writes are quiet.
+  connect(sheet_, &QPlainTextEdit::textChanged, this, [this] { update_->setEnabled(true); });
+  connect(update_, &QPushButton::clicked, this, [this] { runner_.Run([this] { Update(); }); });
+  connect(export_, &QPushButton::clicked, this, [this] { runner_.Run([this] { Export(); }); });
+  connect(import_, &QPushButton::clicked, this, [this] { runner_.Run([this] { Import(); }); });
   connect(&session_, &EditorSession::documentChanged, this, &DataSheetWindow::OnDocumentChanged);
   Populate();
 }
@@ -137,9 +139,10 @@ void DataSheetWindow::ShowText(const QString& text) {
   // Keep the reader's place: the sheet is regenerated while other windows edit the course.
   const int scroll = sheet_->verticalScrollBar()->value();
   const int position = sheet_->textCursor().position();
-  populating_ = true;
-  sheet_->setPlainText(text);
-  populating_ = false;
+  {
+    const QSignalBlocker quiet(sheet_);
+    sheet_->setPlainText(text);
+  }
   QTextCursor cursor = sheet_->textCursor();
   cursor.setPosition(std::min(position, static_cast<int>(text.size())));
   sheet_->setTextCursor(cursor);
@@ -157,7 +160,6 @@ bool DataSheetWindow::ApplySheet(const std::string& sheet) {
   SheetReport report;
   const int16_t result = session_.document().UpdateFromSheet(sheet, &report);
   applying_ = false;
-  session_.Reanimate();
   if (result != kSheetOk) {
     // The course keeps what was read before the failing line (Undo takes it back); the box
     // keeps the text, to be corrected and applied again.
@@ -171,7 +173,7 @@ bool DataSheetWindow::ApplySheet(const std::string& sheet) {
   std::vector<std::string> notices;
   for (const SheetNotice& notice : report.notices) notices.push_back(notice.Text());
   if (!notices.empty()) {
-    dialogs_.ShowMessage(this, MessageIcon::kInformation, QStringLiteral("Data Sheet"),
+    dialogs_.ShowMessage(this, MessageIcon::kInformation, tr("Data Sheet"),
                          NoticesMessage(notices));
   }
   return true;
@@ -181,19 +183,15 @@ bool DataSheetWindow::Update() { return ApplySheet(BoxToSheet(BoxText())); }
 
 bool DataSheetWindow::Export() {
   const QString chosen =
-      dialogs_.SaveFileName(this, QStringLiteral("Save F-Zero X Track Text File..."), kFilter);
-  if (chosen.isEmpty()) {
-    session_.Reanimate();
-    return false;
-  }
+      dialogs_.SaveFileName(this, tr("Save F-Zero X Track Text File..."), tr(kFilter));
+  if (chosen.isEmpty()) return false;
   const QString path = QString::fromStdString(CompleteTextFileName(chosen.toStdString()));
   if (!MayReplaceFile(dialogs_, this, path)) return false;
   // The sheet generated from the course, not the box: unapplied edits are not exported.
   const FileOutcome saved = SaveTrackTextFile(path.toStdString(), session_.document().course(),
                                               CourseSaveInputs(session_));
-  session_.Reanimate();
   if (!saved.ok) {
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, QStringLiteral("Export"),
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, tr("Export"),
                          UnknownError(WithReason(saved.message, saved.reason)));
     return false;
   }
@@ -203,33 +201,28 @@ bool DataSheetWindow::Export() {
 
 bool DataSheetWindow::Import() {
   const QString path =
-      dialogs_.OpenFileName(this, QStringLiteral("Open F-Zero X Track Text File..."), kFilter);
-  if (path.isEmpty()) {
-    session_.Reanimate();
-    return false;
-  }
+      dialogs_.OpenFileName(this, tr("Open F-Zero X Track Text File..."), tr(kFilter));
+  if (path.isEmpty()) return false;
   std::vector<uint8_t> bytes;
   std::string reason;
   const FileReadResult read = ReadRegularFile(path.toStdString(), kMaxSheetBytes, bytes, &reason);
   if (read != FileReadResult::kOk) {
     Message failure = FileReadMessage(read);
     failure.lines.push_back(reason);
-    session_.Reanimate();
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, QStringLiteral("Import"),
-                         UnknownError(failure));
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, tr("Import"), UnknownError(failure));
     return false;
   }
   const FileOutcome checked = CheckTrackTextBytes(path.toStdString(), bytes);
   if (!checked.ok) {
-    session_.Reanimate();
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, QStringLiteral("Import"),
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, tr("Import"),
                          UnknownError(WithReason(checked.message, checked.reason)));
     return false;
   }
   const std::string sheet(bytes.begin(), bytes.end());
-  populating_ = true;
-  sheet_->setPlainText(SheetToBox(sheet));
-  populating_ = false;
+  {
+    const QSignalBlocker quiet(sheet_);
+    sheet_->setPlainText(SheetToBox(sheet));
+  }
   // The file's own bytes are read, so that nothing is lost on the way through the box.
   return ApplySheet(sheet);
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "ui/command_runner.h"
 #include "ui/tool_window.h"
 
 class QPlainTextEdit;
@@ -41,13 +42,13 @@ class DataSheetWindow : public ToolWindow {
   void ShowText(const QString& text);
 
   Dialogs& dialogs_;
+  CommandRunner runner_;
   QPlainTextEdit* sheet_;
   QPushButton* update_;
   QPushButton* export_;
   QPushButton* import_;
-  bool populating_ = false;  // the window writes the box itself
-  bool applying_ = false;    // Update is reading the box into the course
-  bool stale_ = true;        // the course changed while the window was hidden
+  bool applying_ = false;  // Update is reading the box into the course
+  bool stale_ = true;      // the course changed while the window was hidden
 };
 
 }  // namespace kurvex

@@ -1,10 +1,13 @@
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include "ui/translation.h"
 
 namespace kurvex {
 
@@ -23,7 +26,9 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 
 }  // namespace
 
-void FillMessageBox(QMessageBox& box, const Message& message) {
+void FillMessageBox(QMessageBox& box, const Message& original) {
+  // Messages come from the layers below in English; here they meet the translation.
+  const Message message = Translated(original);
   // Each line as written: joined into one paragraph, a line's capital reads as a typing error.
   box.setTextFormat(Qt::PlainText);
   const QString body = QString::fromStdString(message.Body("\n"));
@@ -48,11 +53,13 @@ bool QtDialogs::AskYesNo(QWidget* parent, const QString& caption, const QString&
 }
 
 SaveChoice QtDialogs::AskSaveChanges(QWidget* parent, const QString& course_name) {
-  QMessageBox box(
-      QMessageBox::Warning, QStringLiteral("Kurvex"),
-      QStringLiteral("The course \"%1\" has changes that are not saved.").arg(course_name),
-      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-  box.setInformativeText(QStringLiteral("Do you want to save them?"));
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Kurvex"),
+                  QCoreApplication::translate("kurvex::Dialogs",
+                                              "The course \"%1\" has changes that are not saved.")
+                      .arg(course_name),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setInformativeText(
+      QCoreApplication::translate("kurvex::Dialogs", "Do you want to save them?"));
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
     case QMessageBox::Save:
@@ -118,9 +125,11 @@ Message NoticesMessage(const std::vector<std::string>& notices) {
 bool MayReplaceFile(Dialogs& dialogs, QWidget* parent, const QString& path) {
   if (!QFileInfo::exists(path)) return true;
   const QString question =
-      QStringLiteral("The file \"%1\" already exists.\nWould you like to replace it?")
+      QCoreApplication::translate("kurvex::Dialogs",
+                                  "The file \"%1\" already exists.\nWould you like to replace it?")
           .arg(QFileInfo(path).fileName());
-  return dialogs.AskYesNo(parent, QStringLiteral("Replace File"), question);
+  return dialogs.AskYesNo(parent, QCoreApplication::translate("kurvex::Dialogs", "Replace File"),
+                          question);
 }
 
 }  // namespace kurvex

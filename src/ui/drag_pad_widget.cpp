@@ -43,7 +43,7 @@ DragPadWidget::DragPadWidget(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::ClickFocus);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setCursor(Qt::SizeAllCursor);
-  setToolTip(QStringLiteral("Click and Drag"));
+  setToolTip(tr("Click and Drag"));
 }
 
 void DragPadWidget::SetDirections(Directions directions) {
@@ -86,7 +86,7 @@ void DragPadWidget::paintEvent(QPaintEvent*) {
   painter.setPen(
       colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   painter.drawText(area.adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap,
-                   QStringLiteral("Click and Drag"));
+                   tr("Click and Drag"));
 }
 
 void DragPadWidget::DrawArrows(QPainter& painter, const QRectF& area) const {

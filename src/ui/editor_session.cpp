@@ -15,13 +15,30 @@ void EditorSession::TexturesLoaded() {
   emit texturesChanged();
 }
 
-void EditorSession::CameraMoved(QObject* source) { emit cameraChanged(source); }
+void EditorSession::MoveCamera(const std::function<bool(Camera& camera)>& move, QObject* source) {
+  if (move(camera_)) emit cameraChanged(source);
+}
 
-void EditorSession::GraphicsChanged(GraphicsChange what) {
+void EditorSession::RestoreCamera(const CameraValues& values) {
+  camera_.Restore(values);
+  emit cameraChanged(nullptr);
+}
+
+void EditorSession::ChangeGraphics(const std::function<void(GraphicsSettings& settings)>& change,
+                                   GraphicsChange what) {
+  change(graphics_);
   if (what == GraphicsChange::kSegmentDistance) {
     document_.SetSegmentDistance(graphics_.segment_distance);
   }
   emit graphicsChanged(what);
+}
+
+void EditorSession::KeepGraphics(const std::function<void(GraphicsSettings& settings)>& change) {
+  change(graphics_);
+}
+
+void EditorSession::SetGraphics(const GraphicsSettings& settings, GraphicsChange what) {
+  ChangeGraphics([&](GraphicsSettings& kept) { kept = settings; }, what);
 }
 
 void EditorSession::SetInputRom(const QString& path) {

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "editing/course_document.h"
 #include "preview/camera.h"
@@ -37,12 +38,21 @@ class EditorSession : public QObject {
   // The store now holds a full set.
   void TexturesLoaded();
 
-  Camera& camera() { return camera_; }
-  // Tells every view of the camera (the Camera window, the preview) that it moved.
-  void CameraMoved(QObject* source = nullptr);
+  // The camera changes only here, so that every view of it (the Camera window, the preview)
+  // hears of it; `source` is the view that moved it, which needs no telling.
+  const Camera& camera() const { return camera_; }
+  // `move` answers whether it moved the camera; only a move is told.
+  void MoveCamera(const std::function<bool(Camera& camera)>& move, QObject* source = nullptr);
+  void RestoreCamera(const CameraValues& values);
 
-  GraphicsSettings& graphics() { return graphics_; }
-  void GraphicsChanged(GraphicsChange what);
+  // The graphics settings change only here; the preview hears what the change asks of it.
+  const GraphicsSettings& graphics() const { return graphics_; }
+  void ChangeGraphics(const std::function<void(GraphicsSettings& settings)>& change,
+                      GraphicsChange what);
+  // A change kept without telling anyone yet: the segment distance while it is typed, told
+  // when the box is left.
+  void KeepGraphics(const std::function<void(GraphicsSettings& settings)>& change);
+  void SetGraphics(const GraphicsSettings& settings, GraphicsChange what);
 
   const QString& input_rom() const { return input_rom_; }
   bool rom_loaded() const { return !input_rom_.isEmpty(); }

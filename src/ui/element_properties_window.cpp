@@ -2,7 +2,7 @@
 
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <exception>
+#include <vector>
 
 #include "course/display_names.h"
 #include "course/number_text.h"
@@ -10,11 +10,11 @@
 #include "editing/edit_result.h"
 #include "editing/friendly.h"
 #include "editing/texture_list.h"
+#include "forms/ui_element_properties_window.h"
+#include "ui/bound_controls.h"
 #include "ui/dialogs.h"
 #include "ui/drag_pad_widget.h"
 #include "ui/editor_session.h"
-#include "ui/number_boxes.h"
-#include "ui_element_properties_window.h"
 
 namespace kurvex {
 
@@ -33,31 +33,28 @@ void ShowFeature(QComboBox* list, uint8_t value) {
   list->setCurrentIndex(index < list->count() ? index : -1);
 }
 
-// Sets `flag` for as long as it lives, so control events caused by filling are ignored.
-class Updating {
- public:
-  explicit Updating(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-  ~Updating() { flag_ = was_; }
-
- private:
-  bool& flag_;
-  bool was_;
-};
+// The lists and check boxes of the window, quiet while the window shows the course in them:
+// showing is never an edit.
+std::vector<QSignalBlocker> Quiet(const QWidget* window) {
+  std::vector<QSignalBlocker> quiet;
+  for (QComboBox* list : window->findChildren<QComboBox*>()) quiet.emplace_back(list);
+  for (QCheckBox* check : window->findChildren<QCheckBox*>()) quiet.emplace_back(check);
+  return quiet;
+}
 
 }  // namespace
 
 ElementPropertiesWindow::ElementPropertiesWindow(EditorSession& session, Dialogs& dialogs,
                                                  QWidget* owner)
-    : ToolWindow(session, QStringLiteral("Element Properties"), owner),
+    : ToolWindow(session, tr("Element Properties"), owner),
       ui_(std::make_unique<Ui::ElementPropertiesWindow>()),
       dialogs_(dialogs),
-      boxes_(new NumberBoxes(this)) {
-  {
-    Updating filling(updating_);
-    ui_->setupUi(this);
-  }
-  boxes_->SetBlocked([this] { return updating_ || session_.document().Dragging(); });
-  AddNumberBoxes();
+      runner_(session, dialogs, this, tr("Element Properties")) {
+  ui_->setupUi(this);
+  boxes_ = std::make_unique<BoundControls>(runner_, nullptr);
+  // A drag pad's move writes the boxes' values; what the boxes hear meanwhile is no typing.
+  boxes_->SetBlocked([this] { return session_.document().Dragging(); });
+  BindNumberBoxes();
   ConnectPointTab();
   ConnectSegmentTab();
   ConnectMiscTab();
@@ -68,32 +65,32 @@ ElementPropertiesWindow::ElementPropertiesWindow(EditorSession& session, Dialogs
   connect(next, &QShortcut::activated, this, [this] { StepPoint(1); });
   connect(&session_, &EditorSession::documentChanged, this,
           &ElementPropertiesWindow::OnDocumentChanged);
-  ReCount();
-  ResetCtls(false);
+  ListPoints();
+  Refresh(false);
 }
 
 ElementPropertiesWindow::~ElementPropertiesWindow() {
   // The number boxes' rules call into this window; they go first, with their event filters.
-  delete boxes_;
+  boxes_.reset();
   StopListening();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Setting up
 
-void ElementPropertiesWindow::AddPointBox(QLineEdit* box,
-                                          const std::function<int16_t(double)>& write,
-                                          const std::function<QString()>& shown) {
+void ElementPropertiesWindow::BindPointBox(QLineEdit* box,
+                                           const std::function<int16_t(double)>& write,
+                                           const std::function<QString()>& shown) {
   CourseDocument& document = session_.document();
-  NumberBoxes::Rule rule;
-  rule.on_key = Guarded(write);
-  rule.finished = [this, &document] { Guard([&] { document.FinishTyping(); }); };
+  BoundControls::NumberRule rule;
+  rule.on_key = write;
+  rule.finished = [this] { runner_.FinishTyping(); };
   rule.shown = shown;
   rule.still_typing = [&document] { return document.InGesture(); };
-  boxes_->Add(box, rule);
+  boxes_->AddNumber(box, rule);
 }
 
-void ElementPropertiesWindow::AddNumberBoxes() {
+void ElementPropertiesWindow::BindNumberBoxes() {
   CourseDocument& document = session_.document();
   using Entry = CourseDocument::Entry;
   auto point = [&document]() -> const CtlPoint& {
@@ -102,7 +99,7 @@ void ElementPropertiesWindow::AddNumberBoxes() {
   const std::pair<QLineEdit*, Axis> axes[] = {
       {ui_->txtX, kAxisX}, {ui_->txtY, kAxisY}, {ui_->txtZ, kAxisZ}};
   for (const auto& [box, axis] : axes) {
-    AddPointBox(
+    BindPointBox(
         box,
         [&document, axis = axis](double v) {
           return document.SetCoordinate(axis, v, Entry::kTyping);
@@ -110,23 +107,23 @@ void ElementPropertiesWindow::AddNumberBoxes() {
         [point, axis = axis] { return CoordinateText(Coordinate(point(), axis)); });
   }
   for (const bool left : {true, false}) {
-    AddPointBox(
+    BindPointBox(
         left ? ui_->txtLeft : ui_->txtRight,
         [&document, left](double v) { return document.SetWidth(left, v, Entry::kTyping); },
         [point, left] { return WidthText(left ? point().LeftWidth : point().RightWidth); });
   }
-  AddPointBox(
+  BindPointBox(
       ui_->txtBank, [&document](double v) { return document.SetBanking(v, Entry::kTyping); },
       [&document] { return QString::number(document.course().Banking[document.current_point()]); });
 
-  NumberBoxes::Rule speed;
-  speed.on_key = Guarded([&document](double v) { return document.SetDragSpeed(v); });
+  BoundControls::NumberRule speed;
+  speed.on_key = [&document](double v) { return document.SetDragSpeed(v); };
   speed.shown = [&document] { return Text(FormatDecimals(document.drag_speed() / 10, 1, 3)); };
-  boxes_->Add(ui_->txtDragSpeed, speed);
-  NumberBoxes::Rule offset;
-  offset.on_key = Guarded([&document](double v) { return document.SetAddOffset(v); });
+  boxes_->AddNumber(ui_->txtDragSpeed, speed);
+  BoundControls::NumberRule offset;
+  offset.on_key = [&document](double v) { return document.SetAddOffset(v); };
   offset.shown = [&document] { return Text(FormatDecimals(document.add_offset() * 100, 1, 3)); };
-  boxes_->Add(ui_->txtAddOff, offset);
+  boxes_->AddNumber(ui_->txtAddOff, offset);
 
   // The extremes take their number when the box is left.
   const std::tuple<QLineEdit*, Axis, bool> extremes[] = {
@@ -134,15 +131,15 @@ void ElementPropertiesWindow::AddNumberBoxes() {
       {ui_->txtEYMin, kAxisY, false}, {ui_->txtEYMax, kAxisY, true},
       {ui_->txtEZMin, kAxisZ, false}, {ui_->txtEZMax, kAxisZ, true}};
   for (const auto& [box, axis, maximum] : extremes) {
-    NumberBoxes::Rule rule;
-    rule.on_leave = Guarded([&document, axis = axis, maximum = maximum](double v) {
+    BoundControls::NumberRule rule;
+    rule.on_leave = [&document, axis = axis, maximum = maximum](double v) {
       return document.SetExtreme(axis, maximum, v);
-    });
+    };
     rule.shown = [&document, axis = axis, maximum = maximum] {
       const Extremes& e = document.extremes();
       return CoordinateText(maximum ? e.max[axis] : e.min[axis]);
     };
-    boxes_->Add(box, rule);
+    boxes_->AddNumber(box, rule);
   }
 }
 
@@ -152,14 +149,20 @@ void ElementPropertiesWindow::ConnectDragPad(DragPadWidget* pad, DragPad which) 
                      : which == kPadY ? DragPadWidget::Directions::kVertical
                                       : DragPadWidget::Directions::kHorizontal);
   connect(pad, &DragPadWidget::dragStarted, this, [this, &document, which](QPointF at) {
-    if (!updating_) document.BeginDrag(which, at.x(), at.y());
+    runner_.Step([&] {
+      document.BeginDrag(which, at.x(), at.y());
+      return int16_t{kEditOk};
+    });
   });
   // The course follows every move (the preview with it); it settles once, at the release.
   connect(pad, &DragPadWidget::dragMoved, this, [this, &document, which](QPointF at) {
-    Guard([&] { document.DragMove(which, at.x(), at.y()); });
+    runner_.Step([&] {
+      document.DragMove(which, at.x(), at.y());
+      return int16_t{kEditOk};
+    });
   });
   connect(pad, &DragPadWidget::dragEnded, this,
-          [this, &document, which] { Run([&] { document.EndDrag(which); }); });
+          [this, &document, which] { runner_.Run([&] { document.EndDrag(which); }); });
 }
 
 void ElementPropertiesWindow::ConnectPointTab() {
@@ -168,8 +171,8 @@ void ElementPropertiesWindow::ConnectPointTab() {
   ConnectDragPad(ui_->picXZ, kPadXZ);
   ConnectDragPad(ui_->picY, kPadY);
   ConnectDragPad(ui_->picLeft, kPadLeftWidth);
-  ConnectDragPad(ui_->PicRight, kPadRightWidth);
-  ConnectDragPad(ui_->PicBank, kPadBanking);
+  ConnectDragPad(ui_->picRight, kPadRightWidth);
+  ConnectDragPad(ui_->picBank, kPadBanking);
   CourseDocument& document = session_.document();
   ConnectFeatureList(ui_->cmbDecoration,
                      [&document](int i) { return document.SetFeature(&Course::Decoration, i); });
@@ -187,10 +190,8 @@ void ElementPropertiesWindow::ConnectPointTab() {
 void ElementPropertiesWindow::ConnectFeatureList(QComboBox* list,
                                                  const std::function<int16_t(int)>& choose) {
   connect(list, &QComboBox::currentIndexChanged, this, [this, choose](int index) {
-    if (updating_ || index < 0) return;
-    Run([&] {
-      if (!Report(choose(index))) ResetCtls(false);
-    });
+    if (index < 0) return;
+    if (!runner_.Edit([&] { return choose(index); })) Refresh(false);
   });
 }
 
@@ -214,7 +215,7 @@ void ElementPropertiesWindow::ConnectSegmentTab() {
   ConnectFeatureList(ui_->cmbTrap,
                      [&document](int i) { return document.SetFeature(&Course::TrapField, i); });
   connect(ui_->cmdMake1, &QPushButton::clicked, this,
-          [this, &document] { Run([&] { Report(document.MakeFirst()); }); });
+          [this, &document] { runner_.Edit([&] { return document.MakeFirst(); }); });
   connect(ui_->cmdAdd, &QPushButton::clicked, this, &ElementPropertiesWindow::AddPoint);
   connect(ui_->cmdDeleteB, &QPushButton::clicked, this, &ElementPropertiesWindow::DeletePoint);
 }
@@ -222,11 +223,11 @@ void ElementPropertiesWindow::ConnectSegmentTab() {
 void ElementPropertiesWindow::ConnectMiscTab() {
   CourseDocument& document = session_.document();
   connect(ui_->cmdEDefault, &QPushButton::clicked, this,
-          [this, &document] { Run([&] { Report(document.UseDefaultExtremes()); }); });
+          [this, &document] { runner_.Edit([&] { return document.UseDefaultExtremes(); }); });
   connect(ui_->cmdAlign, &QPushButton::clicked, this, [this, &document] {
-    Run([&] {
-      Report(document.LineUp(ui_->cmbLFrom->currentIndex() + 1, ui_->cmbLTo->currentIndex() + 1,
-                             ui_->chkEquidistant->isChecked()));
+    runner_.Edit([&] {
+      return document.LineUp(ui_->cmbLFrom->currentIndex() + 1, ui_->cmbLTo->currentIndex() + 1,
+                             ui_->chkEquidistant->isChecked());
     });
   });
   connect(ui_->cmdTranslate, &QPushButton::clicked, this, &ElementPropertiesWindow::Translate);
@@ -234,9 +235,9 @@ void ElementPropertiesWindow::ConnectMiscTab() {
   connect(ui_->cmdScale, &QPushButton::clicked, this, &ElementPropertiesWindow::Scale);
   connect(ui_->cmdEKFriendly, &QPushButton::clicked, this, &ElementPropertiesWindow::EkFriendly);
   connect(ui_->cmdROMFriendly, &QPushButton::clicked, this,
-          [this, &document] { Run([&] { Report(document.RomFriendly()); }); });
+          [this, &document] { runner_.Edit([&] { return document.RomFriendly(); }); });
   connect(ui_->cmdCenter, &QPushButton::clicked, this,
-          [this, &document] { Run([&] { Report(document.CenterTrack()); }); });
+          [this, &document] { runner_.Edit([&] { return document.CenterTrack(); }); });
   for (QLineEdit* box :
        {ui_->txtTX, ui_->txtTY, ui_->txtTZ, ui_->txtRAzim, ui_->txtRElev, ui_->txtRSkew}) {
     box->setText(QStringLiteral("0.000"));
@@ -248,16 +249,16 @@ void ElementPropertiesWindow::ConnectMiscTab() {
 // Filling the controls
 
 void ElementPropertiesWindow::OnDocumentChanged(const DocumentChange& change) {
-  if (change.replaced || change.point_count) ReCount();
+  if (change.replaced || change.point_count) ListPoints();
   if (change.replaced || change.course || change.selection || change.extremes || change.options) {
     // Structure controls that say "no structure" in their own way stay as the user left them,
     // unless another point or course is shown.
-    ResetCtls(!change.replaced && !change.selection && !change.point_count);
+    Refresh(!change.replaced && !change.selection && !change.point_count);
   }
 }
 
-void ElementPropertiesWindow::ReCount() {
-  Updating filling(updating_);
+void ElementPropertiesWindow::ListPoints() {
+  const auto quiet = Quiet(this);
   const int count = session_.document().course().PointCount;
   QStringList numbers;
   for (int i = 1; i <= count; ++i) numbers << QString::number(i);
@@ -268,14 +269,14 @@ void ElementPropertiesWindow::ReCount() {
   }
 }
 
-void ElementPropertiesWindow::ResetCtls(bool keep_structure_draft) {
-  Updating filling(updating_);
+void ElementPropertiesWindow::Refresh(bool keep_structure_draft) {
+  const auto quiet = Quiet(this);
   const int index = session_.document().current_point() - 1;
   ui_->cmbCurPoint->setCurrentIndex(index);
   ui_->cmbCurSegment->setCurrentIndex(index);
   FillPointTab(keep_structure_draft);
   FillSegmentTab();
-  CheckPoints();
+  EnableAddDelete();
   boxes_->Refresh();
 }
 
@@ -332,7 +333,7 @@ void ElementPropertiesWindow::ListDashes(int track_type) {
   }
 }
 
-void ElementPropertiesWindow::CheckPoints() {
+void ElementPropertiesWindow::EnableAddDelete() {
   const int count = session_.document().course().PointCount;
   ui_->cmdAdd->setEnabled(count < kMaxPoints);
   ui_->cmdAddB->setEnabled(count < kMaxPoints);
@@ -344,54 +345,47 @@ void ElementPropertiesWindow::CheckPoints() {
 // Commands
 
 void ElementPropertiesWindow::SelectPoint(int point) {
-  if (updating_) return;
-  Run([&] { session_.document().SelectPoint(point); });
+  runner_.Run([&] { session_.document().SelectPoint(point); });
 }
 
 void ElementPropertiesWindow::StepPoint(int step) {
-  if (updating_ || session_.document().Dragging()) return;
+  if (session_.document().Dragging()) return;
   const int count = session_.document().course().PointCount;
   const int current = session_.document().current_point();
   SelectPoint((current - 1 + step + count) % count + 1);
 }
 
 void ElementPropertiesWindow::ChangeTrackType(int index) {
-  if (updating_ || index < 0) return;
-  Run([&] {
-    // A refused type puts the list back to the stored one.
-    if (!Report(session_.document().ChangeTrackType(index))) ResetCtls(false);
-  });
+  if (index < 0) return;
+  // A refused type puts the list back to the stored one.
+  if (!runner_.Edit([&] { return session_.document().ChangeTrackType(index); })) Refresh(false);
 }
 
 void ElementPropertiesWindow::StructureChanged() {
-  if (updating_) return;
-  Run([&] {
-    Report(session_.document().SetStructure(ui_->cmbStrucType->currentIndex(),
+  runner_.Edit([&] {
+    return session_.document().SetStructure(ui_->cmbStrucType->currentIndex(),
                                             ui_->chkStrucLeft->isChecked(),
-                                            ui_->chkStrucRight->isChecked()));
+                                            ui_->chkStrucRight->isChecked());
   });
 }
 
 void ElementPropertiesWindow::AddPoint() {
-  if (updating_) return;
-  Run([&] { Report(session_.document().AddPoint()); });
+  runner_.Edit([&] { return session_.document().AddPoint(); });
 }
 
 void ElementPropertiesWindow::DeletePoint() {
-  if (updating_) return;
-  Run([&] { Report(session_.document().DeletePoint()); });
+  runner_.Edit([&] { return session_.document().DeletePoint(); });
 }
 
 namespace {
 
-// The numbers of a row of boxes; false when one overflows.
+// The numbers of a row of boxes (an empty box is 0); false when one is refused.
 template <size_t N>
 bool ReadBoxes(QLineEdit* const (&boxes)[N], double (&values)[N]) {
   bool readable = true;
   for (size_t k = 0; k < N; ++k) {
-    const ParsedNumber number = ReadLeadingNumber(boxes[k]->text().toStdString());
-    values[k] = number.value;
-    if (number.overflow) readable = false;
+    values[k] = 0;
+    if (ReadTypedNumber(boxes[k]->text(), &values[k]) == TypedNumber::kRefused) readable = false;
   }
   return readable;
 }
@@ -409,10 +403,8 @@ void ElementPropertiesWindow::Translate() {
   double amounts[3];
   int16_t result = kEditBadNumber;
   if (ReadBoxes(boxes, amounts)) {
-    Run([&] {
-      result = session_.document().Translate(amounts[0], amounts[1], amounts[2]);
-      Report(result);
-    });
+    runner_.Edit(
+        [&] { return result = session_.document().Translate(amounts[0], amounts[1], amounts[2]); });
   }
   RewriteBoxes(boxes, amounts, result == kEditBadNumber);
 }
@@ -422,80 +414,29 @@ void ElementPropertiesWindow::Rotate() {
   double angles[3];
   int16_t result = kEditBadNumber;
   if (ReadBoxes(boxes, angles)) {
-    Run([&] {
-      result = session_.document().Rotate(angles[0], angles[1], angles[2]);
-      Report(result);
-    });
+    runner_.Edit(
+        [&] { return result = session_.document().Rotate(angles[0], angles[1], angles[2]); });
   }
   RewriteBoxes(boxes, angles, result == kEditBadNumber);
 }
 
 void ElementPropertiesWindow::Scale() {
-  const ParsedNumber factor = ReadLeadingNumber(ui_->txtSFactor->text().toStdString());
-  if (factor.overflow || !(factor.value > 0)) {
+  double factor = 0;
+  if (ReadTypedNumber(ui_->txtSFactor->text(), &factor) == TypedNumber::kRefused || !(factor > 0)) {
     ui_->txtSFactor->setText(QStringLiteral("1.0"));
     return;
   }
-  Run([&] { Report(session_.document().Scale(factor.value, ui_->chkSWidth->isChecked())); });
-  ui_->txtSFactor->setText(Text(FormatDecimals(factor.value, 1, 3)));
+  runner_.Edit([&] { return session_.document().Scale(factor, ui_->chkSWidth->isChecked()); });
+  ui_->txtSFactor->setText(Text(FormatDecimals(factor, 1, 3)));
 }
 
 void ElementPropertiesWindow::EkFriendly() {
-  Run([&] {
+  runner_.Run([&] {
     for (const Message& message : session_.document().EkFriendly()) {
       dialogs_.ShowMessage(this, MessageIcon::kExclamation, QString::fromUtf8(kEkFriendlyCaption),
                            message);
     }
   });
-}
-
-void ElementPropertiesWindow::Guard(const std::function<void()>& command) {
-  try {
-    command();
-  } catch (...) {
-    ShowUnknownError();
-  }
-}
-
-std::function<int16_t(double)> ElementPropertiesWindow::Guarded(
-    std::function<int16_t(double)> write) {
-  return [this, write = std::move(write)](double value) {
-    int16_t result = kEditUnknownError;
-    Guard([&] { result = write(value); });
-    return result;
-  };
-}
-
-void ElementPropertiesWindow::Run(const std::function<void()>& command) {
-  Guard(command);
-  session_.Reanimate();
-}
-
-bool ElementPropertiesWindow::Report(int16_t result) {
-  switch (result) {
-    case kEditOk:
-    case kEditUnchanged:
-    case kEditTooManyPoints:  // the add and delete buttons are disabled at the limits
-    case kEditTooFewPoints:
-      return true;
-    case kEditTrackMismatch:
-    case kEditDeleteMismatch:
-      dialogs_.ShowMessage(this, MessageIcon::kExclamation, Text(EditMessageCaption(result)),
-                           EditMessage(result));
-      return false;
-    case kEditBadNumber:
-    case kEditBadIndex:
-    case kEditBadFactor:
-      return false;
-    default:
-      ShowUnknownError();
-      return false;
-  }
-}
-
-void ElementPropertiesWindow::ShowUnknownError() {
-  dialogs_.ShowMessage(this, MessageIcon::kExclamation, windowTitle(),
-                       EditMessage(kEditUnknownError));
 }
 
 }  // namespace kurvex

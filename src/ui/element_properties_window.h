@@ -8,6 +8,7 @@
 
 #include "editing/document_change.h"
 #include "editing/drag_pads.h"
+#include "ui/command_runner.h"
 #include "ui/tool_window.h"
 
 namespace Ui {
@@ -19,9 +20,9 @@ class QLineEdit;
 
 namespace kurvex {
 
+class BoundControls;
 class Dialogs;
 class DragPadWidget;
-class NumberBoxes;
 
 class ElementPropertiesWindow : public ToolWindow {
   Q_OBJECT
@@ -37,19 +38,20 @@ class ElementPropertiesWindow : public ToolWindow {
   void ConnectSegmentTab();
   void ConnectMiscTab();
   void ConnectFeatureList(QComboBox* list, const std::function<int16_t(int)>& choose);
-  void AddNumberBoxes();
-  void AddPointBox(QLineEdit* box, const std::function<int16_t(double)>& write,
-                   const std::function<QString()>& shown);
+  void BindNumberBoxes();
+  void BindPointBox(QLineEdit* box, const std::function<int16_t(double)>& write,
+                    const std::function<QString()>& shown);
 
   // Filling the controls from the document.
   void OnDocumentChanged(const DocumentChange& change);
-  void ReCount();
-  void ResetCtls(bool keep_structure_draft);
+  void ListPoints();
+  // Shows the current point and segment in every control.
+  void Refresh(bool keep_structure_draft);
   void FillPointTab(bool keep_structure_draft);
   void FillSegmentTab();
   void ListTextures(int track_type);
   void ListDashes(int track_type);
-  void CheckPoints();
+  void EnableAddDelete();
 
   // Commands.
   void SelectPoint(int point);
@@ -62,20 +64,12 @@ class ElementPropertiesWindow : public ToolWindow {
   void Rotate();
   void Scale();
   void EkFriendly();
-  // Runs a command; what it throws becomes the unknown error's message.
-  void Guard(const std::function<void()>& command);
-  std::function<int16_t(double)> Guarded(std::function<int16_t(double)> write);
-  // Guard, then the preview's animation restarts (a command has finished).
-  void Run(const std::function<void()>& command);
-  // Shows the message of a refused edit, or the unknown error; true when the edit went through
-  // or changed nothing.
-  bool Report(int16_t result);
-  void ShowUnknownError();
 
   std::unique_ptr<Ui::ElementPropertiesWindow> ui_;
   Dialogs& dialogs_;
-  NumberBoxes* boxes_;
-  bool updating_ = false;
+  CommandRunner runner_;
+  // Goes before the form: nothing a box does as the window closes may reach the window.
+  std::unique_ptr<BoundControls> boxes_;
   int listed_texture_type_ = -1;
   int listed_dash_type_ = -1;
 };

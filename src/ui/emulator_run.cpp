@@ -17,7 +17,7 @@ namespace kurvex {
 
 namespace {
 
-const char kCaption[] = "Test in Emulator";
+const char kCaption[] = QT_TRANSLATE_NOOP("kurvex::EmulatorRun", "Test in Emulator");
 const char kCurrentCourse[] = "(the course being edited)";
 // A copy of another input ROM untouched this long is no longer played; a hidden temporary file
 // this old belongs to no write still going on.
@@ -95,11 +95,10 @@ QString EmulatorRun::CopyPath() const {
 }
 
 void EmulatorRun::Fail(const std::initializer_list<std::string>& lines) {
-  dialogs_.ShowMessage(window_, MessageIcon::kExclamation, kCaption, LinesMessage(lines));
+  dialogs_.ShowMessage(window_, MessageIcon::kExclamation, tr(kCaption), LinesMessage(lines));
 }
 
 bool EmulatorRun::Run(const EmulatorPreferences& preferences) {
-  session_.document().FinishTyping();
   if (!session_.rom_loaded()) {
     Fail({"No input ROM is selected.",
           "Choose File > Select Input ROM... first: the course is tried in a copy of it."});
@@ -134,12 +133,12 @@ bool EmulatorRun::WriteCopy(int slot) {
   };
   const PatchOutcome outcome = PatchRom(request);
   if (outcome.code != kPatchOk) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, kCaption,
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr(kCaption),
                          WithReason(outcome.message, outcome.reason));
     return false;
   }
   if (outcome.HasFailedSlots()) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, kCaption, outcome.message);
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr(kCaption), outcome.message);
     return false;
   }
   return true;

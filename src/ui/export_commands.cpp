@@ -13,7 +13,6 @@
 #include "preview/model_export.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
-#include "ui/preview_view.h"
 #include "ui/session_inputs.h"
 
 namespace kurvex {
@@ -26,18 +25,18 @@ constexpr int kMaxSide = 8192;
 // The picture's size, the preview's own unless the user chooses another.
 bool AskForSize(QWidget* parent, QSize* size) {
   QDialog dialog(parent);
-  dialog.setWindowTitle(QStringLiteral("Export Preview Image"));
+  dialog.setWindowTitle(ExportCommands::tr("Export Preview Image"));
   auto* width = new QSpinBox(&dialog);
   auto* height = new QSpinBox(&dialog);
   for (QSpinBox* box : {width, height}) {
     box->setRange(kMinSide, kMaxSide);
-    box->setSuffix(QStringLiteral(" px"));
+    box->setSuffix(ExportCommands::tr(" px"));
   }
   width->setValue(size->width());
   height->setValue(size->height());
   auto* form = new QFormLayout(&dialog);
-  form->addRow(QStringLiteral("&Width:"), width);
-  form->addRow(QStringLiteral("&Height:"), height);
+  form->addRow(ExportCommands::tr("&Width:"), width);
+  form->addRow(ExportCommands::tr("&Height:"), height);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -49,9 +48,13 @@ bool AskForSize(QWidget* parent, QSize* size) {
 
 }  // namespace
 
-ExportCommands::ExportCommands(EditorSession& session, Dialogs& dialogs, PreviewView& preview,
+ExportCommands::ExportCommands(EditorSession& session, Dialogs& dialogs, PictureSource pictures,
                                QWidget* window)
-    : QObject(window), session_(session), dialogs_(dialogs), preview_(preview), window_(window) {}
+    : QObject(window),
+      session_(session),
+      dialogs_(dialogs),
+      pictures_(std::move(pictures)),
+      window_(window) {}
 
 QString ExportCommands::AskForFile(const QString& title, const QString& filter,
                                    const QString& extension) {
@@ -63,26 +66,24 @@ QString ExportCommands::AskForFile(const QString& title, const QString& filter,
 }
 
 bool ExportCommands::ExportImage() {
-  const qreal ratio = preview_.devicePixelRatio();
-  QSize size(qRound(preview_.width() * ratio), qRound(preview_.height() * ratio));
+  QSize size = pictures_.size();
   if (!AskForSize(window_, &size)) return false;
   return ExportImageOfSize(size);
 }
 
 bool ExportCommands::ExportImageOfSize(const QSize& size) {
-  const QString path =
-      AskForFile(QStringLiteral("Export Preview Image"), "PNG pictures (*.png)", ".png");
+  const QString path = AskForFile(tr("Export Preview Image"), tr("PNG pictures (*.png)"), ".png");
   if (path.isEmpty()) return false;
-  const QImage picture = preview_.RenderPicture(size.width(), size.height());
+  const QImage picture = pictures_.render(size);
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  std::string error =
-      PathText(path.toStdString()) + ": the preview could not draw the picture (no OpenGL)";
+  std::string error = PathText(path.toStdString()) + ": " +
+                      tr("the preview could not draw the picture (no OpenGL)").toStdString();
   if (picture.isNull() || !picture.save(&buffer, "PNG") ||
       !WriteFileAtomically(path.toStdString(), reinterpret_cast<const uint8_t*>(png.constData()),
                            static_cast<size_t>(png.size()), &error, SessionInputs(session_))) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, QStringLiteral("Export Preview Image"),
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr("Export Preview Image"),
                          MakeMessage("Error: The picture could not be written", {error}));
     return false;
   }
@@ -91,9 +92,7 @@ bool ExportCommands::ExportImageOfSize(const QSize& size) {
 }
 
 bool ExportCommands::ExportModel() {
-  session_.document().FinishTyping();
-  const QString path =
-      AskForFile(QStringLiteral("Export Model"), "Wavefront OBJ models (*.obj)", ".obj");
+  const QString path = AskForFile(tr("Export Model"), tr("Wavefront OBJ models (*.obj)"), ".obj");
   if (path.isEmpty()) return false;
   std::string detail;
   const TextureStore* textures = session_.textures_loaded() ? &session_.textures() : nullptr;
@@ -101,7 +100,7 @@ bool ExportCommands::ExportModel() {
       ExportCourseModel(session_.document().course(), textures, session_.graphics(),
                         path.toStdString(), &detail, SessionInputs(session_));
   if (result != kModelExportOk) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, QStringLiteral("Export Model"),
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr("Export Model"),
                          ModelExportMessage(result, detail));
     return false;
   }

@@ -3,8 +3,10 @@
 // the course as a Wavefront OBJ model with its material library (and texture pictures when
 // textures are loaded), both through the preview's own drawing.
 
+#include <QImage>
 #include <QObject>
 #include <QSize>
+#include <functional>
 
 class QWidget;
 
@@ -12,13 +14,19 @@ namespace kurvex {
 
 class Dialogs;
 class EditorSession;
-class PreviewView;
+
+// Where the picture comes from: the view's size in pixels, and the view drawn at a size (a
+// null image when it cannot be drawn).
+struct PictureSource {
+  std::function<QSize()> size;
+  std::function<QImage(const QSize& size)> render;
+};
 
 class ExportCommands : public QObject {
   Q_OBJECT
 
  public:
-  ExportCommands(EditorSession& session, Dialogs& dialogs, PreviewView& preview, QWidget* window);
+  ExportCommands(EditorSession& session, Dialogs& dialogs, PictureSource pictures, QWidget* window);
 
   // Asks for a size (the preview's own by default), then for a file.
   bool ExportImage();
@@ -33,7 +41,7 @@ class ExportCommands : public QObject {
 
   EditorSession& session_;
   Dialogs& dialogs_;
-  PreviewView& preview_;
+  PictureSource pictures_;
   QWidget* window_;
 };
 

@@ -17,8 +17,8 @@ namespace kurvex {
 
 namespace {
 
-const char kOpenCaption[] = "Select KURV F-Zero X Track";
-const char kRomCaption[] = "Select Input F-Zero X ROM";
+const char kOpenCaption[] = QT_TRANSLATE_NOOP("kurvex::FileCommands", "Select KURV F-Zero X Track");
+const char kRomCaption[] = QT_TRANSLATE_NOOP("kurvex::FileCommands", "Select Input F-Zero X ROM");
 
 bool IsTrackText(const QString& path) { return path.endsWith(".txt", Qt::CaseInsensitive); }
 
@@ -29,7 +29,7 @@ FileCommands::FileCommands(EditorSession& session, Dialogs& dialogs, RecentFiles
     : QObject(window), session_(session), dialogs_(dialogs), recent_(recent), window_(window) {}
 
 QString FileCommands::CourseName() const {
-  return session_.file_path().isEmpty() ? QStringLiteral("Untitled")
+  return session_.file_path().isEmpty() ? tr("Untitled")
                                         : QFileInfo(session_.file_path()).fileName();
 }
 
@@ -52,13 +52,13 @@ void FileCommands::Take(const Course& course, const QString& path) {
   session_.SetCourseLoaded();
   session_.SetCourseSlot(0);
   session_.SetFilePath(path);
-  session_.Reanimate();
 }
 
 bool FileCommands::New() {
   if (session_.document().IsModified()) {
     if (!MayDiscardChanges()) return false;
-  } else if (!dialogs_.AskYesNo(window_, "New", "Are you sure you want to start a new track?")) {
+  } else if (!dialogs_.AskYesNo(window_, tr("New"),
+                                tr("Are you sure you want to start a new track?"))) {
     return false;
   }
   // A new course has no file yet: Save must not write it over the file last opened.
@@ -70,16 +70,16 @@ bool FileCommands::New() {
 bool FileCommands::Open() {
   if (!MayDiscardChanges()) return false;
   const QString path = dialogs_.OpenFileName(
-      window_, kOpenCaption,
-      "Courses (*.kurv *.txt);;KURV files (*.kurv);;Track text files (*.txt)");
-  session_.Reanimate();
+      window_, tr(kOpenCaption),
+      tr("Courses (*.kurv *.txt);;KURV files (*.kurv);;Track text files (*.txt)"));
   if (path.isEmpty()) return false;
   return OpenPath(path);
 }
 
 bool FileCommands::OpenPath(const QString& path) {
   if (!QFileInfo::exists(path)) {
-    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, kOpenCaption, FileNotFoundMessage());
+    dialogs_.ShowMessage(window_, MessageIcon::kExclamation, tr(kOpenCaption),
+                         FileNotFoundMessage());
     return false;
   }
   // Read into a course of its own: a file that fails leaves the current course untouched.
@@ -88,15 +88,14 @@ bool FileCommands::OpenPath(const QString& path) {
   const FileOutcome outcome =
       IsTrackText(path) ? LoadTrackTextFile(file, course) : LoadKurvFile(file, course);
   if (!outcome.ok) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, kOpenCaption,
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr(kOpenCaption),
                          WithReason(outcome.message, outcome.reason));
-    session_.Reanimate();
     return false;
   }
   Take(course, path);
   emit courseOpened();
   if (!outcome.notices.empty()) {
-    dialogs_.ShowMessage(window_, MessageIcon::kInformation, kOpenCaption,
+    dialogs_.ShowMessage(window_, MessageIcon::kInformation, tr(kOpenCaption),
                          NoticesMessage(outcome.notices));
   }
   recent_.Add(path);
@@ -105,23 +104,18 @@ bool FileCommands::OpenPath(const QString& path) {
 }
 
 bool FileCommands::Save() {
-  session_.document().FinishTyping();
   if (session_.file_path().isEmpty()) return SaveAs();
-  return SaveTo(session_.file_path(), "Save");
+  return SaveTo(session_.file_path(), tr("Save"));
 }
 
 bool FileCommands::SaveAs() {
-  session_.document().FinishTyping();
   const QString chosen =
-      dialogs_.SaveFileName(window_, "Save KURV F-Zero X Track", "KURV files (*.kurv)");
-  if (chosen.isEmpty()) {
-    session_.Reanimate();
-    return false;
-  }
+      dialogs_.SaveFileName(window_, tr("Save KURV F-Zero X Track"), tr("KURV files (*.kurv)"));
+  if (chosen.isEmpty()) return false;
   const QString path =
       QString::fromStdString(CompleteFileName(chosen.toStdString(), ".kurv", "New File.kurv"));
   if (!MayReplaceFile(dialogs_, window_, path)) return false;
-  return SaveTo(path, "Save As");
+  return SaveTo(path, tr("Save As"));
 }
 
 bool FileCommands::SaveTo(const QString& path, const QString& caption) {
@@ -131,7 +125,6 @@ bool FileCommands::SaveTo(const QString& path, const QString& caption) {
   const InputFiles inputs = CourseSaveInputs(session_);
   const FileOutcome outcome = IsTrackText(path) ? SaveTrackTextFile(file, course, inputs)
                                                 : SaveKurvFile(file, course, inputs);
-  session_.Reanimate();
   if (!outcome.ok) {
     dialogs_.ShowMessage(window_, MessageIcon::kCritical, caption,
                          WithReason(outcome.message, outcome.reason));
@@ -145,8 +138,7 @@ bool FileCommands::SaveTo(const QString& path, const QString& caption) {
 }
 
 bool FileCommands::SelectInputRom() {
-  const QString path = dialogs_.OpenFileName(window_, kRomCaption, "F-Zero X ROMs (*.*64)");
-  session_.Reanimate();
+  const QString path = dialogs_.OpenFileName(window_, tr(kRomCaption), tr("F-Zero X ROMs (*.*64)"));
   if (path.isEmpty()) return false;
   return SelectInputRomPath(path);
 }
@@ -159,7 +151,7 @@ bool FileCommands::SelectInputRomPath(const QString& path) {
   RomImage rom;
   const int16_t result = rom.OpenRom(path.toStdString());
   if (result != kRomOk) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, "Select Input ROM",
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr("Select Input ROM"),
                          FileCheck(result, rom.region_byte()));
     return false;
   }
@@ -173,9 +165,8 @@ bool FileCommands::LoadCourseFromRom(int slot) {
   const FileOutcome outcome =
       kurvex::LoadCourseFromRom(session_.input_rom().toStdString(), slot, course);
   if (!outcome.ok) {
-    dialogs_.ShowMessage(window_, MessageIcon::kCritical, "Load Course",
+    dialogs_.ShowMessage(window_, MessageIcon::kCritical, tr("Load Course"),
                          WithReason(outcome.message, outcome.reason));
-    session_.Reanimate();
     return false;
   }
   Take(course, QString());

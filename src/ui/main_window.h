@@ -1,24 +1,23 @@
 #pragma once
 // The main window: a bar with the menus, a tool bar and a status line. It owns the seven tool
 // windows (created once, hidden when closed, their Window-menu check marks following their
-// visibility), runs the File and Help commands, keeps the settings between runs, and hides the
-// tool windows while it is minimised.
+// visibility), runs the File and Help commands, and hides the tool windows while it is
+// minimised. The menus are EditorActions'; what is kept between runs, SettingsKeeper's.
 
 #include <QMainWindow>
-#include <QSettings>
 #include <array>
-#include <functional>
 #include <memory>
 
 #include "preview/settings_file.h"
 
 class QAction;
 class QLabel;
-class QMenu;
 
 namespace kurvex {
 
+class CommandRunner;
 class Dialogs;
+class EditorActions;
 class EditorSession;
 class EmulatorRun;
 class ExportCommands;
@@ -26,6 +25,7 @@ class FileCommands;
 class HelpWindow;
 class PreviewWindow;
 class RecentFiles;
+class SettingsKeeper;
 class TextureCommands;
 class ToolWindow;
 struct DocumentChange;
@@ -50,7 +50,7 @@ class MainWindow : public QMainWindow {
   void EndWithoutQuestions();
 
   ToolWindow& tool(int which) { return *tools_[which]; }
-  QAction& window_action(int which) { return *window_actions_[which]; }
+  QAction& window_action(int which);
   PreviewWindow& preview();
   FileCommands& files() { return *files_; }
   TextureCommands& textures() { return *textures_; }
@@ -58,6 +58,10 @@ class MainWindow : public QMainWindow {
   EmulatorRun& emulator() { return *emulator_; }
   RecentFiles& recent() { return *recent_; }
   QAction* action(const QString& object_name) const;
+  // The menus and tool bar, and the runner every command of the bar goes through, for the
+  // tools that add their own items.
+  EditorActions& actions() { return *actions_; }
+  CommandRunner& runner() { return *runner_; }
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -68,26 +72,11 @@ class MainWindow : public QMainWindow {
 
  private:
   void CreateToolWindows();
-  void CreateMenus();
-  void CreateFileMenu();
-  void CreateEditMenu();
-  void CreateViewMenu();
-  void CreateWindowMenu();
-  void FrameCourse();
-  void FrameOpenedCourse();
-  void CreateHelpMenu();
-  void CreateToolBar();
-  // A menu item that runs a command through RunCommand.
-  QAction* AddAction(QMenu* menu, const QString& name, const QString& text,
-                     const QKeySequence& shortcut, std::function<void()> command);
-  void RunCommand(const std::function<void()>& command);
+  void CreateActions();
   void ToggleToolWindow(int which);
   void OnMinimised();
   void OnRestored();
   void RefreshCaption();
-  void RefreshEditActions();
-  void RefreshRomActions();
-  void RefreshRecentMenu();
   void RefreshStatus();
   void OnDocumentChanged(const DocumentChange& change);
   void ShowStatus(const QString& text);
@@ -97,32 +86,22 @@ class MainWindow : public QMainWindow {
   void ShowCriticalInfo();
   void EditPreferences();
   void TestInEmulator();
-  void LoadSettings();
-  void SaveSettings();
-  void PlaceToolWindows(const std::array<WindowPlacement, kToolWindowCount>& placements,
-                        bool first_run);
-  std::array<WindowPlacement, kToolWindowCount> ToolWindowPlacements() const;
+  std::array<bool, kToolWindowCount> ShownToolWindows();
   bool OpenDroppedFile(const QString& path);
   void Shutdown();
 
   EditorSession& session_;
   Dialogs& dialogs_;
-  QString config_folder_;
-  QSettings editor_settings_;
+  std::unique_ptr<CommandRunner> runner_;
+  std::unique_ptr<SettingsKeeper> settings_;
   std::unique_ptr<RecentFiles> recent_;
   FileCommands* files_ = nullptr;
   TextureCommands* textures_ = nullptr;
   ExportCommands* exports_ = nullptr;
   EmulatorRun* emulator_ = nullptr;
+  EditorActions* actions_ = nullptr;
   std::array<ToolWindow*, kToolWindowCount> tools_{};
-  std::array<QAction*, kToolWindowCount> window_actions_{};
   bool tools_hidden_ = false;
-  QMenu* recent_menu_ = nullptr;
-  QAction* undo_ = nullptr;
-  QAction* redo_ = nullptr;
-  QAction* load_course_ = nullptr;
-  QAction* rom_textures_ = nullptr;
-  QAction* save_textures_ = nullptr;
   QLabel* course_summary_ = nullptr;
   HelpWindow* help_ = nullptr;
 };

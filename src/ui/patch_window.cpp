@@ -7,20 +7,21 @@
 
 #include "course/course_files.h"
 #include "course/new_course.h"
+#include "forms/ui_patch_window.h"
 #include "rom/rom_image.h"
 #include "rom/rom_patch.h"
 #include "ui/dialogs.h"
 #include "ui/editor_session.h"
 #include "ui/session_inputs.h"
-#include "ui_patch_window.h"
 
 namespace kurvex {
 
 namespace {
 
-const char kRomFilter[] = "F-Zero X ROMs (*.*64)";
-const char kCourseCaption[] = "Select KURV F-Zero X Track";
-const char kPatchCaption[] = "Patch ROM";
+const char kRomFilter[] = QT_TRANSLATE_NOOP("kurvex::PatchWindow", "F-Zero X ROMs (*.*64)");
+const char kCourseCaption[] =
+    QT_TRANSLATE_NOOP("kurvex::PatchWindow", "Select KURV F-Zero X Track");
+const char kPatchCaption[] = QT_TRANSLATE_NOOP("kurvex::PatchWindow", "Patch ROM");
 
 bool IsTrackText(const std::string& path) {
   return path.size() >= 4 &&
@@ -58,28 +59,34 @@ void AppendList(Message& message, const std::vector<std::pair<int, std::string>>
 }  // namespace
 
 PatchWindow::PatchWindow(EditorSession& session, Dialogs& dialogs, QWidget* owner)
-    : ToolWindow(session, QStringLiteral("Patch to ROM"), owner),
+    : ToolWindow(session, tr("Patch to ROM"), owner),
       ui_(std::make_unique<Ui::PatchWindow>()),
-      dialogs_(dialogs) {
+      dialogs_(dialogs),
+      runner_(session, dialogs, this, tr("Patch to ROM")) {
   ui_->setupUi(this);
-  setWindowTitle(QStringLiteral("Patch to ROM"));
+  setWindowTitle(tr("Patch to ROM"));
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     ui_->cmbCourse->addItem(QString::fromStdString(SlotName(slot)));
   }
   ui_->cmbCourse->setCurrentIndex(0);
   ui_->cmdROMOut->setEnabled(false);
   ui_->cmdPatch->setEnabled(false);
-  connect(ui_->cmbCourse, &QComboBox::currentIndexChanged, this, &PatchWindow::ShowSlot);
-  connect(ui_->chkLoadFile, &QCheckBox::clicked, this,
-          [this](bool checked) { slots_[SelectedSlot() - 1].load = checked; });
-  connect(ui_->cmdFile, &QPushButton::clicked, this, &PatchWindow::ChooseCourseFile);
+  connect(ui_->cmbCourse, &QComboBox::currentIndexChanged, this,
+          [this] { runner_.Run([this] { ShowSlot(); }); });
+  connect(ui_->chkLoadFile, &QCheckBox::clicked, this, [this](bool checked) {
+    runner_.Run([this, checked] { slots_[SelectedSlot() - 1].load = checked; });
+  });
+  connect(ui_->cmdFile, &QPushButton::clicked, this,
+          [this] { runner_.Run([this] { ChooseCourseFile(); }); });
   // The editor's input ROM is proposed here too, as long as no other was chosen here.
   connect(&session_, &EditorSession::romChanged, this, [this] {
     if (ui_->txtIn->text().isEmpty()) TakeInputRom(session_.input_rom(), false);
   });
-  connect(ui_->cmdROMIn, &QPushButton::clicked, this, &PatchWindow::SelectInputRom);
-  connect(ui_->cmdROMOut, &QPushButton::clicked, this, &PatchWindow::SelectOutputRom);
-  connect(ui_->cmdPatch, &QPushButton::clicked, this, &PatchWindow::Patch);
+  connect(ui_->cmdROMIn, &QPushButton::clicked, this,
+          [this] { runner_.Run([this] { SelectInputRom(); }); });
+  connect(ui_->cmdROMOut, &QPushButton::clicked, this,
+          [this] { runner_.Run([this] { SelectOutputRom(); }); });
+  connect(ui_->cmdPatch, &QPushButton::clicked, this, [this] { runner_.Run([this] { Patch(); }); });
 }
 
 PatchWindow::~PatchWindow() { StopListening(); }
@@ -103,21 +110,15 @@ void PatchWindow::ShowPath(QLineEdit* box, const QString& path) {
 void PatchWindow::ForgetInputRom() {
   ShowPath(ui_->txtIn, QString());
   ShowPath(ui_->txtOut, QString());
-  ui_->lblVersion->setText(QStringLiteral("(No ROM Selected)"));
+  ui_->lblVersion->setText(tr("(No ROM Selected)"));
   ui_->cmdPatch->setEnabled(false);
   ui_->cmdROMOut->setEnabled(false);
 }
 
 bool PatchWindow::SelectInputRom() {
-  const QString path =
-      dialogs_.OpenFileName(this, QStringLiteral("Select Input ROM..."), kRomFilter);
-  if (path.isEmpty()) {
-    session_.Reanimate();
-    return false;
-  }
-  const bool taken = TakeInputRom(path, true);
-  session_.Reanimate();
-  return taken;
+  const QString path = dialogs_.OpenFileName(this, tr("Select Input ROM..."), tr(kRomFilter));
+  if (path.isEmpty()) return false;
+  return TakeInputRom(path, true);
 }
 
 bool PatchWindow::TakeInputRom(const QString& path, bool report) {
@@ -125,7 +126,7 @@ bool PatchWindow::TakeInputRom(const QString& path, bool report) {
   const int16_t result = rom.OpenRom(path.toStdString());
   if (result != kRomOk) {
     if (report) {
-      dialogs_.ShowMessage(this, MessageIcon::kCritical, QStringLiteral("Select Input ROM"),
+      dialogs_.ShowMessage(this, MessageIcon::kCritical, tr("Select Input ROM"),
                            FileCheck(result, rom.region_byte()));
       ForgetInputRom();
     }
@@ -141,16 +142,14 @@ bool PatchWindow::TakeInputRom(const QString& path, bool report) {
 }
 
 bool PatchWindow::SelectOutputRom() {
-  const QString chosen =
-      dialogs_.SaveFileName(this, QStringLiteral("Specify Output ROM..."), kRomFilter);
-  session_.Reanimate();
+  const QString chosen = dialogs_.SaveFileName(this, tr("Specify Output ROM..."), tr(kRomFilter));
   if (chosen.isEmpty()) return false;
   const QString output = QString::fromStdString(FNSuff(chosen.toStdString(), "_mfd"));
   const QString input = Normalised(ui_->txtIn->text());
   const QString typed = Normalised(chosen);
   // The output must never name the input: neither as chosen nor with its suffix.
   if ((typed.size() <= input.size() && input.endsWith(typed)) || Normalised(output) == input) {
-    dialogs_.ShowMessage(this, MessageIcon::kExclamation, QStringLiteral("Specify Output ROM"),
+    dialogs_.ShowMessage(this, MessageIcon::kExclamation, tr("Specify Output ROM"),
                          SameRomMessage());
     return false;
   }
@@ -160,22 +159,18 @@ bool PatchWindow::SelectOutputRom() {
 
 bool PatchWindow::ChooseCourseFile() {
   const QString path = dialogs_.OpenFileName(
-      this, kCourseCaption,
-      "Courses (*.kurv *.txt);;KURV files (*.kurv);;Track text files (*.txt)");
-  if (path.isEmpty()) {
-    session_.Reanimate();
-    return false;
-  }
+      this, tr(kCourseCaption),
+      tr("Courses (*.kurv *.txt);;KURV files (*.kurv);;Track text files (*.txt)"));
+  if (path.isEmpty()) return false;
   SlotFile& file = slots_[SelectedSlot() - 1];
   Course course = NewCourse();
   const FileOutcome loaded = LoadCourseFile(path.toStdString(), course);
   file = loaded.ok ? SlotFile{true, path} : SlotFile{};
   ShowSlot();
   if (!loaded.ok) {
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, kCourseCaption,
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, tr(kCourseCaption),
                          WithReason(loaded.message, loaded.reason));
   }
-  session_.Reanimate();
   return loaded.ok;
 }
 
@@ -184,7 +179,7 @@ bool PatchWindow::Patch() {
   const QString output = ui_->txtOut->text();
   if (input.isEmpty()) return false;
   if (Normalised(output) == Normalised(input) || output.trimmed().isEmpty()) {
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, kPatchCaption,
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, tr(kPatchCaption),
                          LinesMessage({"Error with Output ROM file"}));
     return false;
   }
@@ -204,22 +199,26 @@ bool PatchWindow::Patch() {
       request.course_files[slot - 1] = file.path.toStdString();
     }
   }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const PatchOutcome outcome = PatchRom(request);
-  QApplication::restoreOverrideCursor();
-  session_.Reanimate();
+  const PatchOutcome outcome = [&request] {
+    // The wait cursor goes however the job ends.
+    struct WaitCursor {
+      WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+      ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    } wait;
+    return PatchRom(request);
+  }();
   if (outcome.code == kPatchInputError) {
     Message message{"Error with Input ROM file", outcome.message.lines};
     if (!outcome.message.title.empty()) {
       message.lines.insert(message.lines.begin(), outcome.message.title + ".");
     }
     message = WithReason(message, outcome.reason);
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, kPatchCaption, message);
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, tr(kPatchCaption), message);
     ui_->cmdPatch->setEnabled(false);
     return false;
   }
   if (outcome.code != kPatchOk) {
-    dialogs_.ShowMessage(this, MessageIcon::kCritical, kPatchCaption,
+    dialogs_.ShowMessage(this, MessageIcon::kCritical, tr(kPatchCaption),
                          WithReason(outcome.message, outcome.reason));
     return false;
   }
@@ -285,19 +284,19 @@ void PatchWindow::ShowReport(const PatchOutcome& outcome, const std::vector<int>
     Message errors =
         LinesMessage({"The following courses encountered", "errors while attempting to patch:"});
     AppendList(errors, failed);
-    dialogs_.ShowMessage(this, MessageIcon::kExclamation, kPatchCaption, errors);
+    dialogs_.ShowMessage(this, MessageIcon::kExclamation, tr(kPatchCaption), errors);
   }
   if (!read_with_notices.empty()) {
     Message notice{"These courses were read, but not everything as it was written:", {}};
     AppendList(notice, read_with_notices);
-    dialogs_.ShowMessage(this, MessageIcon::kInformation, kPatchCaption, notice);
+    dialogs_.ShowMessage(this, MessageIcon::kInformation, tr(kPatchCaption), notice);
   }
   if (!shortened.empty()) {
     Message notice =
         LinesMessage({"The ROM was patched. The names, descriptions or horizons of these courses",
                       "were cut to fit the space the ROM has for them:"});
     AppendList(notice, shortened);
-    dialogs_.ShowMessage(this, MessageIcon::kInformation, kPatchCaption, notice);
+    dialogs_.ShowMessage(this, MessageIcon::kInformation, tr(kPatchCaption), notice);
   }
 }
 

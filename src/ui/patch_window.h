@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "rom/rom_layout.h"
+#include "ui/command_runner.h"
 #include "ui/tool_window.h"
 
 class QLineEdit;
@@ -62,6 +63,7 @@ class PatchWindow : public ToolWindow {
 
   std::unique_ptr<Ui::PatchWindow> ui_;
   Dialogs& dialogs_;
+  CommandRunner runner_;
   std::array<SlotFile, kSlotCount> slots_;
 };
 

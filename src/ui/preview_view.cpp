@@ -13,9 +13,12 @@
 #include <cmath>
 
 #include "editing/course_problems.h"
+#include "editing/drag_pads.h"
+#include "editing/edit_result.h"
 #include "preview/frame_motion.h"
 #include "preview/problem_markers.h"
 #include "preview/view_projection.h"
+#include "ui/command_runner.h"
 
 namespace kurvex {
 
@@ -53,8 +56,10 @@ bool PreviewView::OpenGLAvailable() {
   return probe.create();
 }
 
-PreviewView::PreviewView(EditorSession& session)
-    : session_(session), star_seed_(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch())) {
+PreviewView::PreviewView(EditorSession& session, CommandRunner& runner)
+    : session_(session),
+      runner_(runner),
+      star_seed_(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch())) {
   setFormat(SurfaceFormat());
   setMinimumSize(QSize(160, 120));
   connect(&session_, &EditorSession::documentChanged, this, &PreviewView::OnDocumentChanged);
@@ -119,12 +124,6 @@ void PreviewView::KillGL() {
   scene_.KillGL();
   doneCurrent();
   gl_ready_ = false;
-}
-
-void PreviewView::SetStarSeed(uint32_t seed) {
-  star_seed_ = seed;
-  stars_pending_ = true;
-  RequestFrame();
 }
 
 void PreviewView::initializeGL() {
@@ -274,9 +273,12 @@ void PreviewView::mousePressEvent(QMouseEvent* event) {
   if (point == 0) return;
   // Pressing on a dot takes hold of its point: it becomes the current point, and a drag moves
   // it as one step.
-  CourseDocument& document = session_.document();
-  document.SelectPoint(point);
-  document.BeginGesture("Move Point");
+  runner_.Step([&] {
+    CourseDocument& document = session_.document();
+    document.SelectPoint(point);
+    document.BeginGesture("Move Point");
+    return int16_t{kEditOk};
+  });
   dragged_point_ = point;
   setCursor(Qt::ClosedHandCursor);
 }
@@ -293,24 +295,29 @@ void PreviewView::mouseMoveEvent(QMouseEvent* event) {
   if (!dragged_) return;
   // Shift held when the drag began, or pressed during it.
   const bool shift = pressed_with_shift_ || (event->modifiers() & Qt::ShiftModifier);
-  if (dragged_point_ != 0) {
-    DragPoint(previous, position, shift);
-    return;
-  }
-  MoveView(position - previous, drag_button_ == Qt::RightButton || shift);
+  runner_.Step([&] {
+    if (dragged_point_ != 0) {
+      DragPoint(previous, position, shift);
+    } else {
+      MoveView(position - previous, drag_button_ == Qt::RightButton || shift);
+    }
+    return int16_t{kEditOk};
+  });
 }
 
 void PreviewView::MoveView(const QPoint& delta, bool sideways) {
-  Camera& camera = session_.camera();
-  if (sideways) {
-    camera.MoveAlongView(-delta.x() * kMoveUnitsPerPixel, delta.y() * kMoveUnitsPerPixel, 0);
-  } else if (drag_button_ == Qt::LeftButton) {
-    // Dragging right turns the view right; dragging up tilts it up.
-    camera.Turn(-delta.x() * kTurnDegreesPerPixel, -delta.y() * kTurnDegreesPerPixel);
-  } else {
-    return;
-  }
-  session_.CameraMoved(this);
+  if (!sideways && drag_button_ != Qt::LeftButton) return;
+  session_.MoveCamera(
+      [&](Camera& camera) {
+        if (sideways) {
+          camera.MoveAlongView(-delta.x() * kMoveUnitsPerPixel, delta.y() * kMoveUnitsPerPixel, 0);
+        } else {
+          // Dragging right turns the view right; dragging up tilts it up.
+          camera.Turn(-delta.x() * kTurnDegreesPerPixel, -delta.y() * kTurnDegreesPerPixel);
+        }
+        return true;
+      },
+      this);
   RequestFrame();
 }
 
@@ -331,35 +338,32 @@ void PreviewView::DragPoint(const QPoint& from_pixel, const QPoint& to_pixel, bo
   const Vec3 step = to - from;
   const Extremes& extremes = document.extremes();
   document.UpdateGesture([&](Course& course, int& current) {
-    CtlPoint& p = course.Points[current];
-    if (vertically) {
-      p.Y = static_cast<float>(extremes.Clamp(kAxisY, p.Y + step.y * 1000));
-    } else {
-      p.X = static_cast<float>(extremes.Clamp(kAxisX, p.X + step.x * 1000));
-      p.Z = static_cast<float>(extremes.Clamp(kAxisZ, p.Z + step.z * 1000));
-    }
-    return int16_t{0};
+    ApplyPreviewDrag(course, current, step, vertically, extremes);
+    return int16_t{kEditOk};
   });
 }
 
 void PreviewView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != drag_button_) return;
-  if (dragged_point_ != 0) {
-    session_.document().EndGesture();
-    dragged_point_ = 0;
-  } else if (!dragged_ && drag_button_ == Qt::LeftButton) {
-    const int point = PointAt(event->position().toPoint());
-    if (point != 0) session_.document().SelectPoint(point);
-  }
+  const int clicked_point = PointAt(event->position().toPoint());
+  const bool clicked = !dragged_ && drag_button_ == Qt::LeftButton;
+  const bool held = dragged_point_ != 0;
+  dragged_point_ = 0;
   drag_button_ = Qt::NoButton;
+  runner_.Run([&] {
+    if (held) {
+      session_.document().EndGesture();
+    } else if (clicked && clicked_point != 0) {
+      session_.document().SelectPoint(clicked_point);
+    }
+  });
   SetHover(PointAt(event->position().toPoint()));
-  session_.Reanimate();
 }
 
 void PreviewView::keyPressEvent(QKeyEvent* event) {
   // Escape puts a dragged point back where it was.
   if (event->key() == Qt::Key_Escape && dragged_point_ != 0) {
-    session_.document().CancelGesture();
+    runner_.Run([this] { session_.document().CancelGesture(); });
     dragged_point_ = 0;
     drag_button_ = Qt::NoButton;
     setCursor(Qt::ArrowCursor);
@@ -376,8 +380,15 @@ bool PreviewView::event(QEvent* event) {
 void PreviewView::wheelEvent(QWheelEvent* event) {
   const double notches = event->angleDelta().y() / 120.0;
   if (notches == 0) return;
-  session_.camera().MoveAlongView(0, 0, notches * kWheelUnitsPerNotch);
-  session_.CameraMoved(this);
+  runner_.Step([&] {
+    session_.MoveCamera(
+        [&](Camera& camera) {
+          camera.MoveAlongView(0, 0, notches * kWheelUnitsPerNotch);
+          return true;
+        },
+        this);
+    return int16_t{kEditOk};
+  });
   RequestFrame();
 }
 

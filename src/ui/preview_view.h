@@ -21,11 +21,14 @@
 
 namespace kurvex {
 
+class CommandRunner;
+
 class PreviewView : public QOpenGLWindow {
   Q_OBJECT
 
  public:
-  explicit PreviewView(EditorSession& session);
+  // The mouse's commands run through `runner`.
+  PreviewView(EditorSession& session, CommandRunner& runner);
   ~PreviewView() override;
 
   // The surface every preview needs: a compatibility profile (display lists, immediate mode),
@@ -45,8 +48,6 @@ class PreviewView : public QOpenGLWindow {
     unpaced_ = unpaced;
     RequestFrame();
   }
-  // The star field from this seed (the editor seeds it from the clock).
-  void SetStarSeed(uint32_t seed);
   // The current view drawn at another size, through the frame's own drawing; a null image
   // when there is no GL.
   QImage RenderPicture(int width, int height);
@@ -89,6 +90,7 @@ class PreviewView : public QOpenGLWindow {
   void DragPoint(const QPoint& from, const QPoint& to, bool vertically);
 
   EditorSession& session_;
+  CommandRunner& runner_;
   PreviewScene scene_;
   bool gl_ready_ = false;
   Rebuild pending_ = Rebuild::kNone;

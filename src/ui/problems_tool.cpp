@@ -11,26 +11,21 @@
 #include <QToolBar>
 
 #include "preview/view_projection.h"
+#include "ui/command_runner.h"
+#include "ui/editor_actions.h"
 #include "ui/editor_session.h"
 #include "ui/main_window.h"
 #include "ui/preview_view.h"
 #include "ui/preview_window.h"
 #include "ui/problems_window.h"
+#include "ui/settings_keeper.h"
 #include "ui/window_layout.h"
 
 namespace kurvex {
 
-namespace {
-
-const char kPlaceKey[] = "problems/place";
-const char kVisibleKey[] = "problems/visible";
-const char kMarkersKey[] = "problems/markers";
-
-}  // namespace
-
 ProblemsTool::ProblemsTool(EditorSession& session, MainWindow& main, QSettings& settings)
     : QObject(&main), session_(session), main_(main), settings_(settings) {
-  window_ = new ProblemsWindow(session_, &main_);
+  window_ = new ProblemsWindow(session_, main_.runner(), &main_);
   window_->setAcceptDrops(true);
   window_->installEventFilter(&main_);  // course files dropped on it open as on the others
   window_->installEventFilter(this);
@@ -44,7 +39,7 @@ ProblemsTool::ProblemsTool(EditorSession& session, MainWindow& main, QSettings& 
   AddActions();
   main_.installEventFilter(this);
   connect(&session_, &EditorSession::graphicsChanged, this, [this] {
-    if (placed_) settings_.setValue(kMarkersKey, session_.graphics().problem_markers);
+    if (placed_) kProblemMarkersOption.Write(settings_, session_.graphics().problem_markers);
   });
 }
 
@@ -52,36 +47,31 @@ void ProblemsTool::AddActions() {
   window_action_ = new QAction(tr("Pro&blems"), &main_);
   window_action_->setObjectName(QStringLiteral("mnuProblems"));
   window_action_->setCheckable(true);
-  connect(window_action_, &QAction::triggered, this, &ProblemsTool::Toggle);
+  connect(window_action_, &QAction::triggered, this,
+          [this] { main_.runner().Run([this] { Toggle(); }); });
   connect(window_, &ToolWindow::visibilityChanged, this, [this](bool visible) {
     // Hidden with the bar, or by the program closing: still wanted next time.
     if (minimised_ || session_.closing()) return;
     window_action_->setChecked(visible);
     KeepPlace();
   });
-  if (auto* menu = main_.findChild<QMenu*>(QStringLiteral("mnuWindow"))) {
-    menu->addAction(window_action_);
-  }
-  if (auto* bar = main_.findChild<QToolBar*>(QStringLiteral("toolBar"))) {
-    bar->addAction(window_action_);
-  }
+  main_.actions().window_menu()->addAction(window_action_);
+  main_.actions().tool_bar()->addAction(window_action_);
 
   auto* next = new QAction(tr("&Next Problem"), &main_);
   next->setObjectName(QStringLiteral("mnuNextProblem"));
   next->setShortcut(Qt::Key_F8);
-  connect(next, &QAction::triggered, this, [this] { window_->SelectNext(false); });
+  connect(next, &QAction::triggered, this,
+          [this] { main_.runner().Run([this] { window_->SelectNext(false); }); });
   auto* previous = new QAction(tr("Pre&vious Problem"), &main_);
   previous->setObjectName(QStringLiteral("mnuPreviousProblem"));
   previous->setShortcut(Qt::SHIFT | Qt::Key_F8);
-  connect(previous, &QAction::triggered, this, [this] { window_->SelectNext(true); });
-  if (auto* view = main_.findChild<QMenu*>(QStringLiteral("mnuView"))) {
-    view->addSeparator();
-    view->addAction(next);
-    view->addAction(previous);
-  } else {
-    main_.addAction(next);
-    main_.addAction(previous);
-  }
+  connect(previous, &QAction::triggered, this,
+          [this] { main_.runner().Run([this] { window_->SelectNext(true); }); });
+  QMenu* view = main_.actions().view_menu();
+  view->addSeparator();
+  view->addAction(next);
+  view->addAction(previous);
 }
 
 void ProblemsTool::Toggle() {
@@ -93,25 +83,23 @@ void ProblemsTool::Toggle() {
     window_->activateWindow();
   }
   window_action_->setChecked(window_->isVisible());
-  session_.Reanimate();
 }
 
 void ProblemsTool::ShowPoint(int point) {
   const PreviewView& view = main_.preview().view();
-  Camera& camera = session_.camera();
-  const CameraValues shown = CameraShowingPoint(session_.document().course(), point,
-                                                camera.values(), view.width(), view.height());
-  camera.Restore(shown);
-  session_.CameraMoved();
+  session_.RestoreCamera(CameraShowingPoint(session_.document().course(), point,
+                                            session_.camera().values(), view.width(),
+                                            view.height()));
 }
 
 void ProblemsTool::RestorePlace() {
   // After the settings file is read, which knows nothing of the markers.
-  session_.graphics().problem_markers = settings_.value(kMarkersKey, true).toBool();
-  session_.GraphicsChanged(GraphicsChange::kFrame);
+  const bool markers = kProblemMarkersOption.Read(settings_);
+  session_.ChangeGraphics([markers](GraphicsSettings& s) { s.problem_markers = markers; },
+                          GraphicsChange::kFrame);
   placed_ = true;
   const QRect screen = QApplication::primaryScreen()->availableGeometry();
-  QRect place = settings_.value(kPlaceKey).toRect();
+  QRect place = kProblemsPlaceOption.Read(settings_);
   if (!place.isValid() || !screen.intersects(place)) {
     const QWidget& preview = main_.preview();
     place = FirstRunProblemsPlace(QRect(preview.pos(), preview.size()), screen,
@@ -119,15 +107,15 @@ void ProblemsTool::RestorePlace() {
   }
   window_->move(place.topLeft());
   window_->resize(place.size().expandedTo(window_->minimumSizeHint()));
-  const bool visible = settings_.value(kVisibleKey, true).toBool();
+  const bool visible = kProblemsVisibleOption.Read(settings_);
   window_->setVisible(visible);
   window_action_->setChecked(visible);
 }
 
 void ProblemsTool::KeepPlace() {
   if (!placed_) return;
-  settings_.setValue(kPlaceKey, QRect(window_->pos(), window_->size()));
-  settings_.setValue(kVisibleKey, window_action_->isChecked());
+  kProblemsPlaceOption.Write(settings_, QRect(window_->pos(), window_->size()));
+  kProblemsVisibleOption.Write(settings_, window_action_->isChecked());
 }
 
 bool ProblemsTool::eventFilter(QObject* watched, QEvent* event) {

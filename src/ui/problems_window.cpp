@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "editing/document_change.h"
+#include "ui/command_runner.h"
 #include "ui/editor_session.h"
 
 namespace kurvex {
@@ -24,8 +25,8 @@ QString GroupText(ProblemGroup group, int count) {
 
 }  // namespace
 
-ProblemsWindow::ProblemsWindow(EditorSession& session, QWidget* owner)
-    : ToolWindow(session, tr("Problems"), owner) {
+ProblemsWindow::ProblemsWindow(EditorSession& session, CommandRunner& runner, QWidget* owner)
+    : ToolWindow(session, tr("Problems"), owner), runner_(runner) {
   setObjectName(QStringLiteral("frmProblems"));
   list_ = new QTreeWidget(this);
   list_->setObjectName(QStringLiteral("lstProblems"));
@@ -41,7 +42,7 @@ ProblemsWindow::ProblemsWindow(EditorSession& session, QWidget* owner)
   layout->addWidget(list_);
   // itemActivated covers a double-click and Return.
   connect(list_, &QTreeWidget::itemActivated, this,
-          [this](QTreeWidgetItem* item) { Activate(item); });
+          [this](QTreeWidgetItem* item) { runner_.Run([this, item] { Activate(item); }); });
   connect(&session_, &EditorSession::documentChanged, this, &ProblemsWindow::OnDocumentChanged);
   Refresh();
 }
@@ -134,7 +135,6 @@ void ProblemsWindow::Activate(QTreeWidgetItem* item) {
   if (point <= 0) return;  // the whole course: nothing to go to
   session_.document().SelectPoint(point);
   emit pointChosen(point);
-  session_.Reanimate();
 }
 
 }  // namespace kurvex

@@ -11,13 +11,14 @@
 
 namespace kurvex {
 
+class CommandRunner;
 struct DocumentChange;
 
 class ProblemsWindow : public ToolWindow {
   Q_OBJECT
 
  public:
-  ProblemsWindow(EditorSession& session, QWidget* owner);
+  ProblemsWindow(EditorSession& session, CommandRunner& runner, QWidget* owner);
 
   const std::vector<CourseProblem>& problems() const { return problems_; }
   QTreeWidget& list() { return *list_; }
@@ -41,6 +42,7 @@ class ProblemsWindow : public ToolWindow {
   std::vector<QTreeWidgetItem*> ProblemItems() const;
   void Activate(QTreeWidgetItem* item);
 
+  CommandRunner& runner_;
   QTreeWidget* list_ = nullptr;
   std::vector<CourseProblem> problems_;
   bool stale_ = true;  // the course changed while not settled

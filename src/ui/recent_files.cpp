@@ -3,14 +3,12 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "ui/settings_keeper.h"
+
 namespace kurvex {
 
-namespace {
-const char kKey[] = "recentFiles";
-}
-
 RecentFiles::RecentFiles(QSettings& settings, QObject* parent)
-    : QObject(parent), settings_(settings), files_(settings.value(kKey).toStringList()) {
+    : QObject(parent), settings_(settings), files_(kRecentFilesOption.Read(settings)) {
   while (files_.size() > kMaxFiles) files_.removeLast();
 }
 
@@ -33,7 +31,7 @@ void RecentFiles::Clear() {
 }
 
 void RecentFiles::Store() {
-  settings_.setValue(kKey, files_);
+  kRecentFilesOption.Write(settings_, files_);
   emit changed();
 }
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "preview/ride_camera.h"
+#include "ui/command_runner.h"
+#include "ui/editor_actions.h"
 #include "ui/editor_session.h"
 #include "ui/main_window.h"
 
@@ -23,12 +25,9 @@ RideCommand::RideCommand(EditorSession& session, MainWindow& main)
   ride_->setObjectName(QStringLiteral("mnuRideCourse"));
   ride_->setCheckable(true);
   ride_->setShortcut(Qt::Key_F6);
-  connect(ride_, &QAction::triggered, this, [this] { riding_ ? Stop() : Start(); });
-  if (auto* view = main_.findChild<QMenu*>(QStringLiteral("mnuView"))) {
-    view->addAction(ride_);
-  } else {
-    main_.addAction(ride_);
-  }
+  connect(ride_, &QAction::triggered, this,
+          [this] { main_.runner().Run([this] { riding_ ? Stop() : Start(); }); });
+  main_.actions().view_menu()->addAction(ride_);
   // Only while riding, so that the keys keep their usual work in every box otherwise.
   AddKey("actRideStop", Qt::Key_Escape, &RideCommand::Stop);
   AddKey("actRideFaster", Qt::Key_Up, &RideCommand::Faster);
@@ -51,7 +50,8 @@ QAction* RideCommand::AddKey(const char* name, const QKeySequence& key,
   action->setObjectName(QString::fromLatin1(name));
   action->setShortcut(key);
   action->setEnabled(false);
-  connect(action, &QAction::triggered, this, slot);
+  connect(action, &QAction::triggered, this,
+          [this, slot] { main_.runner().Run([this, slot] { (this->*slot)(); }); });
   main_.addAction(action);
   ride_keys_.append(action);
   return action;
@@ -78,8 +78,7 @@ void RideCommand::Stop() {
   timer_.stop();
   for (QAction* key : ride_keys_) key->setEnabled(false);
   ride_->setChecked(false);
-  session_.camera().Restore(saved_);
-  session_.CameraMoved();
+  session_.RestoreCamera(saved_);
 }
 
 void RideCommand::Faster() { factor_ = std::min(factor_ * kRideSpeedStep, kMaxRideSpeedFactor); }
@@ -93,9 +92,8 @@ void RideCommand::Step() {
     return;
   }
   distance_ += RideSpeed(factor_) * static_cast<double>(clock_.restart()) / 1000;
-  Camera& camera = session_.camera();
-  camera.Restore(RideCamera(RidePoseAt(document.prepared(), distance_), camera.values()));
-  session_.CameraMoved();
+  session_.RestoreCamera(
+      RideCamera(RidePoseAt(document.prepared(), distance_), session_.camera().values()));
 }
 
 }  // namespace kurvex

@@ -8,6 +8,7 @@
 
 #include "editing/special_characters.h"
 #include "ui/game_font.h"
+#include "ui/translation.h"
 
 namespace kurvex {
 
@@ -84,7 +85,7 @@ void SpecialCharacterPalette::mouseMoveEvent(QMouseEvent* event) {
 
 QString SpecialCharacterPalette::RefusalAt(const QPoint& position) const {
   const QPoint p = PalettePixel(position);
-  return QString::fromStdString(PaletteRefusal(active_, PaletteCell(p.x(), p.y())));
+  return Translated(PaletteRefusal(active_, PaletteCell(p.x(), p.y())));
 }
 
 bool SpecialCharacterPalette::event(QEvent* event) {

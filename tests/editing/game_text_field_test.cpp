@@ -72,7 +72,7 @@ TEST(GameTextField, TypingBackspaceDeleteAndArrows) {
   Course course = WithName("ACE");
   GameTextField field(K::kName);
   EXPECT_EQ(field.KeyDown(course, kLeft), FieldEdit::kNone);  // at the start
-  field.FigureIns(course, 1000);
+  field.PlaceInsertionNear(course, 1000);
   EXPECT_EQ(field.KeyDown(course, kRight), FieldEdit::kNone);  // at the end
   EXPECT_EQ(field.InsertionIndex(course), 3);
   EXPECT_EQ(field.KeyDown(course, kLeft), FieldEdit::kMoved);
@@ -107,7 +107,7 @@ TEST(GameTextField, FullFieldTakesNoMoreButStillEdits) {
   EXPECT_EQ(course.Description.size(), 30u);
 
   GameTextField name(K::kName);
-  name.FigureIns(course, 1000);
+  name.PlaceInsertionNear(course, 1000);
   ASSERT_EQ(course.Name, std::string(20, 'A'));
   EXPECT_EQ(name.KeyDown(course, Typed('U')), FieldEdit::kNone);
   EXPECT_EQ(name.KeyDown(course, kLeft), FieldEdit::kMoved);
@@ -123,11 +123,11 @@ TEST(GameTextField, FullFieldTakesNoMoreButStillEdits) {
 }
 
 // "NEW TRACK": boundaries at 0, 11, 21, 35, ... 80, 90.
-TEST(GameTextField, FigureInsPicksTheNearestBoundary) {
+TEST(GameTextField, InsertionGoesToTheNearestBoundary) {
   Course course = WithName("NEW TRACK");
   GameTextField field(K::kName);
   const auto index_at = [&](int x) {
-    field.FigureIns(course, x);
+    field.PlaceInsertionNear(course, x);
     return field.InsertionIndex(course);
   };
   // Halfway between two boundaries (16) the earlier one.

@@ -180,6 +180,57 @@ TEST(PointEdits, DragPads) {
   EXPECT_TRUE(tracker.Up(kPadY));
 }
 
+TEST(EditReplies, EveryWindowMakesTheSameOfAResult) {
+  // Done, and nothing to show: the limits the windows keep with disabled buttons count as done.
+  for (int code : {kEditOk, kEditUnchanged, kEditTooManyPoints, kEditTooFewPoints}) {
+    const EditReply reply = ReplyTo(code);
+    EXPECT_TRUE(reply.done) << code;
+    EXPECT_TRUE(reply.message.empty()) << code;
+  }
+  // Refused quietly: the control shows the stored value again, which says enough.
+  for (int code : {kEditBadNumber, kEditBadIndex, kEditBadFactor}) {
+    const EditReply reply = ReplyTo(code);
+    EXPECT_FALSE(reply.done) << code;
+    EXPECT_TRUE(reply.message.empty()) << code;
+  }
+  // Refused with the reason, under its own caption.
+  const EditReply mismatch = ReplyTo(kEditDeleteMismatch);
+  EXPECT_FALSE(mismatch.done);
+  EXPECT_EQ(mismatch.caption, "Delete Control Point");
+  EXPECT_EQ(mismatch.message, EditMessage(kEditDeleteMismatch));
+  // Anything else is the unknown error, under the window's own caption.
+  for (int code : {int{kEditUnknownError}, int{kEditNotPrepared}, 99}) {
+    const EditReply reply = ReplyTo(code);
+    EXPECT_FALSE(reply.done) << code;
+    EXPECT_TRUE(reply.caption.empty()) << code;
+    EXPECT_EQ(reply.message.Text("\n"), "An unknown error has occurred.") << code;
+  }
+}
+
+TEST(PointEdits, PreviewDragsMoveInCourseUnitsWithinTheExtremes) {
+  Course c = RingCourse(4);
+  const CtlPoint before = c.Points[1];
+  Extremes extremes;
+  // Across the ground: a preview unit is 1000 course units; the height stays.
+  ApplyPreviewDrag(c, 1, {0.25, 7, -0.5}, false, extremes);
+  EXPECT_EQ(c.Points[1].X, before.X + 250);
+  EXPECT_EQ(c.Points[1].Z, before.Z - 500);
+  EXPECT_EQ(c.Points[1].Y, before.Y);
+  // Upright: only the height moves.
+  ApplyPreviewDrag(c, 1, {3, 1.5, 3}, true, extremes);
+  EXPECT_EQ(c.Points[1].X, before.X + 250);
+  EXPECT_EQ(c.Points[1].Y, before.Y + 1500);
+  // Far beyond the box the point stops at its edge, on every axis.
+  extremes.max[kAxisX] = 6000;
+  ApplyPreviewDrag(c, 1, {1e9, 0, -1e9}, false, extremes);
+  EXPECT_EQ(c.Points[1].X, 6000.0f);
+  EXPECT_EQ(c.Points[1].Z, -15000.0f);
+  ApplyPreviewDrag(c, 1, {0, -1e9, 0}, true, extremes);
+  EXPECT_EQ(c.Points[1].Y, 0.0f);
+  // The other points stay where they were.
+  EXPECT_EQ(c.Points[2].X, RingCourse(4).Points[2].X);
+}
+
 TEST(PointEdits, CoincidentNeighboursArePartedUpward) {
   Course c = RingCourse(4);
   c.Points[3] = c.Points[2];

@@ -1,5 +1,7 @@
 #include "scripted_dialogs.h"
 
+#include <stdexcept>
+
 namespace kurvex::test {
 
 namespace {
@@ -29,6 +31,12 @@ SaveChoice ScriptedDialogs::AskSaveChanges(QWidget*, const QString& course_name)
   return Next(save_choices, SaveChoice::kCancel);
 }
 
+void ScriptedDialogs::FailIfAsked() {
+  if (failing_file_dialogs <= 0) return;
+  --failing_file_dialogs;
+  throw std::runtime_error("a file dialog failed");
+}
+
 RecoverChoice ScriptedDialogs::AskRecoverCourse(QWidget*, const RecoveryQuestion& question) {
   recovery_questions.push_back(question);
   return Next(recover_choices, RecoverChoice::kLater);
@@ -36,16 +44,19 @@ RecoverChoice ScriptedDialogs::AskRecoverCourse(QWidget*, const RecoveryQuestion
 
 QString ScriptedDialogs::OpenFileName(QWidget*, const QString& title, const QString&) {
   file_dialog_titles << title;
+  FailIfAsked();
   return Next(file_names, QString());
 }
 
 QString ScriptedDialogs::SaveFileName(QWidget*, const QString& title, const QString&) {
   file_dialog_titles << title;
+  FailIfAsked();
   return Next(file_names, QString());
 }
 
 QString ScriptedDialogs::FolderName(QWidget*, const QString& title) {
   file_dialog_titles << title;
+  FailIfAsked();
   return Next(file_names, QString());
 }
 

@@ -32,6 +32,8 @@ class ScriptedDialogs : public Dialogs {
   std::deque<RecoverChoice> recover_choices;  // without one: Later
   std::deque<QString> file_names;             // open, save and folder dialogs alike
   bool open_external_works = true;
+  // The next this many file dialogs fail with an exception, as a broken handler would.
+  int failing_file_dialogs = 0;
 
   std::vector<ShownMessage> messages;
   std::vector<AskedQuestion> questions;
@@ -52,6 +54,9 @@ class ScriptedDialogs : public Dialogs {
   // The captions of the message boxes shown so far, and forgetting them.
   QStringList MessageCaptions() const;
   void Clear();
+
+ private:
+  void FailIfAsked();
 };
 
 }  // namespace kurvex::test

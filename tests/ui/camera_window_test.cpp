@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QtTest>
 #include <cmath>
+#include <stdexcept>
+#include <utility>
 
 #include "course/number_text.h"
 #include "scripted_dialogs.h"
@@ -193,12 +195,14 @@ class CameraWindowTest : public QObject {
     QVERIFY(!moved.isEmpty());
     QCOMPARE(moved.last().at(0).value<QObject*>(), static_cast<QObject*>(&f.window));
     // The preview's mouse, or the settings, move the camera: the boxes and options follow.
-    CameraValues& values = f.session.camera().settings();
-    values.x = 12.5;
-    values.azimuth = 45.25;
-    values.coord_hold = true;
-    values.ang_relative = false;
-    f.session.CameraMoved(nullptr);
+    f.session.MoveCamera([](Camera& camera) {
+      CameraValues& values = camera.settings();
+      values.x = 12.5;
+      values.azimuth = 45.25;
+      values.coord_hold = true;
+      values.ang_relative = false;
+      return true;
+    });
     QCOMPARE(f.Box("txtX")->text(), QString("12.500"));
     QCOMPARE(f.Box("txtAzim")->text(), QString("45.250"));
     QVERIFY(f.Check("chkCoordLock")->isChecked());
@@ -208,6 +212,49 @@ class CameraWindowTest : public QObject {
     f.Press("lblCoord0");
     f.window.hide();
     QVERIFY(!f.window.engaged().coord[0]);
+  }
+
+  void AFailingMoveLeavesTheEditorRunningWithAMessage() {
+    Fixture f;
+    // A view of the camera that fails once, as a broken part of the editor would.
+    bool fail = true;
+    QObject::connect(&f.session, &EditorSession::cameraChanged, &f.window, [&fail] {
+      if (std::exchange(fail, false)) throw std::runtime_error("a view failed");
+    });
+    f.Type("txtX", "5");
+    QCOMPARE(f.dialogs.MessageCaptions(), QStringList{"Camera"});
+    QCOMPARE(f.dialogs.messages.back().Text(), QString("An unknown error has occurred."));
+    f.Type("txtY", "7");
+    QCOMPARE(f.camera().y, 7.0);
+    QCOMPARE(f.dialogs.messages.size(), size_t(1));
+  }
+
+  void ButtonsWorkFromTheKeyboard() {
+    Fixture f;
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    CameraButton* up = f.Button("lblCoord0");
+    QCOMPARE(up->accessibleName(), QString("Y + (up)"));
+    // Tab reaches the buttons; Space holds one as the mouse does.
+    up->setFocus(Qt::TabFocusReason);
+    QVERIFY(up->hasFocus());
+    QTest::keyPress(up, Qt::Key_Space);
+    QVERIFY(f.window.engaged().coord[0]);
+    QVERIFY(up->down());
+    QTest::keyPress(up, Qt::Key_Space, Qt::NoModifier, -1);  // held, the key repeats
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(up, &repeat);
+    QVERIFY(f.window.engaged().coord[0]);
+    QTest::keyRelease(up, Qt::Key_Space);
+    QVERIFY(!f.window.engaged().coord[0]);
+    // With Hold, Space toggles the button.
+    f.Check("chkAngLock")->setChecked(true);
+    CameraButton* turn = f.Button("imgAng0");
+    turn->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(turn, Qt::Key_Space);
+    QVERIFY(f.window.engaged().ang[0]);
+    QTest::keyClick(turn, Qt::Key_Space);
+    QVERIFY(!f.window.engaged().ang[0]);
   }
 };
 

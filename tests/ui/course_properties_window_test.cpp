@@ -11,10 +11,13 @@
 #include <QTabWidget>
 #include <QToolTip>
 #include <QtTest>
+#include <stdexcept>
+#include <utility>
 
 #include "course/game_text.h"
 #include "course/new_course.h"
 #include "editing/edit_result.h"
+#include "editing/property_lists.h"
 #include "editing/special_characters.h"
 #include "scratch_dir.h"
 #include "scripted_dialogs.h"
@@ -432,6 +435,23 @@ class CoursePropertiesWindowTest : public QObject {
       QCOMPARE(font.palette().copy(ink.translated(at.topLeft())),
                font.glyphs().copy(glyph_ink.translated(glyph_cell.topLeft())));
     }
+  }
+
+  void AFailingEditLeavesTheEditorRunningWithAMessage() {
+    Fixture f(NewCourse());
+    // A listener that fails once, as a broken part of the editor would.
+    bool fail = true;
+    const int listener = f.session.document().AddListener([&fail](const DocumentChange&) {
+      if (std::exchange(fail, false)) throw std::runtime_error("a listener failed");
+    });
+    f.Find<QComboBox>("cmbVenue")->setCurrentIndex(3);
+    QCOMPARE(f.dialogs.MessageCaptions(), QStringList{"Course Properties"});
+    QCOMPARE(f.dialogs.messages.back().Text(), QString("An unknown error has occurred."));
+    // The window goes on: the next edit is taken and shown.
+    f.session.document().RemoveListener(listener);
+    f.Find<QComboBox>("cmbSky")->setCurrentIndex(2);
+    QCOMPARE(SkyIndex(f.course().Sky), 2);
+    QCOMPARE(f.dialogs.messages.size(), size_t(1));
   }
 };
 

@@ -3,6 +3,7 @@
 // messages; Windows-1252 text kept byte for byte.
 #include "ui/data_sheet_window.h"
 
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -191,6 +192,19 @@ class DataSheetWindowTest : public QObject {
     QCOMPARE(failed.message.title, std::string("Unknown error"));
     QVERIFY(failed.Text().contains(Path("gone.txt")));
     QCOMPARE(GenDatasheet(f.document().course()), GenDatasheet(seeded));
+  }
+
+  void AFailingButtonLeavesTheEditorRunningWithAMessage() {
+    Fixture f;
+    f.dialogs.failing_file_dialogs = 1;
+    f.Click("cmdExport");
+    QCOMPARE(f.dialogs.MessageCaptions(), QStringList{"Data Sheet"});
+    QCOMPARE(f.dialogs.messages.back().Text(), QString("An unknown error has occurred."));
+    // The window goes on: the next export writes the file.
+    f.dialogs.file_names = {Path("sheet.txt")};
+    f.Click("cmdExport");
+    QVERIFY(QFileInfo::exists(Path("sheet.txt")));
+    QCOMPARE(f.dialogs.messages.size(), size_t(1));
   }
 
   // A classic Mac text (lone CR line ends) is read and shown line by line; a file with NUL

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 #include <cmath>
 #include <vector>
@@ -213,7 +214,7 @@ class ElementPropertiesWindowTest : public QObject {
     editor.Type("txtDragSpeed", "0.05");
     QTest::keyClick(editor.Box("txtDragSpeed"), Qt::Key_Return);
     QCOMPARE(editor.Box("txtDragSpeed")->text(), QString("0.05"));
-    DragPadWidget* right = editor.Get<DragPadWidget>("PicRight");
+    DragPadWidget* right = editor.Get<DragPadWidget>("picRight");
     QTest::mousePress(right, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(right, QPoint(17, 10));
     QTest::mouseRelease(right, Qt::LeftButton, {}, QPoint(17, 10));
@@ -402,6 +403,23 @@ class ElementPropertiesWindowTest : public QObject {
     QCOMPARE(gate->currentIndex(), 0);
     main.action("mnuRedo")->trigger();
     QCOMPARE(gate->currentIndex(), 2);
+  }
+
+  void AccessKeysReachTheBoxesOfTheShownTab() {
+    Editor editor(RingCourse(6));
+    editor.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&editor.window));
+    editor.List("cmbDecoration")->setFocus();
+    QTest::keyClick(&editor.window, Qt::Key_Z, Qt::AltModifier);
+    QVERIFY(editor.Box("txtZ")->hasFocus());
+    QTest::keyClick(&editor.window, Qt::Key_R, Qt::AltModifier);
+    QVERIFY(editor.Box("txtRight")->hasFocus());
+    // The drag pads say what they do to a screen reader.
+    QCOMPARE(editor.Get<DragPadWidget>("picBank")->accessibleName(), QString("Turn the banking"));
+    // On the Segment tab the same key reaches that tab's list.
+    editor.Get<QTabWidget>("tabs")->setCurrentIndex(1);
+    QTest::keyClick(&editor.window, Qt::Key_T, Qt::AltModifier);
+    QVERIFY(editor.List("cmbTrackType")->hasFocus());
   }
 };
 

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QtTest>
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "scripted_dialogs.h"
@@ -29,7 +31,7 @@ class GraphicsWindowTest : public QObject {
     GraphicsWindow window;
     std::vector<GraphicsChange> told;
 
-    GraphicsSettings& settings() { return session.graphics(); }
+    const GraphicsSettings& settings() { return session.graphics(); }
     QLineEdit* Box(const char* name) { return window.findChild<QLineEdit*>(name); }
     QAbstractButton* Button(const char* name) { return window.findChild<QAbstractButton*>(name); }
     void Type(const char* box, const QString& text) {
@@ -146,8 +148,7 @@ class GraphicsWindowTest : public QObject {
     loaded.use_sky_colour = false;
     loaded.segment_distance = 0.5;
     loaded.floor_transparency_percent = 20;
-    f.session.graphics() = loaded;
-    f.session.GraphicsChanged(GraphicsChange::kSegmentDistance);
+    f.session.SetGraphics(loaded, GraphicsChange::kSegmentDistance);
     QCOMPARE(f.Box("txtLSpline")->text(), QString("123456"));
     QVERIFY(!f.Button("chkJump")->isChecked());
     QVERIFY(f.Button("optDefineColor")->isChecked());
@@ -157,6 +158,21 @@ class GraphicsWindowTest : public QObject {
     // Filling the controls changed nothing and told nobody.
     QCOMPARE(f.told.size(), size_t(1));
     QCOMPARE(f.session.graphics().lines[kLineLeftSpline].colour, (Rgb{0x12, 0x34, 0x56}));
+  }
+
+  void AFailingSwitchLeavesTheEditorRunningWithAMessage() {
+    Fixture f;
+    // A view of the settings that fails once, as a broken part of the editor would.
+    bool fail = true;
+    QObject::connect(&f.session, &EditorSession::graphicsChanged, &f.window, [&fail] {
+      if (std::exchange(fail, false)) throw std::runtime_error("a view failed");
+    });
+    f.Click("chkWireframe");
+    QCOMPARE(f.dialogs.MessageCaptions(), QStringList{"Graphics Settings"});
+    QCOMPARE(f.dialogs.messages.back().Text(), QString("An unknown error has occurred."));
+    f.Click("chkPit");
+    QVERIFY(!f.settings().features[kShowPitAreas]);
+    QCOMPARE(f.dialogs.messages.size(), size_t(1));
   }
 };
 

@@ -301,7 +301,10 @@ class MainWindowTest : public QObject {
     const QString small = SaveCourse("small.kurv", RingCourse(6, 3000));
     const QString big = SaveCourse("big.kurv", RingCourse(12, 30000));
     Editor editor(Config());
-    editor.session.camera().Turn(20, 0);
+    editor.session.MoveCamera([](Camera& camera) {
+      camera.Turn(20, 0);
+      return true;
+    });
     QVERIFY(editor.window.files().OpenPath(small));  // in view: the camera stays
     QCOMPARE(editor.session.camera().values().azimuth, 20.0);
     QVERIFY(editor.window.files().OpenPath(big));
@@ -497,8 +500,12 @@ class MainWindowTest : public QObject {
     {
       Editor editor(Config());
       editor.window.files().OpenPath(file);
-      editor.session.graphics().wireframe = true;
-      editor.session.camera().Turn(30, 0);
+      editor.session.ChangeGraphics([](GraphicsSettings& s) { s.wireframe = true; },
+                                    GraphicsChange::kFrame);
+      editor.session.MoveCamera([](Camera& camera) {
+        camera.Turn(30, 0);
+        return true;
+      });
       editor.window.window_action(kWindowCamera).trigger();
       editor.window.window_action(kWindowElement).trigger();  // hidden
       editor.window.close();
@@ -582,6 +589,25 @@ class MainWindowTest : public QObject {
     QVERIFY(editor.dialogs.opened.empty());  // nothing is left to an outside program
     QWidget* help = editor.window.findChild<QWidget*>("frmHelp");
     QVERIFY(help == nullptr || !help->isVisible());
+  }
+
+  void CommandsThatTakeTheCourseEndTheTypingFirst() {
+    Editor editor(Config());
+    // Typing into a box, not yet left: the course has the number, unsettled.
+    editor.session.document().SetCoordinate(kAxisX, 123.5, CourseDocument::Entry::kTyping);
+    QVERIFY(editor.session.document().InGesture());
+    // Saving takes the course as it stands: the typing is a step of its own first.
+    editor.dialogs.file_names = {Path("typed.kurv")};
+    editor.Trigger("mnuSave");
+    QVERIFY(!editor.session.document().InGesture());
+    Course saved;
+    QVERIFY(LoadKurvFile(Path("typed.kurv").toStdString(), saved).ok);
+    QCOMPARE(saved.Points[1].X, 1235.0f);
+    QVERIFY(!editor.session.document().IsModified());
+    // A command that does not take the course leaves the typing open.
+    editor.session.document().SetCoordinate(kAxisX, 7, CourseDocument::Entry::kTyping);
+    editor.Trigger("mnuFrameCourse");
+    QVERIFY(editor.session.document().InGesture());
   }
 };
 

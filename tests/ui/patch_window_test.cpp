@@ -301,6 +301,19 @@ class PatchWindowTest : public QObject {
     QVERIFY(!f.Enabled("cmdPatch"));
     QVERIFY(FileBytes(dir_->Path("fzx_mfd.z64")).empty());
   }
+
+  void AFailingButtonLeavesTheEditorRunningWithAMessage() {
+    Fixture f;
+    f.dialogs.failing_file_dialogs = 1;
+    f.Click("cmdROMIn");
+    QCOMPARE(f.dialogs.MessageCaptions(), QStringList{"Patch to ROM"});
+    QCOMPARE(f.dialogs.messages.back().Text(), QString("An unknown error has occurred."));
+    // The window goes on: the next input ROM is taken.
+    const QString rom = Rom("in.z64");
+    f.Choose("cmdROMIn", rom);
+    QCOMPARE(f.Text("txtIn"), rom);
+    QCOMPARE(f.dialogs.messages.size(), size_t(1));
+  }
 };
 
 }  // namespace kurvex::test

@@ -2,12 +2,15 @@
 // and moves the view, and a click picks the CTL point dot under the pointer, in the projection
 // the frame itself uses.
 #include <QtTest>
+#include <stdexcept>
+#include <utility>
 
 #include "course/course_compare.h"
 #include "preview/view_projection.h"
 #include "scratch_dir.h"
 #include "scripted_dialogs.h"
 #include "test_courses.h"
+#include "ui/command_runner.h"
 #include "ui/editor_session.h"
 #include "ui/export_commands.h"
 #include "ui/preview_view.h"
@@ -19,7 +22,7 @@ class PreviewTest : public QObject {
 
  private:
   struct Preview {
-    Preview() : view(session) {
+    Preview() : view(session, runner) {
       session.document().Replace(RingCourse(8, 8000));
       session.SetCourseLoaded();
       view.resize(640, 480);
@@ -37,6 +40,8 @@ class PreviewTest : public QObject {
       QTRY_VERIFY_WITH_TIMEOUT(view.frames_drawn() >= target, 10000);
     }
     EditorSession session;
+    ScriptedDialogs dialogs;
+    CommandRunner runner{session, dialogs, nullptr, "Preview"};
     PreviewView view;
   };
 
@@ -82,7 +87,7 @@ class PreviewTest : public QObject {
 
     // The right button moves the eye; the wheel moves it forward. Looking straight down,
     // forward is down.
-    preview.session.camera().Restore(CameraValues());
+    preview.session.RestoreCamera(CameraValues());
     QTest::mousePress(&preview.view, Qt::RightButton, {}, QPoint(300, 200));
     QTest::mouseMove(&preview.view, QPoint(300, 260));
     QTest::mouseRelease(&preview.view, Qt::RightButton, {}, QPoint(300, 260));
@@ -135,7 +140,7 @@ class PreviewTest : public QObject {
     QTest::mouseMove(&preview.view, dot + QPoint(-600, 0));
     QTest::mouseRelease(&preview.view, Qt::LeftButton, {}, dot + QPoint(-600, 0));
     QCOMPARE(double(document.course().Points[3].X), document.extremes().min[kAxisX]);
-    preview.session.camera().Restore({0, 2, 20, 0, 350, 0});  // from the side, a little above
+    preview.session.RestoreCamera({0, 2, 20, 0, 350, 0});  // from the side, a little above
     const QPoint side = preview.ScreenOf(2);
     QTest::mousePress(&preview.view, Qt::LeftButton, Qt::ShiftModifier, side);
     QTest::mouseMove(&preview.view, side + QPoint(30, -40));
@@ -165,7 +170,12 @@ class PreviewTest : public QObject {
     preview.WaitForFrames(1);
     const ScratchDir dir;
     ScriptedDialogs dialogs;
-    ExportCommands exports(preview.session, dialogs, preview.view, nullptr);
+    PreviewView& view = preview.view;
+    ExportCommands exports(
+        preview.session, dialogs,
+        {[&view] { return view.size(); },
+         [&view](const QSize& size) { return view.RenderPicture(size.width(), size.height()); }},
+        nullptr);
     dialogs.file_names = {QString::fromStdString(dir.Path("view"))};
     QVERIFY(exports.ExportImageOfSize(QSize(320, 200)));
     const QImage picture(QString::fromStdString(dir.Path("view.png")));
@@ -176,6 +186,32 @@ class PreviewTest : public QObject {
     }
     QVERIFY(colours.size() > 3);
     preview.WaitForFrames(2);  // and the preview goes on at its own size
+  }
+
+  void AFailingDragLeavesTheEditorRunningWithAMessage() {
+    Preview preview;
+    preview.WaitForFrames(1);
+    CourseDocument& document = preview.session.document();
+    const Course before = document.course();
+    // A listener that fails once, as a broken part of the editor would.
+    bool fail = true;
+    const int listener = document.AddListener([&fail](const DocumentChange&) {
+      if (std::exchange(fail, false)) throw std::runtime_error("a listener failed");
+    });
+    const QPoint dot = preview.ScreenOf(3);
+    QTest::mousePress(&preview.view, Qt::LeftButton, {}, dot);
+    QTest::mouseMove(&preview.view, dot + QPoint(40, 10));
+    QTest::mouseRelease(&preview.view, Qt::LeftButton, {}, dot + QPoint(40, 10));
+    QCOMPARE(preview.dialogs.MessageCaptions(), QStringList{"Preview"});
+    QCOMPARE(preview.dialogs.messages.back().Text(), QString("An unknown error has occurred."));
+    // The preview goes on: the next drag moves the point as one step.
+    document.RemoveListener(listener);
+    QTest::mousePress(&preview.view, Qt::LeftButton, {}, dot);
+    QTest::mouseMove(&preview.view, dot + QPoint(40, 10));
+    QTest::mouseRelease(&preview.view, Qt::LeftButton, {}, dot + QPoint(40, 10));
+    QVERIFY(document.course().Points[3].X > before.Points[3].X);
+    QCOMPARE(QString::fromStdString(document.UndoName()), QString("Move Point"));
+    QCOMPARE(preview.dialogs.messages.size(), size_t(1));
   }
 };
 

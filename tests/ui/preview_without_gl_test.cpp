@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "scripted_dialogs.h"
 #include "ui/editor_session.h"
 #include "ui/preview_view.h"
 #include "ui/preview_window.h"
@@ -16,7 +17,8 @@ class PreviewWithoutGlTest : public QObject {
   void TheWindowSaysWhyAndNothingDraws() {
     QVERIFY(!PreviewView::OpenGLAvailable());
     EditorSession session;
-    PreviewWindow window(session, nullptr);
+    ScriptedDialogs dialogs;
+    PreviewWindow window(session, dialogs, nullptr);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto* notice = window.findChild<QLabel*>(QStringLiteral("noOpenGL"));
@@ -25,8 +27,10 @@ class PreviewWithoutGlTest : public QObject {
     QVERIFY(notice->text().contains(QStringLiteral("OpenGL")));
     // Edits and camera moves ask for frames; none may be drawn (drawing here used to crash).
     session.document().SelectPoint(2);
-    session.camera().MoveAlongView(0, 0, 1);
-    session.CameraMoved(nullptr);
+    session.MoveCamera([](Camera& camera) {
+      camera.MoveAlongView(0, 0, 1);
+      return true;
+    });
     QTest::qWait(50);
     QVERIFY(window.view().RenderPicture(64, 64).isNull());
   }

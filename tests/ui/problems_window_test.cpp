@@ -108,7 +108,7 @@ class ProblemsWindowTest : public QObject {
     CameraValues away = editor.session.camera().values();
     away.x = -40;
     away.z = -40;
-    editor.session.camera().Restore(away);
+    editor.session.RestoreCamera(away);
 
     QTreeWidget& list = editor.problems().list();
     const QRect row = list.visualItemRect(editor.Row(4));

@@ -25,6 +25,7 @@
 #include "rom_builder.h"
 #include "scratch_dir.h"
 #include "scripted_dialogs.h"
+#include "started_editor.h"
 #include "test_courses.h"
 #include "texture_rom.h"
 #include "ui/editor_session.h"
@@ -40,13 +41,8 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  struct Editor {
-    explicit Editor(const QString& config) : window(session, dialogs, config, config + "/cache") {
-      window.Start();
-    }
-    EditorSession session;
-    ScriptedDialogs dialogs;
-    MainWindow window;
+  struct Editor : StartedEditor {
+    using StartedEditor::StartedEditor;
     void Trigger(const char* action) { window.action(action)->trigger(); }
     const Course& course() { return session.document().course(); }
   };

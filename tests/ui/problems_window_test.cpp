@@ -10,6 +10,7 @@
 #include "preview/view_projection.h"
 #include "scratch_dir.h"
 #include "scripted_dialogs.h"
+#include "started_editor.h"
 #include "test_courses.h"
 #include "ui/editor_session.h"
 #include "ui/main_window.h"
@@ -21,13 +22,8 @@ class ProblemsWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  struct Editor {
-    explicit Editor(const QString& config) : window(session, dialogs, config, config + "/cache") {
-      window.Start();
-    }
-    EditorSession session;
-    ScriptedDialogs dialogs;
-    MainWindow window;
+  struct Editor : StartedEditor {
+    using StartedEditor::StartedEditor;
     ProblemsTool& tool() { return *window.findChild<ProblemsTool*>(); }
     ProblemsWindow& problems() { return tool().window(); }
     QString status() { return tool().status().text(); }

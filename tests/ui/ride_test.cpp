@@ -8,6 +8,7 @@
 #include "preview/view_projection.h"
 #include "scratch_dir.h"
 #include "scripted_dialogs.h"
+#include "started_editor.h"
 #include "ui/editor_session.h"
 #include "ui/main_window.h"
 #include "ui/ride_command.h"
@@ -18,17 +19,13 @@ class RideTest : public QObject {
   Q_OBJECT
 
  private:
-  struct Editor {
-    explicit Editor(const QString& config) : window(session, dialogs, config, config + "/cache") {
-      window.Start();
+  struct Editor : StartedEditor {
+    explicit Editor(const QString& config) : StartedEditor(config) {
       // The first run's notice, answered, so that the keys go to the editor.
       QCoreApplication::processEvents();
       for (QDialog* notice : window.findChildren<QDialog*>()) notice->accept();
       QApplication::setActiveWindow(&window);  // there is no window manager here
     }
-    EditorSession session;
-    ScriptedDialogs dialogs;
-    MainWindow window;
     RideCommand& ride() { return *window.findChild<RideCommand*>(); }
     const CameraValues& camera() { return session.camera().values(); }
     void Key(Qt::Key key) { QTest::keyClick(&window, key); }
